@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the fonts need, when any is missing.
+set -euo pipefail
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-charts-dev qt6-multimedia-dev
+          libgl-dev fontconfig fonts-liberation2 fonts-dejavu-core)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
+# The families the windows name must resolve to metric-compatible fonts.
+for family in "Arial:Liberation Sans" "Courier New:Liberation Mono" "Verdana:DejaVu Sans" "Tahoma:DejaVu Sans"; do
+    want="${family#*:}"
+    got="$(fc-match -f '%{family}' "${family%%:*}")"
+    case "$got" in
+        *"$want"*) ;;
+        *) echo "warning: font ${family%%:*} resolves to $got, not $want" >&2 ;;
+    esac
+done

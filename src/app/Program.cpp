@@ -1,0 +1,95 @@
+#include "app/Program.h"
+
+#include "platform/Program.h"
+#include "shell/TfrmCambiaPassword.h"
+#include "shell/TfrmPassword.h"
+
+#include <QApplication>
+
+namespace app {
+
+namespace {
+
+template <class T>
+std::function<QWidget*()> make() {
+    return [] { return new T(); };
+}
+
+} // namespace
+
+QList<common::WindowEntry> creationTable() {
+    // Order is binding: a window's creation may read a window created before it.
+    return {
+        {QStringLiteral("TfrmPassword"), make<TfrmPassword>()},
+        {QStringLiteral("TfrmAvvio"), {}},
+        {QStringLiteral("TfrmCambiaPassword"), make<TfrmCambiaPassword>()},
+        {QStringLiteral("TfrmGuida"), {}},
+        {QStringLiteral("TfrmInfo"), {}},
+        {QStringLiteral("TfrmSplash"), {}},
+        {QStringLiteral("TfrmVeicolario"), {}},
+        {QStringLiteral("TfrmAllegaCartella"), {}},
+        {QStringLiteral("TfrmZoom"), {}},
+        {QStringLiteral("TfrmCalendario"), {}},
+        {QStringLiteral("TfrmSlideshow_Automezzi"), {}},
+        {QStringLiteral("TfrmTrovaAutomezzi"), {}},
+        {QStringLiteral("TfrmStampaAutomezzo"), {}},
+        {QStringLiteral("TfrmAnteprimaAutomezzo"), {}},
+        {QStringLiteral("TfrmExpVeicolario"), {}},
+        {QStringLiteral("TfrmMenuScadenze"), {}},
+        {QStringLiteral("TfrmScadRevisione"), {}},
+        {QStringLiteral("TfrmScadTagliando"), {}},
+        {QStringLiteral("TfrmScadAssicurazione"), {}},
+        {QStringLiteral("TfrmScadBollo"), {}},
+        {QStringLiteral("TfrmMenuCosti"), {}},
+        {QStringLiteral("TfrmCosti"), {}},
+        {QStringLiteral("TfrmMenuRiepSpese"), {}},
+        {QStringLiteral("TfrmStatCosti"), {}},
+        {QStringLiteral("TfrmRiepSpese"), {}},
+        {QStringLiteral("TfrmMenuDisponibili"), {}},
+        {QStringLiteral("TfrmPlanning"), {}},
+        {QStringLiteral("TfrmGiorno"), {}},
+        {QStringLiteral("TfrmIntervallo"), {}},
+        {QStringLiteral("TfrmStampaPlanning"), {}},
+        {QStringLiteral("TfrmAnteprimaPlanning"), {}},
+        {QStringLiteral("TfrmRiepPrenotazioni"), {}},
+        {QStringLiteral("TfrmScadenzario"), {}},
+        {QStringLiteral("TfrmExpImminenti"), {}},
+        {QStringLiteral("TfrmExpGiornaliere"), {}},
+        {QStringLiteral("TfrmExpMensili"), {}},
+        {QStringLiteral("TfrmExpScadenzario"), {}},
+        {QStringLiteral("TfrmConfermati"), {}},
+        {QStringLiteral("TfrmNonConfermati"), {}},
+        {QStringLiteral("TfrmTrovaScadenzario"), {}},
+        {QStringLiteral("TfrmCodFisc"), {}},
+        {QStringLiteral("TfrmPartitaIva"), {}},
+        {QStringLiteral("TfrmDaConfermare"), {}},
+        {QStringLiteral("TfrmChilometrico"), {}},
+        {QStringLiteral("TfrmExpChilometrico"), {}},
+        {QStringLiteral("TfrmTrovaChilometrico"), {}},
+        {QStringLiteral("TfrmEffettuate"), {}},
+        {QStringLiteral("TfrmDaEffettuare"), {}},
+        {QStringLiteral("TfrmScaduteKm"), {}},
+        {QStringLiteral("TfrmDaSaldare"), {}},
+        {QStringLiteral("TfrmTrovaCosti"), {}},
+        {QStringLiteral("TfrmExpCosti"), {}},
+    };
+}
+
+void startWindows() {
+    common::WindowRegistry::instance().createAll(creationTable());
+    if (QWidget* login = common::sharedWindow(QStringLiteral("frmPassword")))
+        login->show();
+}
+
+int runProgram(int argc, char** argv) {
+    platform::drawOnProcessor();
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setApplicationName(QStringLiteral("Veicolario"));
+    startWindows();
+    const int code = QApplication::exec();
+    common::WindowRegistry::instance().destroyAll();
+    return code;
+}
+
+} // namespace app

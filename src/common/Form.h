@@ -1,0 +1,33 @@
+// Base of the program's app windows: shown and hidden for the whole run, never closed for good.
+#pragma once
+
+#include <QWidget>
+
+namespace common {
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(QWidget* parent = nullptr);
+
+protected:
+    // Runs each time the program shows the window (not when the window system restores it).
+    virtual void FormShow() {}
+    // Runs when the window is closed; the window is then hidden.
+    virtual void FormClose() {}
+    // A window without title-bar buttons refuses a close asked for by the window system.
+    void setNoTitleButtons();
+    void setCentredOnScreen(bool centred) { centred_ = centred; }
+
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool centred_ = false;
+    bool noTitleButtons_ = false;
+};
+
+// Moves a top-level window to the middle of its screen.
+void centreOnScreen(QWidget* window);
+
+} // namespace common

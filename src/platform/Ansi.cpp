@@ -1,0 +1,58 @@
+#include "platform/Ansi.h"
+
+#include <array>
+
+namespace platform {
+
+namespace {
+
+// 0x80-0x9F; 0 marks the five codes that Windows-1252 leaves undefined (read as the same C1 code).
+constexpr std::array<char16_t, 32> kHigh = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+QChar decode(unsigned char b) {
+    if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0)
+        return QChar(kHigh[b - 0x80]);
+    return QChar(char16_t(b));
+}
+
+} // namespace
+
+char toAnsiChar(QChar ch) {
+    const char16_t u = ch.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return char(u);
+    if (u >= 0x80 && u <= 0x9F) // undefined codes pass through; the rest of C1 is unmappable
+        return kHigh[u - 0x80] == 0 ? char(u) : '?';
+    for (std::size_t i = 0; i < kHigh.size(); ++i)
+        if (kHigh[i] == u)
+            return char(0x80 + i);
+    return '?';
+}
+
+QByteArray toAnsi(const QString& text) {
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
+        // A surrogate pair is one character outside the code page: one '?'.
+        if (ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        out.append(toAnsiChar(ch));
+    }
+    return out;
+}
+
+QString fromAnsi(const char* data, qsizetype size) {
+    QString out(size, Qt::Uninitialized);
+    QChar* p = out.data();
+    for (qsizetype i = 0; i < size; ++i)
+        p[i] = decode(static_cast<unsigned char>(data[i]));
+    return out;
+}
+
+QString fromAnsi(const QByteArray& bytes) { return fromAnsi(bytes.constData(), bytes.size()); }
+
+} // namespace platform

@@ -1,0 +1,15 @@
+// The system ANSI code page (Windows-1252), which Qt 6 lacks without ICU.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+
+// A character that Windows-1252 cannot hold becomes '?'.
+QByteArray toAnsi(const QString& text);
+char toAnsiChar(QChar ch);
+QString fromAnsi(const QByteArray& bytes);
+QString fromAnsi(const char* data, qsizetype size);
+
+} // namespace platform

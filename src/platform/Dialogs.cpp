@@ -1,0 +1,51 @@
+#include "platform/Dialogs.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace platform {
+
+namespace {
+
+int run(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+        QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    if (auto* b = box.button(QMessageBox::Ok))
+        b->setText(QStringLiteral("OK"));
+    if (auto* b = box.button(QMessageBox::Cancel))
+        b->setText(QStringLiteral("Annulla"));
+    if (auto* b = box.button(QMessageBox::Yes))
+        b->setText(QStringLiteral("Sì"));
+    if (auto* b = box.button(QMessageBox::No))
+        b->setText(QStringLiteral("No"));
+    return box.exec();
+}
+
+} // namespace
+
+void showKinded(QWidget* parent, MsgKind kind, const QString& text) {
+    switch (kind) {
+    case MsgKind::Warning:
+        run(parent, QMessageBox::Warning, QStringLiteral("Attenzione"), text, QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case MsgKind::Information:
+        run(parent, QMessageBox::Information, QStringLiteral("Informazione"), text,
+            QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case MsgKind::Error:
+        run(parent, QMessageBox::Critical, QStringLiteral("Errore"), text, QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    }
+}
+
+bool askYesNo(QWidget* parent, const QString& text) {
+    return run(parent, QMessageBox::Question, QStringLiteral("Conferma"), text,
+               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void showPlain(QWidget* parent, const QString& text) {
+    run(parent, QMessageBox::NoIcon, QStringLiteral("Veicolario"), text, QMessageBox::Ok);
+}
+
+} // namespace platform

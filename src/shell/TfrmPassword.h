@@ -1,0 +1,32 @@
+// The login window: asks for the password and opens the start menu.
+#pragma once
+
+#include "common/Form.h"
+
+#include <memory>
+
+namespace Ui {
+class frmPassword;
+}
+
+class TfrmPassword : public common::Form {
+    Q_OBJECT
+public:
+    explicit TfrmPassword(QWidget* parent = nullptr);
+    ~TfrmPassword() override;
+
+    std::unique_ptr<Ui::frmPassword> ui;
+
+public Q_SLOTS:
+    void txtPasswordChange();
+    void txtPasswordKeyUp();
+    void txtPasswordEnter();
+    void txtPasswordExit();
+    void cmdOKClick();
+    void btnCambiaPasswordClick();
+    void cmdEsciClick();
+
+protected:
+    void FormShow() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};

@@ -1,0 +1,47 @@
+#include "TestFolder.h"
+#include "app/Program.h"
+#include "common/WindowRegistry.h"
+
+#include <QApplication>
+#include <QtTest>
+
+class TestStart : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void tableHasTheFiftyTwoWindows();
+    void windowsCreatedInOrderAndOnlyLoginShown();
+};
+
+void TestStart::tableHasTheFiftyTwoWindows() {
+    const auto table = app::creationTable();
+    QCOMPARE(table.size(), 52);
+    QCOMPARE(table.first().className, QString("TfrmPassword"));
+    QCOMPARE(table.at(26).className, QString("TfrmPlanning"));
+    QCOMPARE(table.at(31).className, QString("TfrmRiepPrenotazioni"));
+    QCOMPARE(table.last().className, QString("TfrmExpCosti"));
+}
+
+void TestStart::windowsCreatedInOrderAndOnlyLoginShown() {
+    testsupport::TestFolder folder;
+    app::startWindows();
+    auto& registry = common::WindowRegistry::instance();
+    // Every built window exists under its instance name, in the table's order.
+    QStringList expected;
+    for (const auto& entry : app::creationTable())
+        if (entry.create)
+            expected.append(entry.className.mid(1));
+    QCOMPARE(registry.names(), expected);
+    QVERIFY(QTest::qWaitForWindowExposed(registry.window("frmPassword")));
+    for (QWidget* w : QApplication::topLevelWidgets())
+        QCOMPARE(w->isVisible(), w->objectName() == QLatin1String("frmPassword"));
+    QVERIFY(!QApplication::quitOnLastWindowClosed());
+    registry.destroyAll();
+}
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    TestStart test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_start.moc"

@@ -1,0 +1,161 @@
+#include "ModalAnswerer.h"
+#include "platform/Ansi.h"
+#include "platform/Dialogs.h"
+#include "platform/IniFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace platform;
+
+class TestPlatform : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void ansiRoundTrip_data();
+    void ansiRoundTrip();
+    void ansiEveryByteDecodesAndComesBack();
+    void iniRead_data();
+    void iniRead();
+    void iniWriteKeepsOtherLines_data();
+    void iniWriteKeepsOtherLines();
+    void iniWriteFailureLeavesFile();
+    void boxesShowTheirForm_data();
+    void boxesShowTheirForm();
+};
+
+void TestPlatform::ansiRoundTrip_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("back");
+    QTest::newRow("ascii") << "Fiat Panda" << QByteArray("Fiat Panda") << "Fiat Panda";
+    QTest::newRow("euro") << QString::fromUtf8("10 €") << QByteArray("10 \x80") << QString::fromUtf8("10 €");
+    QTest::newRow("accents") << QString::fromUtf8("Sì è") << QByteArray("S\xEC \xE8") << QString::fromUtf8("Sì è");
+    QTest::newRow("quotes") << QString::fromUtf8("“x”") << QByteArray("\x93x\x94") << QString::fromUtf8("“x”");
+    QTest::newRow("unmappable") << QString::fromUtf8("a☃b") << QByteArray("a?b") << "a?b";
+    QTest::newRow("outside BMP is one ?") << QString::fromUtf8("a😀b") << QByteArray("a?b") << "a?b";
+    QTest::newRow("C1 control unmappable") << QString(QChar(0x80)) << QByteArray("?") << "?";
+}
+
+void TestPlatform::ansiRoundTrip() {
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, back);
+    QCOMPARE(toAnsi(text), bytes);
+    QCOMPARE(fromAnsi(bytes), back);
+}
+
+void TestPlatform::ansiEveryByteDecodesAndComesBack() {
+    for (int b = 0; b < 256; ++b) {
+        const QByteArray one(1, char(b));
+        QCOMPARE(toAnsi(fromAnsi(one)), one);
+    }
+}
+
+void TestPlatform::iniRead_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("plain") << QByteArray("[Accesso]\r\nValore=ABCD\r\n") << "ABCD";
+    QTest::newRow("names in any case") << QByteArray("[accesso]\nVALORE = ABCD \n") << "ABCD";
+    QTest::newRow("other section first") << QByteArray("[Altro]\nValore=X\n[Accesso]\nValore=Y\n") << "Y";
+    QTest::newRow("missing key") << QByteArray("[Accesso]\nAltro=1\n") << "def";
+    QTest::newRow("missing section") << QByteArray("[Altro]\nValore=1\n") << "def";
+    QTest::newRow("empty value") << QByteArray("[Accesso]\nValore=\n") << "";
+    QTest::newRow("no final newline") << QByteArray("[Accesso]\nValore=12") << "12";
+    QTest::newRow("quoted") << QByteArray("[Accesso]\nValore=\"12\"\n") << "12";
+    QTest::newRow("windows-1252") << QByteArray("[Accesso]\nValore=\x80\n") << QString::fromUtf8("€");
+    QTest::newRow("garbage") << QByteArray("\x00\xff[[=\n=\n") << "def";
+}
+
+void TestPlatform::iniRead() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("f.ini");
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+    f.close();
+    QCOMPARE(readProfileString(path, "Accesso", "Valore", "def"), expected);
+}
+
+void TestPlatform::iniWriteKeepsOtherLines_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("replace") << QByteArray("; nota\r\n[Accesso]\r\nValore=OLD\r\nAltro = x \r\n\r\n[Z]\nk=v\n")
+                             << QByteArray("; nota\r\n[Accesso]\r\nValore=NEW\r\nAltro = x \r\n\r\n[Z]\nk=v\n");
+    QTest::newRow("replace lf file") << QByteArray("[ACCESSO]\nvalore=OLD\n") << QByteArray("[ACCESSO]\nValore=NEW\n");
+    QTest::newRow("add key to section") << QByteArray("[Accesso]\r\nAltro=1\r\n\r\n[Z]\r\n")
+                                        << QByteArray("[Accesso]\r\nAltro=1\r\nValore=NEW\r\n\r\n[Z]\r\n");
+    QTest::newRow("add section") << QByteArray("[Z]\r\nk=v") << QByteArray("[Z]\r\nk=v\r\n[Accesso]\r\nValore=NEW\r\n");
+    QTest::newRow("new file") << QByteArray() << QByteArray("[Accesso]\r\nValore=NEW\r\n");
+}
+
+void TestPlatform::iniWriteKeepsOtherLines() {
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("f.ini");
+    if (!before.isEmpty()) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(before);
+    }
+    QVERIFY(writeProfileString(path, "Accesso", "Valore", "NEW"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), after);
+}
+
+void TestPlatform::iniWriteFailureLeavesFile() {
+    QTemporaryDir dir;
+    // A folder where the file should be cannot be replaced.
+    const QString path = dir.filePath("f.ini");
+    QVERIFY(QDir(dir.path()).mkdir("f.ini"));
+    QVERIFY(!writeProfileString(path, "Accesso", "Valore", "NEW"));
+    QVERIFY(QFileInfo(path).isDir());
+    // No temporary file is left behind.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+}
+
+void TestPlatform::boxesShowTheirForm_data() {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::newRow("warning") << 0 << int(QMessageBox::Warning) << QStringList{"OK", "Annulla"};
+    QTest::newRow("information") << 1 << int(QMessageBox::Information) << QStringList{"OK", "Annulla"};
+    QTest::newRow("error") << 2 << int(QMessageBox::Critical) << QStringList{"OK", "Annulla"};
+    QTest::newRow("question") << 3 << int(QMessageBox::Question) << QStringList{"Sì", "No"};
+    QTest::newRow("plain") << 4 << int(QMessageBox::NoIcon) << QStringList{"OK"};
+}
+
+void TestPlatform::boxesShowTheirForm() {
+    QFETCH(int, form);
+    QFETCH(int, icon);
+    QFETCH(QStringList, buttons);
+    // Text shown as plain text, character for character, line breaks included.
+    const QString text = QString::fromUtf8("Attenzione: <b>x</b> & y\n\r\n\rZ");
+    testsupport::ModalAnswerer answerer;
+    answerer.answer(form == 3 ? "No" : "");
+    bool yes = true;
+    switch (form) {
+    case 0: showKinded(nullptr, MsgKind::Warning, text); break;
+    case 1: showKinded(nullptr, MsgKind::Information, text); break;
+    case 2: showKinded(nullptr, MsgKind::Error, text); break;
+    case 3: yes = askYesNo(nullptr, text); break;
+    default: showPlain(nullptr, text); break;
+    }
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].text, text);
+    QCOMPARE(int(answerer.seen[0].icon), icon);
+    QStringList got = answerer.seen[0].buttons;
+    std::sort(got.begin(), got.end());
+    std::sort(buttons.begin(), buttons.end());
+    QCOMPARE(got, buttons);
+    if (form == 3)
+        QVERIFY(!yes);
+}
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"

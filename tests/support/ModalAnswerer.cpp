@@ -1,0 +1,50 @@
+#include "ModalAnswerer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+
+#include <algorithm>
+
+namespace testsupport {
+
+ModalAnswerer::ModalAnswerer(QStringList answers) : answers_(std::move(answers)) {
+    timer_.setInterval(10);
+    connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::poll);
+    timer_.start();
+}
+
+ModalAnswerer::~ModalAnswerer() = default;
+
+void ModalAnswerer::poll() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal)
+        return;
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (!box) {
+        if (onOther)
+            onOther(modal);
+        return;
+    }
+    SeenBox s;
+    s.text = box->text();
+    s.icon = box->icon();
+    const auto buttons = box->buttons();
+    // QMessageBox keeps its buttons in layout order, which is what the user sees.
+    QList<QAbstractButton*> ordered(buttons.begin(), buttons.end());
+    std::sort(ordered.begin(), ordered.end(),
+              [](QAbstractButton* a, QAbstractButton* b) { return a->x() < b->x(); });
+    for (QAbstractButton* b : ordered)
+        s.buttons.append(b->text());
+    seen.append(s);
+    const QString wanted = answers_.isEmpty() ? QString() : answers_.takeFirst();
+    QAbstractButton* press = ordered.isEmpty() ? nullptr : ordered.first();
+    for (QAbstractButton* b : ordered)
+        if (!wanted.isEmpty() && b->text() == wanted)
+            press = b;
+    if (press)
+        press->click();
+    else
+        box->done(0);
+}
+
+} // namespace testsupport
