@@ -5,7 +5,9 @@
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCalendario.h"
 #include "shell/TfrmCambiaPassword.h"
+#include "shell/TfrmCodFisc.h"
 #include "shell/TfrmInfo.h"
+#include "shell/TfrmPartitaIva.h"
 #include "shell/TfrmPassword.h"
 #include "shell/TfrmSplash.h"
 
@@ -65,8 +67,8 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmConfermati"), {}},
         {QStringLiteral("TfrmNonConfermati"), {}},
         {QStringLiteral("TfrmTrovaScadenzario"), {}},
-        {QStringLiteral("TfrmCodFisc"), {}},
-        {QStringLiteral("TfrmPartitaIva"), {}},
+        {QStringLiteral("TfrmCodFisc"), make<TfrmCodFisc>()},
+        {QStringLiteral("TfrmPartitaIva"), make<TfrmPartitaIva>()},
         {QStringLiteral("TfrmDaConfermare"), {}},
         {QStringLiteral("TfrmChilometrico"), {}},
         {QStringLiteral("TfrmExpChilometrico"), {}},
