@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "fleet/TfrmVeicolario.h"
 #include "platform/Program.h"
 #include "shell/TfrmCalendario.h"
 #include "shell/TfrmCambiaPassword.h"
@@ -11,8 +12,7 @@ namespace app {
 
 namespace {
 
-template <class T>
-std::function<QWidget*()> make() {
+template <class T> std::function<QWidget*()> make() {
     return [] { return new T(); };
 }
 
@@ -27,7 +27,7 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmGuida"), {}},
         {QStringLiteral("TfrmInfo"), {}},
         {QStringLiteral("TfrmSplash"), {}},
-        {QStringLiteral("TfrmVeicolario"), {}},
+        {QStringLiteral("TfrmVeicolario"), make<TfrmVeicolario>()},
         {QStringLiteral("TfrmAllegaCartella"), {}},
         {QStringLiteral("TfrmZoom"), {}},
         {QStringLiteral("TfrmCalendario"), make<TfrmCalendario>()},
