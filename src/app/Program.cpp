@@ -1,6 +1,8 @@
 #include "app/Program.h"
 
+#include "fleet/TfrmVeicolario.h"
 #include "platform/Program.h"
+#include "shell/TfrmCalendario.h"
 #include "shell/TfrmCambiaPassword.h"
 #include "shell/TfrmPassword.h"
 
@@ -10,8 +12,7 @@ namespace app {
 
 namespace {
 
-template <class T>
-std::function<QWidget*()> make() {
+template <class T> std::function<QWidget*()> make() {
     return [] { return new T(); };
 }
 
@@ -26,10 +27,10 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmGuida"), {}},
         {QStringLiteral("TfrmInfo"), {}},
         {QStringLiteral("TfrmSplash"), {}},
-        {QStringLiteral("TfrmVeicolario"), {}},
+        {QStringLiteral("TfrmVeicolario"), make<TfrmVeicolario>()},
         {QStringLiteral("TfrmAllegaCartella"), {}},
         {QStringLiteral("TfrmZoom"), {}},
-        {QStringLiteral("TfrmCalendario"), {}},
+        {QStringLiteral("TfrmCalendario"), make<TfrmCalendario>()},
         {QStringLiteral("TfrmSlideshow_Automezzi"), {}},
         {QStringLiteral("TfrmTrovaAutomezzi"), {}},
         {QStringLiteral("TfrmStampaAutomezzo"), {}},
