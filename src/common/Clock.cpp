@@ -3,18 +3,14 @@
 namespace common {
 
 namespace {
-QDate& fixedDate() {
+QDate& fixedToday() {
     static QDate date;
     return date;
 }
 } // namespace
 
-QDate today() {
-    return fixedDate().isValid() ? fixedDate() : QDate::currentDate();
-}
+QDate today() { return fixedToday().isValid() ? fixedToday() : QDate::currentDate(); }
 
-void setTodayForTests(const QDate& date) {
-    fixedDate() = date;
-}
+void setTodayForTests(const QDate& date) { fixedToday() = date; }
 
 } // namespace common

@@ -1,4 +1,4 @@
-// The one source of "today", replaceable in tests so date rules run on fixed dates.
+// Today's date, from one clock that tests can set.
 #pragma once
 
 #include <QDate>
@@ -6,7 +6,7 @@
 namespace common {
 
 QDate today();
-// Tests fix the date; an invalid date restores the system clock.
+// Tests only: a fixed today; an invalid date restores the system clock.
 void setTodayForTests(const QDate& date);
 
 } // namespace common

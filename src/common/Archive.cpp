@@ -1,0 +1,180 @@
+#include "common/Archive.h"
+
+#include "common/Failure.h"
+#include "common/Text.h"
+#include "platform/Ansi.h"
+#include "platform/ProgramFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace common {
+
+RecordLayout::RecordLayout(std::initializer_list<FieldSpec> fields)
+    : RecordLayout(std::span<const FieldSpec>(fields.begin(), fields.size())) {}
+
+RecordLayout::RecordLayout(std::span<const FieldSpec> fields)
+    : fields_(fields.begin(), fields.end()) {
+    for (const FieldSpec& f : fields_) {
+        // A bad width would make every record of the archive unreadable: stop at once, in every build.
+        if (f.width < 1 || f.width > 255)
+            qFatal("field %s: width %d outside 1 to 255", f.name, f.width);
+        offsets_.append(size_);
+        size_ += f.width + 1;
+    }
+    if (fields_.isEmpty())
+        qFatal("a record layout without fields");
+}
+
+int RecordLayout::indexOf(const QString& name) const {
+    for (int i = 0; i < count(); ++i)
+        if (name == QLatin1String(fields_[i].name))
+            return i;
+    return -1;
+}
+
+QByteArray encodeField(const QString& text, int width) {
+    const QByteArray bytes = platform::toAnsi(Trim(text)).left(width);
+    QByteArray out(width + 1, '\0');
+    out[0] = char(bytes.size());
+    std::copy(bytes.begin(), bytes.end(), out.begin() + 1);
+    return out;
+}
+
+QString decodeField(const char* field, int width) {
+    const int length = std::min(int(static_cast<unsigned char>(field[0])), width);
+    return Trim(platform::fromAnsi(field + 1, length));
+}
+
+Record::Record(const RecordLayout& layout)
+    : layout_(&layout)
+    , bytes_(layout.size(), '\0') {}
+
+Record::Record(const RecordLayout& layout, QByteArray bytes)
+    : layout_(&layout)
+    , bytes_(std::move(bytes)) {
+    bytes_.resize(layout.size(), '\0');
+}
+
+QString Record::get(int field) const {
+    return decodeField(bytes_.constData() + layout_->offset(field), layout_->width(field));
+}
+
+void Record::set(int field, const QString& text) {
+    const QByteArray encoded = encodeField(text, layout_->width(field));
+    std::copy(encoded.begin(), encoded.end(), bytes_.begin() + layout_->offset(field));
+}
+
+namespace {
+[[noreturn]] void fail(const QFile& file, const char* what) {
+    throw Failure(std::string(what) + ": " + file.fileName().toStdString() + ": " +
+                  file.errorString().toStdString());
+}
+} // namespace
+
+ArchiveFile::ArchiveFile(const QString& fileName, const RecordLayout& layout)
+    : ArchiveFile(AtPath{}, platform::programPath(fileName), layout) {}
+
+ArchiveFile ArchiveFile::atPath(const QString& path, const RecordLayout& layout) {
+    return ArchiveFile(AtPath{}, path, layout);
+}
+
+ArchiveFile::ArchiveFile(AtPath, const QString& path, const RecordLayout& layout)
+    : layout_(&layout)
+    , file_(path) {
+    const QFileInfo info(path);
+    // Only a regular file is an archive: a folder, a device or a pipe under its name is a failure.
+    if (info.exists() && !info.isFile())
+        throw Failure("not an archive file: " + path.toStdString());
+    created_ = !info.exists();
+    // ReadWrite creates a missing file and never truncates an existing one; a read-only or locked
+    // archive fails here instead of being replaced.
+    if (!file_.open(QIODevice::ReadWrite))
+        fail(file_, "cannot open the archive");
+}
+
+qint64 ArchiveFile::count() const {
+    if (!file_.isOpen())
+        throw Failure("archive closed");
+    return file_.size() / layout_->size();
+}
+
+Record ArchiveFile::read(qint64 number) {
+    if (number < 1 || number > count())
+        throw Failure("record number outside the archive");
+    if (!file_.seek((number - 1) * layout_->size()))
+        fail(file_, "cannot seek");
+    QByteArray bytes = file_.read(layout_->size());
+    if (bytes.size() != layout_->size())
+        fail(file_, "cannot read");
+    return Record(*layout_, std::move(bytes));
+}
+
+void ArchiveFile::forEach(const std::function<void(qint64, const Record&)>& visit) {
+    const qint64 total = count();
+    const int size = layout_->size();
+    constexpr qint64 kBlockRecords = 256;
+    if (!file_.seek(0))
+        fail(file_, "cannot seek");
+    for (qint64 first = 0; first < total; first += kBlockRecords) {
+        const qint64 n = std::min(kBlockRecords, total - first);
+        const QByteArray block = file_.read(n * size);
+        if (block.size() != n * size)
+            fail(file_, "cannot read");
+        for (qint64 i = 0; i < n; ++i)
+            visit(first + i + 1, Record(*layout_, block.mid(i * size, size)));
+    }
+}
+
+void ArchiveFile::writeAt(qint64 number, const Record& record) {
+    // A record of another size would shift every record after it.
+    if (record.bytes().size() != layout_->size())
+        throw Failure("record of the wrong size for the archive");
+    if (!file_.seek((number - 1) * layout_->size()))
+        fail(file_, "cannot seek");
+    if (file_.write(record.bytes()) != layout_->size())
+        fail(file_, "cannot write");
+}
+
+void ArchiveFile::overwrite(qint64 number, const Record& record) {
+    if (number < 1 || number > count())
+        throw Failure("record number outside the archive");
+    writeAt(number, record);
+}
+
+qint64 ArchiveFile::append(const Record& record) {
+    const qint64 number = count() + 1;
+    writeAt(number, record);
+    return number;
+}
+
+void ArchiveFile::flush() {
+    if (!file_.isOpen())
+        throw Failure("archive closed");
+    if (!file_.flush())
+        fail(file_, "cannot write");
+    if (::fsync(file_.handle()) != 0)
+        fail(file_, "cannot sync");
+    if (created_) {
+        // A new file is on the disk only once its folder entry is.
+        const QByteArray folder = QFile::encodeName(QFileInfo(file_.fileName()).absolutePath());
+        const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            throw Failure("cannot open the archive's folder");
+        const int synced = ::fsync(fd);
+        ::close(fd);
+        if (synced != 0)
+            throw Failure("cannot sync the archive's folder");
+        created_ = false;
+    }
+}
+
+void ArchiveFile::close() {
+    if (file_.isOpen())
+        file_.close();
+}
+
+} // namespace common
