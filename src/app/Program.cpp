@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "fleet/TfrmExpVeicolario.h"
 #include "platform/Program.h"
 #include "shell/TfrmCambiaPassword.h"
 #include "shell/TfrmPassword.h"
@@ -34,7 +35,7 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmTrovaAutomezzi"), {}},
         {QStringLiteral("TfrmStampaAutomezzo"), {}},
         {QStringLiteral("TfrmAnteprimaAutomezzo"), {}},
-        {QStringLiteral("TfrmExpVeicolario"), {}},
+        {QStringLiteral("TfrmExpVeicolario"), make<TfrmExpVeicolario>()},
         {QStringLiteral("TfrmMenuScadenze"), {}},
         {QStringLiteral("TfrmScadRevisione"), {}},
         {QStringLiteral("TfrmScadTagliando"), {}},
