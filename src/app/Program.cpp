@@ -2,6 +2,7 @@
 
 #include "fleet/TfrmExpVeicolario.h"
 #include "platform/Program.h"
+#include "shell/TfrmCalendario.h"
 #include "shell/TfrmCambiaPassword.h"
 #include "shell/TfrmPassword.h"
 
@@ -30,7 +31,7 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmVeicolario"), {}},
         {QStringLiteral("TfrmAllegaCartella"), {}},
         {QStringLiteral("TfrmZoom"), {}},
-        {QStringLiteral("TfrmCalendario"), {}},
+        {QStringLiteral("TfrmCalendario"), make<TfrmCalendario>()},
         {QStringLiteral("TfrmSlideshow_Automezzi"), {}},
         {QStringLiteral("TfrmTrovaAutomezzi"), {}},
         {QStringLiteral("TfrmStampaAutomezzo"), {}},
