@@ -1,6 +1,5 @@
 #include "common/ExportWindow.h"
 
-#include "common/Form.h"
 #include "common/Look.h"
 #include "common/Spreadsheet.h"
 #include "platform/Dialogs.h"
@@ -8,10 +7,7 @@
 #include "ui_ExportWindow.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QHeaderView>
-#include <QKeyEvent>
-#include <QShowEvent>
 #include <QStyle>
 
 namespace common {
@@ -87,15 +83,15 @@ void ExportGrid::setCells(QList<QString> cells) {
 }
 
 ExportWindow::ExportWindow(ExportLayout layout, QWidget* owner)
-    : QDialog(owner)
+    : Dialog(owner)
     , ui(std::make_unique<Ui::frmExport>())
     , layout_(std::move(layout)) {
     ui->setupUi(this);
     setObjectName(layout_.instanceName);
     setWindowTitle(layout_.caption);
-    // Fixed size, no border buttons.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setNoTitleButtons();
     setFixedSize(size());
+    setCentredOnScreen(true);
 
     setBackground(ui->shpSfondo, QColor(70, 130, 180));
     setBackground(ui->shpInfo, QColor(220, 228, 238));
@@ -179,26 +175,8 @@ void ExportWindow::setHint(const QString& text) {
         ui->panInfo->setText(text);
 }
 
-void ExportWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (event->spontaneous())
-        return;
-    centreOnScreen(this);
+void ExportWindow::FormShow() {
     fillGrid();
-}
-
-void ExportWindow::closeEvent(QCloseEvent* event) {
-    // No border buttons: only the window's own command closes it.
-    if (event->spontaneous()) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
-
-void ExportWindow::keyPressEvent(QKeyEvent* event) {
-    // Enter and Escape do nothing here: no default button, no reject.
-    QWidget::keyPressEvent(event);
 }
 
 bool ExportWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -212,7 +190,7 @@ bool ExportWindow::eventFilter(QObject* watched, QEvent* event) {
         else
             setHint(QString());
     }
-    return QDialog::eventFilter(watched, event);
+    return Dialog::eventFilter(watched, event);
 }
 
 } // namespace common

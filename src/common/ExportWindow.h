@@ -1,8 +1,9 @@
 // Base of the export windows: a grid of an archive's records, written as a spreadsheet file on command.
 #pragma once
 
+#include "common/Dialog.h"
+
 #include <QAbstractTableModel>
-#include <QDialog>
 #include <QList>
 #include <QString>
 
@@ -52,7 +53,7 @@ private:
     QList<QString> cells_;
 };
 
-class ExportWindow : public QDialog {
+class ExportWindow : public Dialog {
     Q_OBJECT
 public:
     ~ExportWindow() override;
@@ -76,9 +77,7 @@ protected:
     // May throw; what was appended before stays in the grid.
     virtual void readRows(QList<QString>& cells) = 0;
 
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void FormShow() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
