@@ -151,19 +151,22 @@ void ExportWindow::cmdEsportaClick() {
     if (!platform::askYesNo(this, kAskExport))
         return;
     try {
-        QList<SpreadsheetColumn> columns;
-        for (int c = 1; c < layout_.columns.size(); ++c)
-            columns.append({layout_.columns[c].title, layout_.columns[c].fileWidth});
-        const QString path = platform::programPath(layout_.fileName);
-        writeSpreadsheet(path, spreadsheetContent(layout_.sheetName, columns, grid_->rowCount(),
-                                                  [this](qsizetype row, int column) {
-                                                      return grid_->cell(row, column + 1);
-                                                  }));
+        writeFile();
         if (platform::askYesNo(this, kAskOpen))
-            openWithShell(QLatin1Char('"') + path + QLatin1Char('"'));
+            openWithShell(QLatin1Char('"') + platform::programPath(layout_.fileName) + QLatin1Char('"'));
     } catch (const std::exception&) {
         platform::showPlain(this, kExportFailed);
     }
+}
+
+void ExportWindow::writeFile() const {
+    QList<SpreadsheetColumn> columns;
+    for (int c = 1; c < layout_.columns.size(); ++c)
+        columns.append({layout_.columns[c].title, layout_.columns[c].fileWidth});
+    writeSpreadsheet(
+        platform::programPath(layout_.fileName),
+        spreadsheetContent(layout_.sheetName, columns, grid_->rowCount(),
+                           [this](qsizetype row, int column) { return grid_->cell(row, column + 1); }));
 }
 
 void ExportWindow::cmdEsciClick() {

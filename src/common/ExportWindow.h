@@ -64,6 +64,8 @@ public:
 
     // Fills the grid from the archive; a failure ends the filling silently, keeping the rows read so far.
     void fillGrid();
+    // Writes the grid as it stands to the window's file; throws common::Failure when it cannot.
+    void writeFile() const;
 
 public Q_SLOTS:
     void cmdEsportaClick();

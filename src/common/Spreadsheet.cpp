@@ -10,60 +10,72 @@ namespace common {
 
 namespace {
 
-const QLatin1String kHead("<head>"
-                          "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-                          "<!--[if gte mso 9]><xml>"
-                          "<x:ExcelWorkbook>"
-                          "<x:ExcelWorksheets>"
-                          "<x:ExcelWorksheet>"
-                          "<x:Name>");
+constexpr QByteArrayView
+    kHead("<head>"
+          "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+          "<!--[if gte mso 9]><xml>"
+          "<x:ExcelWorkbook>"
+          "<x:ExcelWorksheets>"
+          "<x:ExcelWorksheet>"
+          "<x:Name>");
 
-const QLatin1String kAfterName("</x:Name>"
-                               "<x:WorksheetOptions>"
-                               "<x:Selected/>"
-                               "<x:Panes>"
-                               "<x:Pane>"
-                               "<x:Number>1</x:Number>"
-                               "<x:ActiveRow>3</x:ActiveRow>"
-                               "</x:Pane>"
-                               "</x:Panes>"
-                               "<x:ProtectContents>False</x:ProtectContents>"
-                               "<x:ProtectObjects>False</x:ProtectObjects>"
-                               "<x:ProtectScenarios>False</x:ProtectScenarios>"
-                               "</x:WorksheetOptions>"
-                               "</x:ExcelWorksheet>"
-                               "</x:ExcelWorksheets>"
-                               "</x:ExcelWorkbook>"
-                               "</xml><![endif]-->"
-                               "</head>"
-                               "<body>"
-                               "<table x:str>");
+constexpr QByteArrayView kAfterName("</x:Name>"
+                                    "<x:WorksheetOptions>"
+                                    "<x:Selected/>"
+                                    "<x:Panes>"
+                                    "<x:Pane>"
+                                    "<x:Number>1</x:Number>"
+                                    "<x:ActiveRow>3</x:ActiveRow>"
+                                    "</x:Pane>"
+                                    "</x:Panes>"
+                                    "<x:ProtectContents>False</x:ProtectContents>"
+                                    "<x:ProtectObjects>False</x:ProtectObjects>"
+                                    "<x:ProtectScenarios>False</x:ProtectScenarios>"
+                                    "</x:WorksheetOptions>"
+                                    "</x:ExcelWorksheet>"
+                                    "</x:ExcelWorksheets>"
+                                    "</x:ExcelWorkbook>"
+                                    "</xml><![endif]-->"
+                                    "</head>"
+                                    "<body>"
+                                    "<table x:str>");
 
-const QLatin1String kRoot("<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
-                          "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
-                          "xmlns=\"http://www.w3.org/TR/REC-html40\">");
+constexpr QByteArrayView kRoot("<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
+                               "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+                               "xmlns=\"http://www.w3.org/TR/REC-html40\">");
 
-const QLatin1String kHeaderCell("<td style=\"text-align: left; font-weight: bold;\" width=");
-const QLatin1String kDataCell("<td style=\"text-align: left;\">");
+constexpr QByteArrayView kHeaderCell("<td style=\"text-align: left; font-weight: bold;\" width=");
+constexpr QByteArrayView kDataCell("<td style=\"text-align: left;\">");
 
-void appendCellText(QString& out, const QString& text) {
-    for (const QChar ch : text) {
-        switch (ch.unicode()) {
+// Straight into Windows-1252, escaping as it goes: the grid of a large archive is written in one pass.
+void appendCellText(QByteArray& out, const QString& text) {
+    const qsizetype n = text.size();
+    const QChar* p = text.constData();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = p[i].unicode();
+        switch (u) {
         case '&':
-            out += QLatin1String("&amp;");
+            out += "&amp;";
             break;
         case '<':
-            out += QLatin1String("&lt;");
+            out += "&lt;";
             break;
         case '>':
-            out += QLatin1String("&gt;");
+            out += "&gt;";
             break;
         case '\r':
         case '\n':
-            out += QLatin1Char(' ');
+            out += ' ';
             break;
         default:
-            out += ch;
+            if (u < 0x80) {
+                out += char(u);
+            } else {
+                // A surrogate pair is one character outside the code page.
+                if (p[i].isHighSurrogate() && i + 1 < n && p[i + 1].isLowSurrogate())
+                    ++i;
+                out += platform::toAnsiChar(QChar(u));
+            }
         }
     }
 }
@@ -72,32 +84,32 @@ void appendCellText(QString& out, const QString& text) {
 
 QByteArray spreadsheetContent(const QString& sheetName, const QList<SpreadsheetColumn>& columns,
                               qsizetype rowCount, const SpreadsheetCell& cell) {
-    QString out;
-    out.reserve(2048 + rowCount * columns.size() * 48);
+    QByteArray out;
+    out.reserve(2048 + rowCount * (9 + columns.size() * 48));
     out += kRoot;
     out += kHead;
     appendCellText(out, sheetName);
     out += kAfterName;
-    out += QLatin1String("<tr>");
+    out += "<tr>";
     for (const SpreadsheetColumn& c : columns) {
         out += kHeaderCell;
-        out += QString::number(c.width);
-        out += QLatin1Char('>');
+        out += QByteArray::number(c.width);
+        out += '>';
         appendCellText(out, c.title);
-        out += QLatin1String("</td>");
+        out += "</td>";
     }
-    out += QLatin1String("</tr>");
+    out += "</tr>";
     for (qsizetype row = 0; row < rowCount; ++row) {
-        out += QLatin1String("<tr>");
+        out += "<tr>";
         for (int column = 0; column < columns.size(); ++column) {
             out += kDataCell;
             appendCellText(out, Trim(cell(row, column)));
-            out += QLatin1String("</td>");
+            out += "</td>";
         }
-        out += QLatin1String("</tr>");
+        out += "</tr>";
     }
-    out += QLatin1String("</table></body></html>");
-    return platform::toAnsi(out);
+    out += "</table></body></html>";
+    return out;
 }
 
 void writeSpreadsheet(const QString& path, const QByteArray& content) {
