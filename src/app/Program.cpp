@@ -2,6 +2,7 @@
 
 #include "common/TfrmGuida.h"
 #include "fleet/TfrmExpVeicolario.h"
+#include "fleet/TfrmVeicolario.h"
 #include "platform/Program.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCalendario.h"
@@ -16,8 +17,7 @@ namespace app {
 
 namespace {
 
-template <class T>
-std::function<QWidget*()> make() {
+template <class T> std::function<QWidget*()> make() {
     return [] { return new T(); };
 }
 
@@ -32,7 +32,7 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmGuida"), make<TfrmGuida>()},
         {QStringLiteral("TfrmInfo"), make<TfrmInfo>()},
         {QStringLiteral("TfrmSplash"), make<TfrmSplash>()},
-        {QStringLiteral("TfrmVeicolario"), {}},
+        {QStringLiteral("TfrmVeicolario"), make<TfrmVeicolario>()},
         {QStringLiteral("TfrmAllegaCartella"), {}},
         {QStringLiteral("TfrmZoom"), {}},
         {QStringLiteral("TfrmCalendario"), make<TfrmCalendario>()},
