@@ -1,7 +1,10 @@
 #include "common/ExportWindow.h"
 
+#include "common/Help.h"
 #include "common/Look.h"
+#include "common/Misc.h"
 #include "common/Spreadsheet.h"
+#include "common/StatusHints.h"
 #include "platform/Dialogs.h"
 #include "platform/ProgramFolder.h"
 #include "ui_ExportWindow.h"
@@ -27,9 +30,6 @@ const QString kExportFailed =
 const QString kHintEsporta = QStringLiteral("Esporta l'archivio in formato Microsoft Excel.");
 const QString kHintGuida = QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");
 const QString kHintEsci = QStringLiteral("Esci da questo ambiente di lavoro.");
-
-// HOOK(shell opener): hands the file to the shell opener once the shell branch provides it.
-void openWithShell(const QString&) {}
 
 } // namespace
 
@@ -121,15 +121,14 @@ ExportWindow::ExportWindow(ExportLayout layout, QWidget* owner)
     connect(ui->cmdGuida, &QToolButton::clicked, this, &ExportWindow::cmdGuidaClick);
     connect(ui->cmdEsci, &QToolButton::clicked, this, &ExportWindow::cmdEsciClick);
 
-    for (QWidget* w : {static_cast<QWidget*>(ui->cmdEsporta), static_cast<QWidget*>(ui->cmdGuida),
-                       static_cast<QWidget*>(ui->cmdEsci)})
-        w->installEventFilter(this);
+    auto* hints = new StatusHints(ui->panInfo, this);
+    hints->add(ui->cmdEsporta, kHintEsporta);
+    hints->add(ui->cmdGuida, kHintGuida);
+    hints->add(ui->cmdEsci, kHintEsci);
     for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(ui->panContainer),
                        static_cast<QWidget*>(ui->shpSfondo), static_cast<QWidget*>(ui->shpInfo),
-                       static_cast<QWidget*>(ui->grdRecords), ui->grdRecords->viewport()}) {
-        w->setMouseTracking(true);
-        w->installEventFilter(this);
-    }
+                       static_cast<QWidget*>(ui->grdRecords), ui->grdRecords->viewport()})
+        hints->addBackground(w);
 }
 
 ExportWindow::~ExportWindow() = default;
@@ -153,7 +152,7 @@ void ExportWindow::cmdEsportaClick() {
     try {
         writeFile();
         if (platform::askYesNo(this, kAskOpen))
-            openWithShell(QLatin1Char('"') + platform::programPath(layout_.fileName) + QLatin1Char('"'));
+            TMisc::Open(QLatin1Char('"') + platform::programPath(layout_.fileName) + QLatin1Char('"'));
     } catch (const std::exception&) {
         platform::showPlain(this, kExportFailed);
     }
@@ -173,27 +172,12 @@ void ExportWindow::cmdEsciClick() {
     close();
 }
 
-void ExportWindow::setHint(const QString& text) {
-    if (ui->panInfo->text() != text)
-        ui->panInfo->setText(text);
+void ExportWindow::cmdGuidaClick() {
+    showHelp(this, layout_.helpKey);
 }
 
 void ExportWindow::FormShow() {
     fillGrid();
-}
-
-bool ExportWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
-        if (watched == ui->cmdEsporta)
-            setHint(kHintEsporta);
-        else if (watched == ui->cmdGuida)
-            setHint(kHintGuida);
-        else if (watched == ui->cmdEsci)
-            setHint(kHintEsci);
-        else
-            setHint(QString());
-    }
-    return Dialog::eventFilter(watched, event);
 }
 
 } // namespace common

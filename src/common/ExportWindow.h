@@ -27,6 +27,7 @@ struct ExportLayout {
     QString caption;
     QString fileName;  // beside the program
     QString sheetName; // the worksheet's name in the file
+    QString helpKey;   // the help text of the window's help command
     // Grid columns from 0; column 0 ("N.", the record number) is not exported.
     QList<ExportColumn> columns;
 };
@@ -69,7 +70,7 @@ public:
 
 public Q_SLOTS:
     void cmdEsportaClick();
-    virtual void cmdGuidaClick() = 0;
+    void cmdGuidaClick();
     void cmdEsciClick();
 
 protected:
@@ -80,11 +81,8 @@ protected:
     virtual void readRows(QList<QString>& cells) = 0;
 
     void FormShow() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void setHint(const QString& text);
-
     ExportLayout layout_;
     ExportGrid* grid_;
 };

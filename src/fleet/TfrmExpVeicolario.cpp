@@ -50,33 +50,16 @@ common::ExportLayout vehicleExportLayout() {
     layout.caption = QStringLiteral(" Esportazione archivio veicoli in Microsoft Excel");
     layout.fileName = QStringLiteral("Parco_Automezzi.xls");
     layout.sheetName = QStringLiteral("Parco Automezzi");
+    layout.helpKey = QStringLiteral("expveicolario");
     for (const VehicleColumn& c : vehicleColumns())
         layout.columns.append(c.column);
     return layout;
 }
 
-const QString kHelpTitle = QStringLiteral("Esportazione archivio veicoli in Microsoft Excel");
-const QString kHelpText = QString::fromUtf8(
-    "Questo ambiente di lavoro esporta tutti i veicoli presenti in archivio in un foglio di lavoro di "
-    "Microsoft "
-    "Excel, che potrà essere letto da qualsiasi programma in grado di aprire i file in formato XLS.\r\n\r\n"
-    "Per eseguire l'esportazione fare clic sull'icona del foglio di calcolo presente in questa finestra: il "
-    "file "
-    "viene creato immediatamente e, se si risponde sì alla domanda che segue, viene aperto.\r\n\r\n"
-    "Una volta aperto il file, si consiglia di salvarlo con un nome a propria scelta, perché ogni nuova "
-    "esportazione sovrascrive il file precedente.");
-
 } // namespace
 
 TfrmExpVeicolario::TfrmExpVeicolario(QWidget* owner)
     : common::ExportWindow(vehicleExportLayout(), owner) {}
-
-void TfrmExpVeicolario::cmdGuidaClick() {
-    // HOOK(help): opens the shared help window with kHelpTitle and kHelpText once the shell branch provides
-    // it.
-    (void)kHelpTitle;
-    (void)kHelpText;
-}
 
 void TfrmExpVeicolario::readRows(QList<QString>& cells) {
     common::ArchiveFile archive = fleet::openVehicleArchive();

@@ -8,9 +8,6 @@ class TfrmExpVeicolario : public common::ExportWindow {
 public:
     explicit TfrmExpVeicolario(QWidget* owner = nullptr);
 
-public Q_SLOTS:
-    void cmdGuidaClick() override;
-
 protected:
     void readRows(QList<QString>& cells) override;
 };

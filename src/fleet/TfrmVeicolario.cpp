@@ -7,6 +7,7 @@
 #include "common/WindowRegistry.h"
 #include "fleet/Plate.h"
 #include "fleet/SchedaVeicolo.h"
+#include "fleet/TfrmExpVeicolario.h"
 #include "platform/FileDialogs.h"
 #include "shell/TfrmCalendario.h"
 #include "ui_TfrmCalendario.h"
@@ -272,9 +273,13 @@ void TfrmVeicolario::cmdTrovaClick() {}
 void TfrmVeicolario::cmdFileClick() {}
 void TfrmVeicolario::cmdAnteprimaClick() {}
 void TfrmVeicolario::cmdStampaClick() {}
-void TfrmVeicolario::cmdEsportaClick() {}
 void TfrmVeicolario::cmdSlideshowClick() {}
 void TfrmVeicolario::cmdGuidaClick() {}
+
+void TfrmVeicolario::cmdEsportaClick() {
+    TfrmExpVeicolario window(this);
+    window.exec();
+}
 
 // Date fields and plate.
 

@@ -1,14 +1,19 @@
 #include "ModalAnswerer.h"
 #include "TestFolder.h"
 #include "common/ExportWindow.h"
+#include "common/TfrmGuida.h"
 #include "fleet/SchedaVeicolo.h"
 #include "fleet/TfrmExpVeicolario.h"
+#include "platform/Shell.h"
+#include "ui_TfrmGuida.h"
 
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTableView>
+#include <QTextEdit>
 #include <QToolButton>
 #include <QtTest>
 
@@ -62,6 +67,8 @@ private Q_SLOTS:
     void editReachesFileNotArchive();
     void editOpenWhenExporting();
     void noAtFirstQuestionWritesNothing();
+    void yesAtSecondQuestionOpensFile();
+    void help();
     void failureMessage();
     void hints();
     void enterAndEscapeDoNotClose();
@@ -69,6 +76,7 @@ private Q_SLOTS:
 private:
     std::unique_ptr<testsupport::TestFolder> folder;
     std::unique_ptr<TfrmExpVeicolario> window;
+    QList<QUrl> opened;
     QTableView* grid() { return child<QTableView>(window.get(), "grdRecords"); }
     void open() {
         window = std::make_unique<TfrmExpVeicolario>();
@@ -80,9 +88,12 @@ private:
 
 void TestExpVeicolario::init() {
     folder = std::make_unique<testsupport::TestFolder>();
+    opened.clear();
+    platform::setShellOpenRecorder([this](const QUrl& url) { opened.append(url); });
 }
 
 void TestExpVeicolario::cleanup() {
+    platform::setShellOpenRecorder({});
     window.reset();
     folder.reset();
 }
@@ -161,6 +172,7 @@ void TestExpVeicolario::emptyArchive() {
     QVERIFY(file.contains("width=250>Compatibilit\xe0 ambientale</td>"));
     QVERIFY(file.endsWith("width=400>Note</td></tr></table></body></html>"));
     QVERIFY(!file.contains('\n') && !file.contains('\r'));
+    QVERIFY(opened.isEmpty());
 }
 
 void TestExpVeicolario::rowsFromArchive() {
@@ -258,6 +270,33 @@ void TestExpVeicolario::noAtFirstQuestionWritesNothing() {
     QCOMPARE(folder->read(kXls), QByteArray("vecchio"));
 }
 
+void TestExpVeicolario::yesAtSecondQuestionOpensFile() {
+    open();
+    ModalAnswerer answers({"Sì", "Sì"});
+    clickExport();
+    QCOMPARE(answers.seen.size(), 2);
+    QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(folder->path(kXls))});
+}
+
+void TestExpVeicolario::help() {
+    open();
+    QString title, text;
+    ModalAnswerer answers;
+    answers.onOther = [&](QWidget* w) {
+        auto* guida = qobject_cast<TfrmGuida*>(w);
+        if (!guida)
+            return false;
+        title = guida->ui->lblTitolo->text();
+        text = guida->ui->txtGuida->toPlainText();
+        guida->done(0);
+        return true;
+    };
+    QTest::mouseClick(child<QToolButton>(window.get(), "cmdGuida"), Qt::LeftButton);
+    QCOMPARE(title, QStringLiteral("Esportazione archivio veicoli in Microsoft Excel"));
+    QCOMPARE(text.count(QStringLiteral("\n\n")) + 1, 3);
+    QVERIFY(text.startsWith(QStringLiteral("Questo ambiente di lavoro esporta tutti i veicoli")));
+}
+
 void TestExpVeicolario::failureMessage() {
     open();
     QVERIFY(QDir(folder->folder()).mkdir(kXls));
@@ -267,6 +306,7 @@ void TestExpVeicolario::failureMessage() {
     QCOMPARE(answers.seen[1].text, kFailed);
     QCOMPARE(answers.seen[1].icon, QMessageBox::NoIcon);
     QCOMPARE(answers.seen[1].buttons, QStringList{"OK"});
+    QVERIFY(opened.isEmpty());
 }
 
 void TestExpVeicolario::hints() {
