@@ -2,7 +2,9 @@
 
 #include "common/TfrmGuida.h"
 #include "fleet/TfrmExpVeicolario.h"
+#include "fleet/TfrmSlideshow_Automezzi.h"
 #include "fleet/TfrmVeicolario.h"
+#include "fleet/TfrmZoom.h"
 #include "platform/Program.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCalendario.h"
@@ -34,9 +36,9 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmSplash"), make<TfrmSplash>()},
         {QStringLiteral("TfrmVeicolario"), make<TfrmVeicolario>()},
         {QStringLiteral("TfrmAllegaCartella"), {}},
-        {QStringLiteral("TfrmZoom"), {}},
+        {QStringLiteral("TfrmZoom"), make<TfrmZoom>()},
         {QStringLiteral("TfrmCalendario"), make<TfrmCalendario>()},
-        {QStringLiteral("TfrmSlideshow_Automezzi"), {}},
+        {QStringLiteral("TfrmSlideshow_Automezzi"), make<TfrmSlideshow_Automezzi>()},
         {QStringLiteral("TfrmTrovaAutomezzi"), {}},
         {QStringLiteral("TfrmStampaAutomezzo"), {}},
         {QStringLiteral("TfrmAnteprimaAutomezzo"), {}},

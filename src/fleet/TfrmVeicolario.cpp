@@ -8,6 +8,8 @@
 #include "fleet/Plate.h"
 #include "fleet/SchedaVeicolo.h"
 #include "fleet/TfrmExpVeicolario.h"
+#include "fleet/TfrmSlideshow_Automezzi.h"
+#include "fleet/TfrmZoom.h"
 #include "platform/FileDialogs.h"
 #include "shell/TfrmCalendario.h"
 #include "ui_TfrmCalendario.h"
@@ -273,11 +275,15 @@ void TfrmVeicolario::cmdTrovaClick() {}
 void TfrmVeicolario::cmdFileClick() {}
 void TfrmVeicolario::cmdAnteprimaClick() {}
 void TfrmVeicolario::cmdStampaClick() {}
-void TfrmVeicolario::cmdSlideshowClick() {}
 void TfrmVeicolario::cmdGuidaClick() {}
 
 void TfrmVeicolario::cmdEsportaClick() {
     TfrmExpVeicolario window(this);
+    window.exec();
+}
+
+void TfrmVeicolario::cmdSlideshowClick() {
+    TfrmSlideshow_Automezzi window(this);
     window.exec();
 }
 
@@ -350,5 +356,8 @@ void TfrmVeicolario::btnCancFotoClick() {
     photo_->showPlaceholder();
 }
 
-// The zoom window comes with the slide show; until then the zoom button does nothing.
-void TfrmVeicolario::btnZoomFotoClick() {}
+void TfrmVeicolario::btnZoomFotoClick() {
+    TfrmZoom window(this);
+    window.setPicture(photo_->picture());
+    window.exec();
+}
