@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "common/TfrmGuida.h"
+#include "fleet/TfrmAllegaCartella.h"
 #include "fleet/TfrmExpVeicolario.h"
 #include "fleet/TfrmSlideshow_Automezzi.h"
 #include "fleet/TfrmVeicolario.h"
@@ -35,7 +36,7 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmInfo"), make<TfrmInfo>()},
         {QStringLiteral("TfrmSplash"), make<TfrmSplash>()},
         {QStringLiteral("TfrmVeicolario"), make<TfrmVeicolario>()},
-        {QStringLiteral("TfrmAllegaCartella"), {}},
+        {QStringLiteral("TfrmAllegaCartella"), make<TfrmAllegaCartella>()},
         {QStringLiteral("TfrmZoom"), make<TfrmZoom>()},
         {QStringLiteral("TfrmCalendario"), make<TfrmCalendario>()},
         {QStringLiteral("TfrmSlideshow_Automezzi"), make<TfrmSlideshow_Automezzi>()},

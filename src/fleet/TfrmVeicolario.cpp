@@ -7,11 +7,13 @@
 #include "common/WindowRegistry.h"
 #include "fleet/Plate.h"
 #include "fleet/SchedaVeicolo.h"
+#include "fleet/TfrmAllegaCartella.h"
 #include "fleet/TfrmExpVeicolario.h"
 #include "fleet/TfrmSlideshow_Automezzi.h"
 #include "fleet/TfrmZoom.h"
 #include "platform/FileDialogs.h"
 #include "shell/TfrmCalendario.h"
+#include "ui_TfrmAllegaCartella.h"
 #include "ui_TfrmCalendario.h"
 #include "ui_TfrmVeicolario.h"
 
@@ -272,10 +274,21 @@ void TfrmVeicolario::cmdEsciClick() {
 // The windows these commands open come with the search, attachment, print, export, slide show and help
 // windows; until then the commands do nothing.
 void TfrmVeicolario::cmdTrovaClick() {}
-void TfrmVeicolario::cmdFileClick() {}
 void TfrmVeicolario::cmdAnteprimaClick() {}
 void TfrmVeicolario::cmdStampaClick() {}
 void TfrmVeicolario::cmdGuidaClick() {}
+
+void TfrmVeicolario::cmdFileClick() {
+    TfrmAllegaCartella window(this);
+    window.ui->lblMemory->setText(QStringLiteral("veicolario"));
+    window.ui->txtFile01->setText(common::Trim(ui->lblFile01->text()));
+    window.ui->txtDesc01->setText(common::Trim(ui->lblDesc01->text()));
+    window.ui->txtFile02->setText(common::Trim(ui->lblFile02->text()));
+    window.ui->txtDesc02->setText(common::Trim(ui->lblDesc02->text()));
+    window.ui->txtFile03->setText(common::Trim(ui->lblFile03->text()));
+    window.ui->txtDesc03->setText(common::Trim(ui->lblDesc03->text()));
+    window.exec();
+}
 
 void TfrmVeicolario::cmdEsportaClick() {
     TfrmExpVeicolario window(this);
