@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "platform/Program.h"
+#include "shell/TfrmCalendario.h"
 #include "shell/TfrmCambiaPassword.h"
 #include "shell/TfrmPassword.h"
 
@@ -29,7 +30,7 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmVeicolario"), {}},
         {QStringLiteral("TfrmAllegaCartella"), {}},
         {QStringLiteral("TfrmZoom"), {}},
-        {QStringLiteral("TfrmCalendario"), {}},
+        {QStringLiteral("TfrmCalendario"), make<TfrmCalendario>()},
         {QStringLiteral("TfrmSlideshow_Automezzi"), {}},
         {QStringLiteral("TfrmTrovaAutomezzi"), {}},
         {QStringLiteral("TfrmStampaAutomezzo"), {}},
