@@ -1,5 +1,7 @@
 #include "app/Program.h"
 
+#include "fleet/DeadlineList.h"
+#include "fleet/TfrmMenuScadenze.h"
 #include "platform/Program.h"
 #include "shell/TfrmCalendario.h"
 #include "shell/TfrmCambiaPassword.h"
@@ -11,8 +13,7 @@ namespace app {
 
 namespace {
 
-template <class T>
-std::function<QWidget*()> make() {
+template <class T> std::function<QWidget*()> make() {
     return [] { return new T(); };
 }
 
@@ -36,11 +37,11 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmStampaAutomezzo"), {}},
         {QStringLiteral("TfrmAnteprimaAutomezzo"), {}},
         {QStringLiteral("TfrmExpVeicolario"), {}},
-        {QStringLiteral("TfrmMenuScadenze"), {}},
-        {QStringLiteral("TfrmScadRevisione"), {}},
-        {QStringLiteral("TfrmScadTagliando"), {}},
-        {QStringLiteral("TfrmScadAssicurazione"), {}},
-        {QStringLiteral("TfrmScadBollo"), {}},
+        {QStringLiteral("TfrmMenuScadenze"), make<TfrmMenuScadenze>()},
+        {QStringLiteral("TfrmScadRevisione"), make<TfrmScadRevisione>()},
+        {QStringLiteral("TfrmScadTagliando"), make<TfrmScadTagliando>()},
+        {QStringLiteral("TfrmScadAssicurazione"), make<TfrmScadAssicurazione>()},
+        {QStringLiteral("TfrmScadBollo"), make<TfrmScadBollo>()},
         {QStringLiteral("TfrmMenuCosti"), {}},
         {QStringLiteral("TfrmCosti"), {}},
         {QStringLiteral("TfrmMenuRiepSpese"), {}},
