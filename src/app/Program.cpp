@@ -2,6 +2,7 @@
 
 #include "fleet/DeadlineList.h"
 #include "fleet/TfrmMenuScadenze.h"
+#include "fleet/TfrmTrovaAutomezzi.h"
 #include "platform/Program.h"
 #include "shell/TfrmCalendario.h"
 #include "shell/TfrmCambiaPassword.h"
@@ -33,7 +34,7 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmZoom"), {}},
         {QStringLiteral("TfrmCalendario"), make<TfrmCalendario>()},
         {QStringLiteral("TfrmSlideshow_Automezzi"), {}},
-        {QStringLiteral("TfrmTrovaAutomezzi"), {}},
+        {QStringLiteral("TfrmTrovaAutomezzi"), make<TfrmTrovaAutomezzi>()},
         {QStringLiteral("TfrmStampaAutomezzo"), {}},
         {QStringLiteral("TfrmAnteprimaAutomezzo"), {}},
         {QStringLiteral("TfrmExpVeicolario"), {}},
