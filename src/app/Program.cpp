@@ -3,6 +3,7 @@
 #include "fleet/DeadlineList.h"
 #include "fleet/TfrmMenuScadenze.h"
 #include "fleet/TfrmTrovaAutomezzi.h"
+#include "fleet/TfrmVeicolario.h"
 #include "platform/Program.h"
 #include "shell/TfrmCalendario.h"
 #include "shell/TfrmCambiaPassword.h"
@@ -29,7 +30,7 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmGuida"), {}},
         {QStringLiteral("TfrmInfo"), {}},
         {QStringLiteral("TfrmSplash"), {}},
-        {QStringLiteral("TfrmVeicolario"), {}},
+        {QStringLiteral("TfrmVeicolario"), make<TfrmVeicolario>()},
         {QStringLiteral("TfrmAllegaCartella"), {}},
         {QStringLiteral("TfrmZoom"), {}},
         {QStringLiteral("TfrmCalendario"), make<TfrmCalendario>()},

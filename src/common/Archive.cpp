@@ -5,18 +5,28 @@
 #include "platform/Ansi.h"
 #include "platform/ProgramFolder.h"
 
+#include <QDir>
 #include <QFileInfo>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace common {
 
-RecordLayout::RecordLayout(std::initializer_list<FieldSpec> fields) : fields_(fields) {
+RecordLayout::RecordLayout(std::initializer_list<FieldSpec> fields)
+    : RecordLayout(std::span<const FieldSpec>(fields.begin(), fields.size())) {}
+
+RecordLayout::RecordLayout(std::span<const FieldSpec> fields)
+    : fields_(fields.begin(), fields.end()) {
     for (const FieldSpec& f : fields_) {
-        Q_ASSERT(f.width >= 1 && f.width <= 255);
+        // A bad width would make every record of the archive unreadable: stop at once, in every build.
+        if (f.width < 1 || f.width > 255)
+            qFatal("field %s: width %d outside 1 to 255", f.name, f.width);
         offsets_.append(size_);
         size_ += f.width + 1;
     }
+    if (fields_.isEmpty())
+        qFatal("a record layout without fields");
 }
 
 int RecordLayout::indexOf(const QString& name) const {
@@ -39,9 +49,13 @@ QString decodeField(const char* field, int width) {
     return Trim(platform::fromAnsi(field + 1, length));
 }
 
-Record::Record(const RecordLayout& layout) : layout_(&layout), bytes_(layout.size(), '\0') {}
+Record::Record(const RecordLayout& layout)
+    : layout_(&layout)
+    , bytes_(layout.size(), '\0') {}
 
-Record::Record(const RecordLayout& layout, QByteArray bytes) : layout_(&layout), bytes_(std::move(bytes)) {
+Record::Record(const RecordLayout& layout, QByteArray bytes)
+    : layout_(&layout)
+    , bytes_(std::move(bytes)) {
     bytes_.resize(layout.size(), '\0');
 }
 
@@ -56,7 +70,8 @@ void Record::set(int field, const QString& text) {
 
 namespace {
 [[noreturn]] void fail(const QFile& file, const char* what) {
-    throw Failure(std::string(what) + ": " + file.fileName().toStdString() + ": " + file.errorString().toStdString());
+    throw Failure(std::string(what) + ": " + file.fileName().toStdString() + ": " +
+                  file.errorString().toStdString());
 }
 } // namespace
 
@@ -67,13 +82,25 @@ ArchiveFile ArchiveFile::atPath(const QString& path, const RecordLayout& layout)
     return ArchiveFile(AtPath{}, path, layout);
 }
 
-ArchiveFile::ArchiveFile(AtPath, const QString& path, const RecordLayout& layout) : layout_(&layout), file_(path) {
-    // ReadWrite creates a missing file and never truncates an existing one.
-    if (QFileInfo(path).isDir() || !file_.open(QIODevice::ReadWrite))
+ArchiveFile::ArchiveFile(AtPath, const QString& path, const RecordLayout& layout)
+    : layout_(&layout)
+    , file_(path) {
+    const QFileInfo info(path);
+    // Only a regular file is an archive: a folder, a device or a pipe under its name is a failure.
+    if (info.exists() && !info.isFile())
+        throw Failure("not an archive file: " + path.toStdString());
+    created_ = !info.exists();
+    // ReadWrite creates a missing file and never truncates an existing one; a read-only or locked
+    // archive fails here instead of being replaced.
+    if (!file_.open(QIODevice::ReadWrite))
         fail(file_, "cannot open the archive");
 }
 
-qint64 ArchiveFile::count() const { return file_.size() / layout_->size(); }
+qint64 ArchiveFile::count() const {
+    if (!file_.isOpen())
+        throw Failure("archive closed");
+    return file_.size() / layout_->size();
+}
 
 Record ArchiveFile::read(qint64 number) {
     if (number < 1 || number > count())
@@ -103,7 +130,9 @@ void ArchiveFile::forEach(const std::function<void(qint64, const Record&)>& visi
 }
 
 void ArchiveFile::writeAt(qint64 number, const Record& record) {
-    Q_ASSERT(&record.layout() == layout_ || record.bytes().size() == layout_->size());
+    // A record of another size would shift every record after it.
+    if (record.bytes().size() != layout_->size())
+        throw Failure("record of the wrong size for the archive");
     if (!file_.seek((number - 1) * layout_->size()))
         fail(file_, "cannot seek");
     if (file_.write(record.bytes()) != layout_->size())
@@ -123,10 +152,29 @@ qint64 ArchiveFile::append(const Record& record) {
 }
 
 void ArchiveFile::flush() {
+    if (!file_.isOpen())
+        throw Failure("archive closed");
     if (!file_.flush())
         fail(file_, "cannot write");
     if (::fsync(file_.handle()) != 0)
         fail(file_, "cannot sync");
+    if (created_) {
+        // A new file is on the disk only once its folder entry is.
+        const QByteArray folder = QFile::encodeName(QFileInfo(file_.fileName()).absolutePath());
+        const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            throw Failure("cannot open the archive's folder");
+        const int synced = ::fsync(fd);
+        ::close(fd);
+        if (synced != 0)
+            throw Failure("cannot sync the archive's folder");
+        created_ = false;
+    }
+}
+
+void ArchiveFile::close() {
+    if (file_.isOpen())
+        file_.close();
 }
 
 } // namespace common

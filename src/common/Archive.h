@@ -6,8 +6,11 @@
 #include <QList>
 #include <QString>
 
+#include <array>
+#include <cstddef>
 #include <functional>
 #include <initializer_list>
+#include <span>
 
 namespace common {
 
@@ -17,10 +20,24 @@ struct FieldSpec {
     int width;
 };
 
-// The fields of a record type, in record order, with their offsets.
+// The size of a record of these fields, for checking a layout table at compile time; 0 when a width is
+// outside 1 to 255.
+template <std::size_t N> constexpr int recordSize(const std::array<FieldSpec, N>& fields) {
+    int size = 0;
+    for (const FieldSpec& f : fields) {
+        if (f.width < 1 || f.width > 255)
+            return 0;
+        size += f.width + 1;
+    }
+    return size;
+}
+
+// The fields of a record type, in record order, with their offsets. A width outside 1 to 255 is a
+// programming error and stops the program.
 class RecordLayout {
 public:
     RecordLayout(std::initializer_list<FieldSpec> fields);
+    explicit RecordLayout(std::span<const FieldSpec> fields);
     int size() const { return size_; }
     int count() const { return int(fields_.size()); }
     int width(int field) const { return fields_[field].width; }
@@ -71,8 +88,10 @@ public:
     void overwrite(qint64 number, const Record& record);
     // Writes after the last whole record; returns the new record's number.
     qint64 append(const Record& record);
-    // Puts what was written on the disk.
+    // Puts what was written on the disk (and, for a file this object created, its folder entry).
     void flush();
+    // Closes the file; later operations throw. The destructor closes it too.
+    void close();
 
     const RecordLayout& layout() const { return *layout_; }
     QString path() const { return file_.fileName(); }
@@ -84,6 +103,7 @@ private:
 
     const RecordLayout* layout_;
     QFile file_;
+    bool created_ = false;
 };
 
 } // namespace common

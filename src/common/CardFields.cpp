@@ -1,0 +1,117 @@
+#include "common/CardFields.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QWidget>
+
+namespace common {
+
+DateKey dateFieldKey(int key, bool enterMovesOn) {
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+        return DateKey::Pass;
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        return DateKey::Clear;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return enterMovesOn ? DateKey::Next : DateKey::Picker;
+    default:
+        return DateKey::Picker;
+    }
+}
+
+CardFields::CardFields(QWidget* window)
+    : QObject(window) {
+    window->setStyleSheet(
+        window->styleSheet() +
+        QStringLiteral("QLineEdit { border: 1px solid %1; padding: 1px 2px; }").arg(kFieldFrame.name()));
+}
+
+void CardFields::add(QLineEdit* field, const QColor& background) {
+    order_.append(field);
+    backgrounds_.insert(field, background);
+    paint(field, background);
+    field->installEventFilter(this);
+}
+
+void CardFields::addDate(QLineEdit* field, const QColor& background, const QString& tag) {
+    add(field, background);
+    field->setReadOnly(true);
+    dateTags_.insert(field, tag);
+}
+
+void CardFields::setOnEnter(QLineEdit* field, std::function<void()> handler) {
+    onEnter_.insert(field, std::move(handler));
+}
+
+QLineEdit* CardFields::next(QLineEdit* field) const {
+    const qsizetype i = order_.indexOf(field);
+    if (i < 0 || order_.isEmpty())
+        return nullptr;
+    return order_.at((i + 1) % order_.size());
+}
+
+void CardFields::paint(QLineEdit* field, const QColor& colour) {
+    QPalette p = field->palette();
+    p.setColor(QPalette::Base, colour);
+    field->setPalette(p);
+}
+
+bool CardFields::eventFilter(QObject* watched, QEvent* event) {
+    auto* field = qobject_cast<QLineEdit*>(watched); // null while the edit is being destroyed
+    if (!field || !backgrounds_.contains(field))
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        paint(field, kFieldFocus);
+        break;
+    case QEvent::FocusOut:
+        paint(field, backgrounds_.value(field));
+        break;
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        if (dateTags_.contains(field)) {
+            switch (dateFieldKey(key, dateEnterMovesOn)) {
+            case DateKey::Pass:
+                return false;
+            case DateKey::Clear:
+                field->clear();
+                return true;
+            case DateKey::Next:
+                break; // moves on below
+            case DateKey::Picker:
+                if (openPicker)
+                    openPicker(dateTags_.value(field));
+                return true;
+            }
+        }
+        if (enter) {
+            if (const auto it = onEnter_.constFind(field); it != onEnter_.constEnd())
+                (*it)();
+            else if (QLineEdit* to = next(field))
+                to->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace common

@@ -1,0 +1,64 @@
+// The fields of a data-entry card: background colour, yellow while focused, a fixed Enter order, and the
+// keys of the date fields that take no typing.
+#pragma once
+
+#include <QColor>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QLineEdit;
+class QWidget;
+
+namespace common {
+
+inline const QColor kAliceBlue{0xF0, 0xF8, 0xFF};
+inline const QColor kFieldFocus{0xFF, 0xFF, 0x00};
+inline const QColor kFieldFrame{0x87, 0xCE, 0xEB}; // SkyBlue
+inline const QColor kPaleBlueBox{0xE0, 0xE9, 0xF1};
+
+// What a key does in a date field.
+enum class DateKey {
+    Pass,   // handled as usual: Tab and Shift+Tab move on; a modifier alone does nothing
+    Clear,  // Backspace, Delete: the field is emptied
+    Next,   // Enter, where it moves on
+    Picker, // any other key opens the date picker
+};
+DateKey dateFieldKey(int key, bool enterMovesOn);
+
+class CardFields : public QObject {
+    Q_OBJECT
+public:
+    // One style sheet on window draws the frames of its fields.
+    explicit CardFields(QWidget* window);
+
+    // Adds a field with its own background colour; the Enter order is the order of adding, the last
+    // field leading back to the first.
+    void add(QLineEdit* field, const QColor& background);
+    // A date field: read-only; openPicker runs with the field's tag for the keys that open the picker.
+    void addDate(QLineEdit* field, const QColor& background, const QString& tag);
+    // A field where Enter does something else: the handler runs instead of moving on.
+    void setOnEnter(QLineEdit* field, std::function<void()> handler);
+
+    std::function<void(const QString& tag)> openPicker;
+    bool dateEnterMovesOn = true;
+
+    QColor background(QLineEdit* field) const { return backgrounds_.value(field); }
+    // The field that Enter in field moves to.
+    QLineEdit* next(QLineEdit* field) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void paint(QLineEdit* field, const QColor& colour);
+    QList<QLineEdit*> order_;
+    QHash<QLineEdit*, QColor> backgrounds_;
+    QHash<QLineEdit*, QString> dateTags_;
+    QHash<QLineEdit*, std::function<void()>> onEnter_;
+};
+
+} // namespace common

@@ -1,0 +1,349 @@
+#include "fleet/TfrmVeicolario.h"
+
+#include "common/CardFields.h"
+#include "common/Look.h"
+#include "common/StatusHints.h"
+#include "common/Text.h"
+#include "common/WindowRegistry.h"
+#include "fleet/Plate.h"
+#include "fleet/SchedaVeicolo.h"
+#include "platform/FileDialogs.h"
+#include "shell/TfrmCalendario.h"
+#include "ui_TfrmCalendario.h"
+#include "ui_TfrmVeicolario.h"
+
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+const QString kRequiredTipo =
+    QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare il tipo di veicolo.");
+const QString kRequiredMarca =
+    QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare la marca del veicolo.");
+const QString kRequiredModello =
+    QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare il modello del veicolo.");
+const QString kRequiredTarga =
+    QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare la targa del veicolo.");
+
+void setControlText(QWidget* control, const QString& text) {
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->setText(text);
+    else if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(text);
+}
+
+} // namespace
+
+TfrmVeicolario::TfrmVeicolario(QWidget* parent)
+    : common::Form(parent)
+    , common::CardForm(this, nullptr)
+    , ui(std::make_unique<Ui::frmVeicolario>()) {
+    ui->setupUi(this);
+    setPositionLabel(ui->lblPosizione);
+    setWindowState(Qt::WindowMaximized);
+    common::setBackground(this, QColor(0x46, 0x82, 0xB4));
+    common::setBackground(ui->panScheda, Qt::white);
+    common::setBackground(ui->recConducente, common::kPaleBlueBox);
+    common::setBackground(ui->recNote, common::kPaleBlueBox);
+
+    controls_ = {ui->txtTipo,
+                 ui->txtDestinazione,
+                 ui->txtMarca,
+                 ui->txtModello,
+                 ui->txtTarga,
+                 ui->txtAnno,
+                 ui->txtColore,
+                 ui->txtTelaio,
+                 ui->txtPneumatici,
+                 ui->txtStato,
+                 ui->txtChilometri,
+                 ui->txtLettura,
+                 ui->txtAlimentazione,
+                 ui->txtCilindrata,
+                 ui->txtKW,
+                 ui->txtAmbiente,
+                 ui->txtPosti,
+                 ui->txtPortata,
+                 ui->txtCompagnia,
+                 ui->txtTelAssicuratore,
+                 ui->txtPolizza,
+                 ui->txtIncidenti,
+                 ui->txtProprietario,
+                 ui->txtAutista,
+                 ui->txtTelAutista,
+                 ui->txtMeccanico,
+                 ui->txtTelMeccanico,
+                 ui->txtScadRevisione,
+                 ui->txtScadTagliando,
+                 ui->txtScadAssicurazione,
+                 ui->txtScadBollo,
+                 ui->txtNote,
+                 ui->lblFile01,
+                 ui->lblFile02,
+                 ui->lblFile03,
+                 ui->lblDesc01,
+                 ui->lblDesc02,
+                 ui->lblDesc03};
+    Q_ASSERT(controls_.size() == fleet::SchedaVeicolo::FieldCount);
+
+    // The fields: background, focus colour, Enter order; the date fields open the date picker.
+    fields_ = new common::CardFields(this);
+    const QHash<QLineEdit*, QString> dateTags{
+        {ui->txtLettura, QStringLiteral("veicolario_lettura")},
+        {ui->txtScadRevisione, QStringLiteral("veicolario_scadrevisione")},
+        {ui->txtScadTagliando, QStringLiteral("veicolario_scadtagliando")},
+        {ui->txtScadAssicurazione, QStringLiteral("veicolario_scadassicurazione")},
+        {ui->txtScadBollo, QStringLiteral("veicolario_scadbollo")},
+    };
+    for (int i = 0; i <= fleet::SchedaVeicolo::Note; ++i) {
+        auto* edit = static_cast<QLineEdit*>(controls_.at(i));
+        const QColor background =
+            i <= fleet::SchedaVeicolo::Proprietario ? common::kAliceBlue : QColor(Qt::white);
+        if (dateTags.contains(edit))
+            fields_->addDate(edit, background, dateTags.value(edit));
+        else
+            fields_->add(edit, background);
+    }
+    fields_->openPicker = [this](const QString& tag) { apriCalendario(tag); };
+    ui->txtTarga->installEventFilter(this);
+    connect(ui->txtTarga, &QLineEdit::textEdited, this, &TfrmVeicolario::txtTargaChange);
+
+    photo_ = std::make_unique<fleet::PhotoBox>(ui->imgFoto, ui->imgBianco);
+
+    hints_ = new common::StatusHints(ui->panInfo, this);
+    const std::pair<QWidget*, const char*> hinted[] = {
+        {ui->cmdNuovo, "Prepara la schermata per l'inserimento di una nuova scheda."},
+        {ui->cmdDuplica,
+         "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
+        {ui->cmdSalva, "Salva la scheda in archivio."},
+        {ui->cmdTrova, "Trova una scheda in archivio."},
+        {ui->cmdFile, "Allega file alla scheda."},
+        {ui->cmdAnteprima, "Visualizza l'anteprima di stampa della scheda."},
+        {ui->cmdStampa, "Stampa la scheda."},
+        {ui->cmdPrimo, "Visualizza la prima scheda in archivio."},
+        {ui->cmdIndietro, "Visualizza la scheda precedente in archivio."},
+        {ui->cmdAvanti, "Visualizza la scheda successiva in archivio."},
+        {ui->cmdUltimo, "Visualizza l'ultima scheda in archivio."},
+        {ui->cmdEsporta, "Esporta archivio in Excel."},
+        {ui->cmdSlideshow, "Esegui lo slide show del parco automezzi."},
+        {ui->cmdGuida, "Visualizza la guida in linea."},
+        {ui->cmdEsci, "Esci da questa schermata."},
+        {ui->btnCaricaFoto, "Carica una foto."},
+        {ui->btnSalvaFoto, "Salva la foto su disco."},
+        {ui->btnCancFoto, "Cancella la foto."},
+        {ui->btnZoomFoto, "Visualizza la foto nelle sue dimensioni reali."},
+    };
+    for (const auto& [widget, text] : hinted)
+        hints_->add(widget, QString::fromUtf8(text));
+    for (QWidget* background :
+         {static_cast<QWidget*>(this), static_cast<QWidget*>(ui->panScheda),
+          static_cast<QWidget*>(ui->recConducente), static_cast<QWidget*>(ui->recNote),
+          static_cast<QWidget*>(ui->imgIntestazione), static_cast<QWidget*>(ui->imgFoto)})
+        hints_->addBackground(background);
+    for (int i = 0; i <= fleet::SchedaVeicolo::Note; ++i)
+        hints_->addQuiet(controls_.at(i));
+
+    connect(ui->cmdNuovo, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdNuovoClick);
+    connect(ui->cmdDuplica, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdDuplicaClick);
+    connect(ui->cmdSalva, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdSalvaClick);
+    connect(ui->cmdTrova, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdTrovaClick);
+    connect(ui->cmdFile, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdFileClick);
+    connect(ui->cmdAnteprima, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdAnteprimaClick);
+    connect(ui->cmdStampa, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdStampaClick);
+    connect(ui->cmdPrimo, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdPrimoClick);
+    connect(ui->cmdIndietro, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdIndietroClick);
+    connect(ui->cmdAvanti, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdAvantiClick);
+    connect(ui->cmdUltimo, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdUltimoClick);
+    connect(ui->cmdEsporta, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdEsportaClick);
+    connect(ui->cmdSlideshow, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdSlideshowClick);
+    connect(ui->cmdGuida, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdGuidaClick);
+    connect(ui->cmdEsci, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdEsciClick);
+    connect(ui->btnCaricaFoto, &QAbstractButton::clicked, this, &TfrmVeicolario::btnCaricaFotoClick);
+    connect(ui->btnSalvaFoto, &QAbstractButton::clicked, this, &TfrmVeicolario::btnSalvaFotoClick);
+    connect(ui->btnCancFoto, &QAbstractButton::clicked, this, &TfrmVeicolario::btnCancFotoClick);
+    connect(ui->btnZoomFoto, &QAbstractButton::clicked, this, &TfrmVeicolario::btnZoomFotoClick);
+}
+
+TfrmVeicolario::~TfrmVeicolario() = default;
+
+void TfrmVeicolario::resizeEvent(QResizeEvent* event) {
+    common::Form::resizeEvent(event);
+    const QSize panel = ui->panScheda->size();
+    ui->panScheda->move(std::max(0, (width() - panel.width()) / 2),
+                        std::max(0, (height() - panel.height()) / 2));
+}
+
+void TfrmVeicolario::FormShow() {
+    newCard();
+}
+
+void TfrmVeicolario::FormClose() {
+    if (QWidget* menu = common::sharedWindow(QStringLiteral("frmAvvio")))
+        menu->show();
+    hide();
+}
+
+// Card form hooks.
+
+common::ArchiveFile TfrmVeicolario::openArchive() {
+    return fleet::openVehicleArchive();
+}
+
+void TfrmVeicolario::clearFields() {
+    for (QWidget* control : controls_)
+        setControlText(control, QString());
+    photo_->showPlaceholder();
+}
+
+QWidget* TfrmVeicolario::firstField() const {
+    return ui->txtTipo;
+}
+
+void TfrmVeicolario::recordToFields(const common::Record& record) {
+    for (int i = 0; i < controls_.size(); ++i)
+        setControlText(controls_.at(i), record.get(i));
+}
+
+void TfrmVeicolario::fieldsToRecord(common::Record& record) const {
+    for (int i = 0; i < controls_.size(); ++i)
+        record.set(i, controls_.at(i)->property("text").toString());
+}
+
+void TfrmVeicolario::afterLoad(qint64) {
+    ApriFotoScheda();
+}
+
+void TfrmVeicolario::beforeSave() {
+    ui->btnFocus->setFocus(Qt::OtherFocusReason);
+}
+
+QList<common::RequiredField> TfrmVeicolario::requiredFields() const {
+    return {{ui->txtTipo, kRequiredTipo},
+            {ui->txtMarca, kRequiredMarca},
+            {ui->txtModello, kRequiredModello},
+            {ui->txtTarga, kRequiredTarga}};
+}
+
+void TfrmVeicolario::afterSave(qint64) {
+    SalvaFotoScheda();
+}
+
+void TfrmVeicolario::duplicateFields() {
+    for (QLabel* label :
+         {ui->lblFile01, ui->lblFile02, ui->lblFile03, ui->lblDesc01, ui->lblDesc02, ui->lblDesc03})
+        label->clear();
+    photo_->showPlaceholder();
+    ui->txtTipo->setFocus(Qt::OtherFocusReason);
+}
+
+// Commands.
+
+void TfrmVeicolario::cmdNuovoClick() {
+    newCard();
+}
+void TfrmVeicolario::cmdDuplicaClick() {
+    duplicate();
+}
+void TfrmVeicolario::cmdSalvaClick() {
+    save();
+}
+void TfrmVeicolario::cmdPrimoClick() {
+    navigate(Step::First);
+}
+void TfrmVeicolario::cmdIndietroClick() {
+    navigate(Step::Previous);
+}
+void TfrmVeicolario::cmdAvantiClick() {
+    navigate(Step::Next);
+}
+void TfrmVeicolario::cmdUltimoClick() {
+    navigate(Step::Last);
+}
+void TfrmVeicolario::cmdEsciClick() {
+    close();
+}
+
+// The windows these commands open come with the search, attachment, print, export, slide show and help
+// windows; until then the commands do nothing.
+void TfrmVeicolario::cmdTrovaClick() {}
+void TfrmVeicolario::cmdFileClick() {}
+void TfrmVeicolario::cmdAnteprimaClick() {}
+void TfrmVeicolario::cmdStampaClick() {}
+void TfrmVeicolario::cmdEsportaClick() {}
+void TfrmVeicolario::cmdSlideshowClick() {}
+void TfrmVeicolario::cmdGuidaClick() {}
+
+// Date fields and plate.
+
+void TfrmVeicolario::apriCalendario(const QString& tag) {
+    TfrmCalendario picker(this);
+    picker.ui->lblMemory->setText(tag);
+    picker.exec();
+}
+
+bool TfrmVeicolario::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->txtTarga && event->type() == QEvent::KeyPress) {
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        if (typed.size() == 1 && typed.at(0).unicode() >= 32 && typed.at(0).unicode() <= 255 &&
+            fleet::plateRefuses(typed.at(0)))
+            return true;
+    }
+    return common::Form::eventFilter(watched, event);
+}
+
+void TfrmVeicolario::txtTargaChange(const QString& text) {
+    const QString shown = fleet::typedPlate(text);
+    if (shown == text)
+        return;
+    // Keep the cursor where it was, less what went before it.
+    const int cursor = ui->txtTarga->cursorPosition();
+    const int before = int(fleet::typedPlate(text.left(cursor) + QLatin1Char('x')).size()) - 1;
+    ui->txtTarga->setText(shown);
+    ui->txtTarga->setCursorPosition(std::clamp(before, 0, int(shown.size())));
+}
+
+// Photo.
+
+void TfrmVeicolario::ApriFotoScheda() {
+    QDir().mkpath(fleet::photoFolder());
+    if (!photo_->load(fleet::photoPath(ui->lblPosizione->text())))
+        photo_->showPlaceholder();
+}
+
+void TfrmVeicolario::SalvaFotoScheda() {
+    // A failure keeps the picture on show, so that the next save can still store it.
+    if (QDir().mkpath(fleet::photoFolder()))
+        photo_->saveAs(fleet::photoPath(ui->lblPosizione->text()));
+}
+
+void TfrmVeicolario::btnCaricaFotoClick() {
+    platform::FileDialogRequest request;
+    request.kind = platform::FileDialogRequest::Kind::Open;
+    request.title = QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap.");
+    request.filter = QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)");
+    const QString path = platform::askFileName(this, request);
+    if (!path.isEmpty())
+        photo_->load(path); // a picture that cannot be loaded leaves the one on show
+}
+
+void TfrmVeicolario::btnSalvaFotoClick() {
+    platform::FileDialogRequest request;
+    request.kind = platform::FileDialogRequest::Kind::Save;
+    request.title = QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg.");
+    request.filter = QStringLiteral("File Jpeg (*.jpg)");
+    request.defaultSuffix = QStringLiteral("jpg");
+    request.fileName = QStringLiteral("Foto.jpg");
+    const QString path = platform::askFileName(this, request);
+    if (!path.isEmpty())
+        photo_->saveAs(path); // a failure leaves the card's picture as it was
+}
+
+void TfrmVeicolario::btnCancFotoClick() {
+    photo_->showPlaceholder();
+}
+
+// The zoom window comes with the slide show; until then the zoom button does nothing.
+void TfrmVeicolario::btnZoomFotoClick() {}

@@ -1,0 +1,84 @@
+// The vehicle card: one record of the vehicle archive at a time, its photo, and the windows about it.
+#pragma once
+
+#include "common/CardForm.h"
+#include "common/Form.h"
+#include "fleet/VehiclePhoto.h"
+
+#include <QList>
+
+#include <memory>
+
+class QLineEdit;
+
+namespace Ui {
+class frmVeicolario;
+}
+namespace common {
+class CardFields;
+class StatusHints;
+} // namespace common
+
+class TfrmVeicolario : public common::Form, public common::CardForm {
+    Q_OBJECT
+public:
+    explicit TfrmVeicolario(QWidget* parent = nullptr);
+    ~TfrmVeicolario() override;
+
+    std::unique_ptr<Ui::frmVeicolario> ui;
+
+    // The photo box, for the windows that read or fill the card's picture.
+    fleet::PhotoBox& photo() { return *photo_; }
+    // Loads the photo of the number on show; the placeholder when there is none.
+    void ApriFotoScheda();
+    // Saves the photo box under the number on show; a failure keeps the picture on show, silently.
+    void SalvaFotoScheda();
+    // The controls of the 38 record fields, in record order: 32 edits, then the six hidden labels.
+    QList<QWidget*> recordControls() const { return controls_; }
+
+public Q_SLOTS:
+    void cmdNuovoClick();
+    void cmdDuplicaClick();
+    void cmdSalvaClick();
+    void cmdTrovaClick();
+    void cmdFileClick();
+    void cmdAnteprimaClick();
+    void cmdStampaClick();
+    void cmdPrimoClick();
+    void cmdIndietroClick();
+    void cmdAvantiClick();
+    void cmdUltimoClick();
+    void cmdEsportaClick();
+    void cmdSlideshowClick();
+    void cmdGuidaClick();
+    void cmdEsciClick();
+    void btnCaricaFotoClick();
+    void btnSalvaFotoClick();
+    void btnCancFotoClick();
+    void btnZoomFotoClick();
+    void txtTargaChange(const QString& text);
+
+protected:
+    void FormShow() override;
+    void FormClose() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+    common::ArchiveFile openArchive() override;
+    void clearFields() override;
+    QWidget* firstField() const override;
+    void recordToFields(const common::Record& record) override;
+    void fieldsToRecord(common::Record& record) const override;
+    void afterLoad(qint64 number) override;
+    void beforeSave() override;
+    QList<common::RequiredField> requiredFields() const override;
+    void afterSave(qint64 number) override;
+    void duplicateFields() override;
+
+private:
+    void apriCalendario(const QString& tag);
+    QList<QWidget*> controls_;
+    std::unique_ptr<fleet::PhotoBox> photo_;
+    common::CardFields* fields_ = nullptr;
+    common::StatusHints* hints_ = nullptr;
+};
