@@ -1,9 +1,11 @@
 #include "fleet/TfrmTrovaAutomezzi.h"
 
 #include "common/ControlText.h"
+#include "common/Failure.h"
 #include "common/Text.h"
 #include "common/WindowRegistry.h"
 #include "fleet/SchedaVeicolo.h"
+#include "fleet/TfrmVeicolario.h"
 #include "fleet/VehicleLines.h"
 #include "ui_TfrmTrovaAutomezzi.h"
 
@@ -110,13 +112,14 @@ QString* TfrmTrovaAutomezzi::UltimaRicerca() {
 void TfrmTrovaAutomezzi::pick(qint64 number, const common::Record& v) {
     const QString tag = common::Trim(ui->lblMemory->text());
     if (tag == QLatin1String("veicolario")) {
-        QWidget* card = common::sharedWindow(QStringLiteral("frmVeicolario"));
+        auto* card = common::sharedWindow<TfrmVeicolario>(QStringLiteral("frmVeicolario"));
+        if (!card)
+            throw common::Failure("the vehicle card is missing");
         for (const auto& [field, control] : kVehicleCard)
             common::writeControlText(card, QLatin1String(control), v.get(field));
         common::writeControlText(card, QStringLiteral("lblPosizione"), QString::number(number));
         // The card shows the photo kept under the record's number, or the placeholder.
-        if (card->metaObject()->indexOfMethod("ApriFotoScheda()") >= 0)
-            QMetaObject::invokeMethod(card, "ApriFotoScheda");
+        card->ApriFotoScheda();
     } else if (tag == QLatin1String("scadenzario") || tag == QLatin1String("chilometrico") ||
                tag == QLatin1String("costi")) {
         // HOOK(picker): type, make, model, colour, fuel and plate into txtVeicolo, txtMarca, txtModello,

@@ -7,9 +7,11 @@
 #include "common/WindowRegistry.h"
 #include "fleet/Plate.h"
 #include "fleet/SchedaVeicolo.h"
+#include "fleet/TfrmTrovaAutomezzi.h"
 #include "platform/FileDialogs.h"
 #include "shell/TfrmCalendario.h"
 #include "ui_TfrmCalendario.h"
+#include "ui_TfrmTrovaAutomezzi.h"
 #include "ui_TfrmVeicolario.h"
 
 #include <QDir>
@@ -268,7 +270,11 @@ void TfrmVeicolario::cmdEsciClick() {
 
 // The windows these commands open come with the search, attachment, print, export, slide show and help
 // windows; until then the commands do nothing.
-void TfrmVeicolario::cmdTrovaClick() {}
+void TfrmVeicolario::cmdTrovaClick() {
+    TfrmTrovaAutomezzi search(this);
+    search.ui->lblMemory->setText(QStringLiteral("veicolario"));
+    search.exec();
+}
 void TfrmVeicolario::cmdFileClick() {}
 void TfrmVeicolario::cmdAnteprimaClick() {}
 void TfrmVeicolario::cmdStampaClick() {}

@@ -4,8 +4,14 @@
 #include "common/SearchWindow.h"
 #include "common/WindowRegistry.h"
 #include "fleet/TfrmTrovaAutomezzi.h"
+#include "fleet/TfrmVeicolario.h"
 #include "fleet/VehicleLines.h"
+#include "fleet/VehiclePhoto.h"
 #include "ui_TfrmTrovaAutomezzi.h"
+#include "ui_TfrmVeicolario.h"
+
+#include <QApplication>
+#include <QTimer>
 
 #include <QDir>
 #include <QLabel>
@@ -17,25 +23,8 @@ using testsupport::VehicleFields;
 
 namespace {
 
-const char* const kCardEdits[] = {
-    "txtTipo",       "txtDestinazione", "txtMarca",         "txtModello",       "txtTarga",
-    "txtAnno",       "txtColore",       "txtTelaio",        "txtPneumatici",    "txtStato",
-    "txtChilometri", "txtLettura",      "txtAlimentazione", "txtCilindrata",    "txtKW",
-    "txtAmbiente",   "txtPosti",        "txtPortata",       "txtCompagnia",     "txtTelAssicuratore",
-    "txtPolizza",    "txtIncidenti",    "txtProprietario",  "txtAutista",       "txtTelAutista",
-    "txtMeccanico",  "txtTelMeccanico", "txtScadRevisione", "txtScadTagliando", "txtScadAssicurazione",
-    "txtScadBollo",  "txtNote"};
-const char* const kCardLabels[] = {"lblFile01", "lblFile02", "lblFile03",   "lblDesc01",
-                                   "lblDesc02", "lblDesc03", "lblPosizione"};
-
-// Stands in for the vehicle card: its controls, by their names.
-QWidget* makeCard() {
-    auto* card = new QWidget;
-    card->setObjectName("frmVeicolario");
-    for (const char* name : kCardEdits)
-        (new QLineEdit(card))->setObjectName(name);
-    for (const char* name : kCardLabels)
-        (new QLabel(card))->setObjectName(name);
+TfrmVeicolario* makeCard() {
+    auto* card = new TfrmVeicolario;
     common::WindowRegistry::instance().add(card);
     return card;
 }
@@ -66,6 +55,7 @@ private Q_SLOTS:
     void archiveFailureStaysOnFilters();
     void pickVeicolarioLastEqualWins();
     void pickUnknownTagWritesNothing();
+    void cardSearchCommandOpensPicker();
 };
 
 void TestTrova::searchRule_data() {
@@ -229,8 +219,11 @@ void TestTrova::pickVeicolarioLastEqualWins() {
     second[File01] = "secondo.pdf";
     second[Note] = "ultimo";
     testsupport::writeVehicles({first, car("Moto", "Ducati", "M1"), second});
-    QWidget* card = makeCard();
-    card->findChild<QLineEdit*>("txtTelaio")->setText("da sovrascrivere");
+    TfrmVeicolario* card = makeCard();
+    QDir().mkpath(fleet::photoFolder());
+    QImage red(40, 30, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(fleet::photoPath("3"), "JPG"));
     for (int chosen : {0, 1}) {
         TfrmTrovaAutomezzi w(card);
         w.ui->lblMemory->setText(" veicolario ");
@@ -247,13 +240,17 @@ void TestTrova::pickVeicolarioLastEqualWins() {
         QCOMPARE(cardText(card, "txtNote"), QString("ultimo"));
         QCOMPARE(cardText(card, "txtTarga"), QString("AA111AA"));
         QCOMPARE(cardText(card, "txtTelaio"), QString()); // every field is written, empty ones too
+        QVERIFY(!card->photo().isPlaceholder());
+        QCOMPARE(card->photo().picture().size(), QSize(40, 30));
+        card->ui->txtTelaio->setText("da sovrascrivere");
+        card->photo().showPlaceholder();
     }
 }
 
 void TestTrova::pickUnknownTagWritesNothing() {
     testsupport::TestFolder folder;
     testsupport::writeVehicles({car("Auto", "Fiat", "AA111AA")});
-    QWidget* card = makeCard();
+    TfrmVeicolario* card = makeCard();
     TfrmTrovaAutomezzi w(card);
     w.ui->lblMemory->setText("Veicolario");
     w.show();
@@ -263,6 +260,31 @@ void TestTrova::pickUnknownTagWritesNothing() {
     QVERIFY(w.isHidden());
     QCOMPARE(cardText(card, "txtTarga"), QString());
     QCOMPARE(cardText(card, "lblPosizione"), QString());
+}
+
+void TestTrova::cardSearchCommandOpensPicker() {
+    testsupport::TestFolder folder;
+    testsupport::writeVehicles({car("Auto", "Fiat", "AA111AA"), car("Moto", "Ducati", "MM222MM")});
+    TfrmVeicolario* card = makeCard();
+    card->show();
+    QString tag, title;
+    QTimer::singleShot(0, this, [&] {
+        auto* search = qobject_cast<TfrmTrovaAutomezzi*>(QApplication::activeModalWidget());
+        QVERIFY(search);
+        tag = search->ui->lblMemory->text();
+        title = search->windowTitle();
+        QVERIFY(search->parentWidget() == card);
+        QTest::keyClicks(search->ui->txtTarga, "mm");
+        QTest::mouseClick(search->ui->btnCerca, Qt::LeftButton);
+        QCOMPARE(search->lines().size(), 1);
+        search->selectIndex(0);
+        search->lstRecordsDblClick();
+    });
+    QTest::mouseClick(card->ui->cmdTrova, Qt::LeftButton);
+    QCOMPARE(tag, QString("veicolario"));
+    QCOMPARE(title, QString(" Trova schede veicoli in archivio"));
+    QCOMPARE(card->ui->txtMarca->text(), QString("Ducati"));
+    QCOMPARE(card->ui->lblPosizione->text(), QString("2"));
 }
 
 QTEST_MAIN(TestTrova)
