@@ -4,10 +4,14 @@
 #include "fleet/TfrmMenuScadenze.h"
 #include "fleet/TfrmTrovaAutomezzi.h"
 #include "fleet/TfrmVeicolario.h"
+#include "common/TfrmGuida.h"
 #include "platform/Program.h"
+#include "shell/TfrmAvvio.h"
 #include "shell/TfrmCalendario.h"
 #include "shell/TfrmCambiaPassword.h"
+#include "shell/TfrmInfo.h"
 #include "shell/TfrmPassword.h"
+#include "shell/TfrmSplash.h"
 
 #include <QApplication>
 
@@ -25,11 +29,11 @@ QList<common::WindowEntry> creationTable() {
     // Order is binding: a window's creation may read a window created before it.
     return {
         {QStringLiteral("TfrmPassword"), make<TfrmPassword>()},
-        {QStringLiteral("TfrmAvvio"), {}},
+        {QStringLiteral("TfrmAvvio"), make<TfrmAvvio>()},
         {QStringLiteral("TfrmCambiaPassword"), make<TfrmCambiaPassword>()},
-        {QStringLiteral("TfrmGuida"), {}},
-        {QStringLiteral("TfrmInfo"), {}},
-        {QStringLiteral("TfrmSplash"), {}},
+        {QStringLiteral("TfrmGuida"), make<TfrmGuida>()},
+        {QStringLiteral("TfrmInfo"), make<TfrmInfo>()},
+        {QStringLiteral("TfrmSplash"), make<TfrmSplash>()},
         {QStringLiteral("TfrmVeicolario"), make<TfrmVeicolario>()},
         {QStringLiteral("TfrmAllegaCartella"), {}},
         {QStringLiteral("TfrmZoom"), {}},

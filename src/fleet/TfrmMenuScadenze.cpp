@@ -1,5 +1,6 @@
 #include "fleet/TfrmMenuScadenze.h"
 
+#include "common/Help.h"
 #include "common/Look.h"
 #include "common/WindowRegistry.h"
 #include "fleet/DeadlineList.h"
@@ -44,28 +45,8 @@ void TfrmMenuScadenze::btnBolloClick() {
     showList<TfrmScadBollo>(this);
 }
 
-QString TfrmMenuScadenze::helpTitle() {
-    return QStringLiteral("App Scadenze Imminenti");
-}
-
-QStringList TfrmMenuScadenze::helpParagraphs() {
-    return {
-        QStringLiteral(
-            "L'app Scadenze Imminenti tiene sotto controllo, per ogni veicolo, le scadenze della "
-            "revisione, del tagliando, del rinnovo dell'assicurazione e del bollo, in base ai dati "
-            "registrati nell'archivio del Veicolario."),
-        QStringLiteral(
-            "Premi uno dei quattro pulsanti arancioni: il riepilogo elenca, secondo il pulsante "
-            "premuto, i veicoli con revisione, tagliando, assicurazione o bollo già scaduti o in "
-            "scadenza nei prossimi 7 giorni. Il riepilogo può essere stampato con il pulsante Stampa."),
-        QStringLiteral(
-            "Dopo aver provveduto a una scadenza, scrivi la nuova data di scadenza al posto di quella "
-            "passata nella scheda del veicolo e registra il pagamento nell'app dei costi."),
-    };
-}
-
 void TfrmMenuScadenze::imgGuidaClick() {
-    // HOOK(help): opens the shared help window with helpTitle() and helpParagraphs() once it is built.
+    common::showHelp(this, QStringLiteral("scadenze"));
 }
 
 void TfrmMenuScadenze::imgEsciClick() {

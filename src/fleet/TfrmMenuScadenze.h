@@ -3,8 +3,6 @@
 
 #include "common/Form.h"
 
-#include <QStringList>
-
 #include <memory>
 
 namespace Ui {
@@ -18,9 +16,6 @@ public:
     ~TfrmMenuScadenze() override;
 
     std::unique_ptr<Ui::frmMenuScadenze> ui;
-
-    static QString helpTitle();
-    static QStringList helpParagraphs();
 
 public Q_SLOTS:
     void btnRevisioneClick();

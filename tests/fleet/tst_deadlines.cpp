@@ -2,11 +2,13 @@
 #include "TestFolder.h"
 #include "VehicleFixture.h"
 #include "common/Clock.h"
+#include "common/TfrmGuida.h"
 #include "common/WindowRegistry.h"
 #include "fleet/DeadlineList.h"
 #include "fleet/TfrmMenuScadenze.h"
 #include "fleet/VehicleLines.h"
 #include "ui_DeadlineList.h"
+#include "ui_TfrmGuida.h"
 #include "ui_TfrmMenuScadenze.h"
 
 #include <QApplication>
@@ -43,6 +45,7 @@ private Q_SLOTS:
     void unreadableDateSkipsOnlyItsRecord();
     void missingArchiveIsCreatedEmpty();
     void menuOpensListsAndReturns();
+    void menuHelp();
 };
 
 void TestDeadlines::lineFormat() {
@@ -201,6 +204,23 @@ void TestDeadlines::menuOpensListsAndReturns() {
     QVERIFY(menu.isHidden());
     QVERIFY(!start->isHidden());
     common::WindowRegistry::instance().destroyAll();
+}
+
+void TestDeadlines::menuHelp() {
+    TfrmMenuScadenze menu;
+    QString title, text;
+    QTimer::singleShot(0, this, [&] {
+        auto* help = qobject_cast<TfrmGuida*>(QApplication::activeModalWidget());
+        QVERIFY(help);
+        QVERIFY(help->parentWidget() == &menu);
+        title = help->ui->lblTitolo->text();
+        text = help->ui->txtGuida->toPlainText();
+        help->close();
+    });
+    QTest::mouseClick(menu.ui->imgGuida, Qt::LeftButton);
+    QCOMPARE(title, QString("App Scadenze Imminenti"));
+    QVERIFY(text.contains(QString::fromUtf8("già scaduti o in scadenza nei prossimi 7 giorni")));
+    QVERIFY(text.startsWith("L'app Scadenze Imminenti tiene sotto controllo"));
 }
 
 QTEST_MAIN(TestDeadlines)
