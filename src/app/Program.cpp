@@ -1,9 +1,12 @@
 #include "app/Program.h"
 
 #include "common/TfrmGuida.h"
+#include "fleet/DeadlineList.h"
 #include "fleet/TfrmAllegaCartella.h"
 #include "fleet/TfrmExpVeicolario.h"
+#include "fleet/TfrmMenuScadenze.h"
 #include "fleet/TfrmSlideshow_Automezzi.h"
+#include "fleet/TfrmTrovaAutomezzi.h"
 #include "fleet/TfrmVeicolario.h"
 #include "fleet/TfrmZoom.h"
 #include "platform/Program.h"
@@ -40,15 +43,15 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmZoom"), make<TfrmZoom>()},
         {QStringLiteral("TfrmCalendario"), make<TfrmCalendario>()},
         {QStringLiteral("TfrmSlideshow_Automezzi"), make<TfrmSlideshow_Automezzi>()},
-        {QStringLiteral("TfrmTrovaAutomezzi"), {}},
+        {QStringLiteral("TfrmTrovaAutomezzi"), make<TfrmTrovaAutomezzi>()},
         {QStringLiteral("TfrmStampaAutomezzo"), {}},
         {QStringLiteral("TfrmAnteprimaAutomezzo"), {}},
         {QStringLiteral("TfrmExpVeicolario"), make<TfrmExpVeicolario>()},
-        {QStringLiteral("TfrmMenuScadenze"), {}},
-        {QStringLiteral("TfrmScadRevisione"), {}},
-        {QStringLiteral("TfrmScadTagliando"), {}},
-        {QStringLiteral("TfrmScadAssicurazione"), {}},
-        {QStringLiteral("TfrmScadBollo"), {}},
+        {QStringLiteral("TfrmMenuScadenze"), make<TfrmMenuScadenze>()},
+        {QStringLiteral("TfrmScadRevisione"), make<TfrmScadRevisione>()},
+        {QStringLiteral("TfrmScadTagliando"), make<TfrmScadTagliando>()},
+        {QStringLiteral("TfrmScadAssicurazione"), make<TfrmScadAssicurazione>()},
+        {QStringLiteral("TfrmScadBollo"), make<TfrmScadBollo>()},
         {QStringLiteral("TfrmMenuCosti"), {}},
         {QStringLiteral("TfrmCosti"), {}},
         {QStringLiteral("TfrmMenuRiepSpese"), {}},

@@ -10,11 +10,13 @@
 #include "fleet/TfrmAllegaCartella.h"
 #include "fleet/TfrmExpVeicolario.h"
 #include "fleet/TfrmSlideshow_Automezzi.h"
+#include "fleet/TfrmTrovaAutomezzi.h"
 #include "fleet/TfrmZoom.h"
 #include "platform/FileDialogs.h"
 #include "shell/TfrmCalendario.h"
 #include "ui_TfrmAllegaCartella.h"
 #include "ui_TfrmCalendario.h"
+#include "ui_TfrmTrovaAutomezzi.h"
 #include "ui_TfrmVeicolario.h"
 
 #include <QDir>
@@ -273,7 +275,11 @@ void TfrmVeicolario::cmdEsciClick() {
 
 // The windows these commands open come with the search, attachment, print, export, slide show and help
 // windows; until then the commands do nothing.
-void TfrmVeicolario::cmdTrovaClick() {}
+void TfrmVeicolario::cmdTrovaClick() {
+    TfrmTrovaAutomezzi search(this);
+    search.ui->lblMemory->setText(QStringLiteral("veicolario"));
+    search.exec();
+}
 void TfrmVeicolario::cmdAnteprimaClick() {}
 void TfrmVeicolario::cmdStampaClick() {}
 void TfrmVeicolario::cmdGuidaClick() {}
