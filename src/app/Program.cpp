@@ -3,9 +3,11 @@
 #include "common/TfrmGuida.h"
 #include "fleet/DeadlineList.h"
 #include "fleet/TfrmAllegaCartella.h"
+#include "fleet/TfrmAnteprimaAutomezzo.h"
 #include "fleet/TfrmExpVeicolario.h"
 #include "fleet/TfrmMenuScadenze.h"
 #include "fleet/TfrmSlideshow_Automezzi.h"
+#include "fleet/TfrmStampaAutomezzo.h"
 #include "fleet/TfrmTrovaAutomezzi.h"
 #include "fleet/TfrmVeicolario.h"
 #include "fleet/TfrmZoom.h"
@@ -44,8 +46,8 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmCalendario"), make<TfrmCalendario>()},
         {QStringLiteral("TfrmSlideshow_Automezzi"), make<TfrmSlideshow_Automezzi>()},
         {QStringLiteral("TfrmTrovaAutomezzi"), make<TfrmTrovaAutomezzi>()},
-        {QStringLiteral("TfrmStampaAutomezzo"), {}},
-        {QStringLiteral("TfrmAnteprimaAutomezzo"), {}},
+        {QStringLiteral("TfrmStampaAutomezzo"), make<TfrmStampaAutomezzo>()},
+        {QStringLiteral("TfrmAnteprimaAutomezzo"), make<TfrmAnteprimaAutomezzo>()},
         {QStringLiteral("TfrmExpVeicolario"), make<TfrmExpVeicolario>()},
         {QStringLiteral("TfrmMenuScadenze"), make<TfrmMenuScadenze>()},
         {QStringLiteral("TfrmScadRevisione"), make<TfrmScadRevisione>()},

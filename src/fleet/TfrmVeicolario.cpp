@@ -8,8 +8,10 @@
 #include "fleet/Plate.h"
 #include "fleet/SchedaVeicolo.h"
 #include "fleet/TfrmAllegaCartella.h"
+#include "fleet/TfrmAnteprimaAutomezzo.h"
 #include "fleet/TfrmExpVeicolario.h"
 #include "fleet/TfrmSlideshow_Automezzi.h"
+#include "fleet/TfrmStampaAutomezzo.h"
 #include "fleet/TfrmTrovaAutomezzi.h"
 #include "fleet/TfrmZoom.h"
 #include "platform/FileDialogs.h"
@@ -280,8 +282,6 @@ void TfrmVeicolario::cmdTrovaClick() {
     search.ui->lblMemory->setText(QStringLiteral("veicolario"));
     search.exec();
 }
-void TfrmVeicolario::cmdAnteprimaClick() {}
-void TfrmVeicolario::cmdStampaClick() {}
 void TfrmVeicolario::cmdGuidaClick() {}
 
 void TfrmVeicolario::cmdFileClick() {
@@ -293,6 +293,16 @@ void TfrmVeicolario::cmdFileClick() {
     window.ui->txtDesc02->setText(common::Trim(ui->lblDesc02->text()));
     window.ui->txtFile03->setText(common::Trim(ui->lblFile03->text()));
     window.ui->txtDesc03->setText(common::Trim(ui->lblDesc03->text()));
+    window.exec();
+}
+
+void TfrmVeicolario::cmdAnteprimaClick() {
+    TfrmAnteprimaAutomezzo window(this);
+    window.exec();
+}
+
+void TfrmVeicolario::cmdStampaClick() {
+    TfrmStampaAutomezzo window(this);
     window.exec();
 }
 

@@ -289,9 +289,13 @@ void Report::prepare() {
         Paginator(*page, prepared_).run();
     const int total = int(prepared_.size());
     for (int p = 0; p < total; ++p)
-        for (PreparedItem& item : prepared_[p].items)
+        for (PreparedItem& item : prepared_[p].items) {
+            const auto* memo = dynamic_cast<const ReportMemo*>(item.source);
+            if (memo && !memo->expressions)
+                continue;
             for (QString& line : item.lines)
                 line = expand(line, p + 1, total);
+        }
 }
 
 void Report::renderPage(QPainter& painter, int index) const {
@@ -329,8 +333,9 @@ void Report::renderPage(QPainter& painter, int index) const {
                 }
             }
             if (memo->frame) {
+                // Inside the box, so that the clip leaves all four sides whole.
                 painter.setPen(QPen(Qt::black, 1));
-                painter.drawRect(item.rect);
+                painter.drawRect(item.rect.adjusted(0.5, 0.5, -0.5, -0.5));
             }
         } else if (const auto* picture = dynamic_cast<const ReportPicture*>(item.source)) {
             if (!picture->image.isNull()) {

@@ -69,6 +69,8 @@ public:
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
     bool wordWrap = false;
     bool frame = false;
+    // Off: [DATE] and the like print as written (a memo of typed text).
+    bool expressions = true;
     // Distance between two lines; 0 takes 1.2 times the font's size.
     double lineHeight = 0;
     double padding = 2;
