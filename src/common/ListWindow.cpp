@@ -132,6 +132,25 @@ int findInList(const QStringList& lines, int selected, const QString& typed, QSt
 }
 
 namespace {
+
+constexpr int kItemWidth = 1600;
+
+// Every line is as wide as the widest list line may be, so long lines scroll sideways instead of being cut.
+class LineModel : public QStringListModel {
+public:
+    LineModel(QObject* parent, int lineHeight)
+        : QStringListModel(parent)
+        , lineHeight_(lineHeight) {}
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::SizeHintRole)
+            return QSize(kItemWidth, lineHeight_);
+        return QStringListModel::data(index, role);
+    }
+
+private:
+    int lineHeight_;
+};
+
 constexpr double kLineHeight = 12.822;
 constexpr double kBandSpare = 10;
 const QColor kSlateGrey(112, 128, 144);
@@ -204,12 +223,12 @@ ListWindow::~ListWindow() = default;
 void ListWindow::bindList(QListView* list, QPushButton* print, QPushButton* closeButton, QLineEdit* find,
                           QPushButton* findButton, QWidget* findMark) {
     list_ = list;
-    model_ = new QStringListModel(this);
+    list_->setFont(QFont(QStringLiteral("Courier New"), 12));
+    model_ = new LineModel(this, QFontMetrics(list_->font()).height() + 2);
     list_->setModel(model_);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setUniformItemSizes(true);
-    list_->setFont(QFont(QStringLiteral("Courier New"), 12));
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette palette = list_->palette();

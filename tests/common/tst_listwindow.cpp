@@ -142,6 +142,10 @@ void TestListWindow::findWindow() {
         QCOMPARE(ProvaList::last, QString("vecchia"));
     }
     window.fill({"moto guzzi", "Auto Fiat", "auto fiat"});
+    auto* list = window.findChild<QListView*>("lstRecords");
+    QCOMPARE(list->font().family(), QString("Courier New"));
+    QCOMPARE(list->font().pointSize(), 12);
+    QCOMPARE(list->visualRect(list->model()->index(0, 0)).width(), 1600); // long lines scroll sideways
     QCOMPARE(window.lines().first().toUpper(), QString("AUTO FIAT"));
     QCOMPARE(window.selectedIndex(), -1);
     QTest::keyClicks(window.find, "FIAT");
