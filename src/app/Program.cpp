@@ -1,15 +1,17 @@
 #include "app/Program.h"
 
+#include "common/TfrmGuida.h"
 #include "fleet/DeadlineList.h"
 #include "fleet/TfrmMenuScadenze.h"
 #include "fleet/TfrmTrovaAutomezzi.h"
 #include "fleet/TfrmVeicolario.h"
-#include "common/TfrmGuida.h"
 #include "platform/Program.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCalendario.h"
 #include "shell/TfrmCambiaPassword.h"
+#include "shell/TfrmCodFisc.h"
 #include "shell/TfrmInfo.h"
+#include "shell/TfrmPartitaIva.h"
 #include "shell/TfrmPassword.h"
 #include "shell/TfrmSplash.h"
 
@@ -68,8 +70,8 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmConfermati"), {}},
         {QStringLiteral("TfrmNonConfermati"), {}},
         {QStringLiteral("TfrmTrovaScadenzario"), {}},
-        {QStringLiteral("TfrmCodFisc"), {}},
-        {QStringLiteral("TfrmPartitaIva"), {}},
+        {QStringLiteral("TfrmCodFisc"), make<TfrmCodFisc>()},
+        {QStringLiteral("TfrmPartitaIva"), make<TfrmPartitaIva>()},
         {QStringLiteral("TfrmDaConfermare"), {}},
         {QStringLiteral("TfrmChilometrico"), {}},
         {QStringLiteral("TfrmExpChilometrico"), {}},

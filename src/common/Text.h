@@ -19,6 +19,8 @@ QString LeftStr(const QString& s, int n);
 QString PadCut(const QString& s, int n);
 // The last n characters.
 QString RightStr(const QString& s, int n);
+// True when every character is a digit 0-9; true for an empty text.
+bool IsNumeric(const QString& s);
 // n characters from the 1-based position start.
 QString Mid(const QString& s, int start, int n);
 
