@@ -14,12 +14,90 @@
 #include <QStringListModel>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace common {
 
+namespace {
+
+// A line to sort: its characters and its place in the file.
+struct SortItem {
+    const QChar* text;
+    qsizetype size;
+    qsizetype index;
+};
+
+// The character at depth d with a-z folded to A-Z; -1 past the end, so a prefix comes first.
+inline int foldedAt(const SortItem& item, qsizetype d) {
+    if (d >= item.size)
+        return -1;
+    const char16_t c = item.text[d].unicode();
+    return (c >= u'a' && c <= u'z') ? c - (u'a' - u'A') : c;
+}
+
+// Lines equal up to depth d: the folded comparison from there, then the file order.
+bool lessFrom(const SortItem& a, const SortItem& b, qsizetype d) {
+    for (;; ++d) {
+        const int ca = foldedAt(a, d);
+        const int cb = foldedAt(b, d);
+        if (ca != cb)
+            return ca < cb;
+        if (ca < 0)
+            return a.index < b.index;
+    }
+}
+
+// Multikey quicksort: partitions on one character at a time, so the long beginnings that list lines share
+// are looked at once per partition, not again at every comparison.
+void sortFrom(SortItem* items, qsizetype count, qsizetype d) {
+    while (count > 1) {
+        if (count < 12) {
+            std::sort(items, items + count,
+                      [d](const SortItem& a, const SortItem& b) { return lessFrom(a, b, d); });
+            return;
+        }
+        const int a = foldedAt(items[0], d);
+        const int b = foldedAt(items[count / 2], d);
+        const int c = foldedAt(items[count - 1], d);
+        const int pivot = std::max(std::min(a, b), std::min(std::max(a, b), c));
+        qsizetype lt = 0, i = 0, gt = count;
+        while (i < gt) {
+            const int ch = foldedAt(items[i], d);
+            if (ch < pivot)
+                std::swap(items[lt++], items[i++]);
+            else if (ch > pivot)
+                std::swap(items[i], items[--gt]);
+            else
+                ++i;
+        }
+        sortFrom(items, lt, d);
+        sortFrom(items + gt, count - gt, d);
+        if (pivot < 0) {
+            // Lines that compare equal keep their file order.
+            std::sort(items + lt, items + gt,
+                      [](const SortItem& x, const SortItem& y) { return x.index < y.index; });
+            return;
+        }
+        items += lt;
+        count = gt - lt;
+        ++d;
+    }
+}
+
+} // namespace
+
 void sortLines(QStringList& lines) {
-    std::stable_sort(lines.begin(), lines.end(),
-                     [](const QString& a, const QString& b) { return CompareFolded(a, b) < 0; });
+    std::vector<SortItem> items;
+    items.reserve(static_cast<size_t>(lines.size()));
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        items.push_back({lines.at(i).constData(), lines.at(i).size(), i});
+    sortFrom(items.data(), qsizetype(items.size()), 0);
+    QStringList sorted;
+    sorted.reserve(lines.size());
+    for (const SortItem& item : items)
+        sorted.append(lines.at(item.index));
+    lines = std::move(sorted);
 }
 
 int findInList(const QStringList& lines, int selected, const QString& typed, QString& lastSearch) {
@@ -54,6 +132,25 @@ int findInList(const QStringList& lines, int selected, const QString& typed, QSt
 }
 
 namespace {
+
+constexpr int kItemWidth = 1600;
+
+// Every line is as wide as the widest list line may be, so long lines scroll sideways instead of being cut.
+class LineModel : public QStringListModel {
+public:
+    LineModel(QObject* parent, int lineHeight)
+        : QStringListModel(parent)
+        , lineHeight_(lineHeight) {}
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::SizeHintRole)
+            return QSize(kItemWidth, lineHeight_);
+        return QStringListModel::data(index, role);
+    }
+
+private:
+    int lineHeight_;
+};
+
 constexpr double kLineHeight = 12.822;
 constexpr double kBandSpare = 10;
 const QColor kSlateGrey(112, 128, 144);
@@ -126,12 +223,12 @@ ListWindow::~ListWindow() = default;
 void ListWindow::bindList(QListView* list, QPushButton* print, QPushButton* closeButton, QLineEdit* find,
                           QPushButton* findButton, QWidget* findMark) {
     list_ = list;
-    model_ = new QStringListModel(this);
+    list_->setFont(QFont(QStringLiteral("Courier New"), 12));
+    model_ = new LineModel(this, QFontMetrics(list_->font()).height() + 2);
     list_->setModel(model_);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setUniformItemSizes(true);
-    list_->setFont(QFont(QStringLiteral("Courier New"), 12));
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette palette = list_->palette();

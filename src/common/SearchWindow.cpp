@@ -80,11 +80,15 @@ void SearchWindow::btnCercaClick() {
         clearLines();
         ArchiveFile archive = openArchive();
         const int n = c_.lblConta->text().toInt();
-        QStringList values;
+        // Only the fields of the filters that count can hit; the others are not read.
+        QList<int> used;
+        for (qsizetype i = 0; i < filters.size() && i < fields.size(); ++i)
+            if (!Trim(filters.at(i)).isEmpty())
+                used << int(i);
+        QStringList values(filters.size());
         archive.forEach([&](qint64, const Record& record) {
-            values.clear();
-            for (int field : fields)
-                values << record.get(field);
+            for (int i : used)
+                values[i] = record.get(fields.at(i));
             if (countHits(filters, values) >= n)
                 lines << lineOf(record);
         });

@@ -1,6 +1,7 @@
 #include "ModalAnswerer.h"
 #include "common/Clock.h"
 #include "common/ListWindow.h"
+#include "common/Text.h"
 #include "platform/Report.h"
 
 #include <QFile>
@@ -8,6 +9,7 @@
 #include <QListView>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -46,6 +48,7 @@ class TestListWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void sortOrder();
+    void sortMatchesTheComparison();
     void find_data();
     void find();
     void findWindow();
@@ -61,6 +64,29 @@ void TestListWindow::sortOrder() {
     QStringList padded{"Autobus  Fiat", "Auto     Fiat"};
     sortLines(padded);
     QCOMPARE(padded.first(), QString("Auto     Fiat"));
+}
+
+void TestListWindow::sortMatchesTheComparison() {
+    // Lines with long shared beginnings, case variants, prefixes, accents and duplicates: the fast sort
+    // gives the order of CompareFolded, equal lines in file order.
+    QRandomGenerator random(7);
+    const QString alphabet = QString::fromUtf8("aAbB _[zZé");
+    for (int round = 0; round < 20; ++round) {
+        QStringList lines;
+        const int count = random.bounded(1, 400);
+        for (int i = 0; i < count; ++i) {
+            QString line = random.bounded(2) ? QStringLiteral("Autovettura   Fiat ") : QString();
+            const int length = random.bounded(0, 6);
+            for (int k = 0; k < length; ++k)
+                line += alphabet.at(random.bounded(int(alphabet.size())));
+            lines << line;
+        }
+        QStringList expected = lines;
+        std::stable_sort(expected.begin(), expected.end(),
+                         [](const QString& a, const QString& b) { return CompareFolded(a, b) < 0; });
+        sortLines(lines);
+        QCOMPARE(lines, expected);
+    }
 }
 
 void TestListWindow::find_data() {
@@ -116,6 +142,10 @@ void TestListWindow::findWindow() {
         QCOMPARE(ProvaList::last, QString("vecchia"));
     }
     window.fill({"moto guzzi", "Auto Fiat", "auto fiat"});
+    auto* list = window.findChild<QListView*>("lstRecords");
+    QCOMPARE(list->font().family(), QString("Courier New"));
+    QCOMPARE(list->font().pointSize(), 12);
+    QCOMPARE(list->visualRect(list->model()->index(0, 0)).width(), 1600); // long lines scroll sideways
     QCOMPARE(window.lines().first().toUpper(), QString("AUTO FIAT"));
     QCOMPARE(window.selectedIndex(), -1);
     QTest::keyClicks(window.find, "FIAT");

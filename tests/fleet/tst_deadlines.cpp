@@ -85,6 +85,9 @@ void TestDeadlines::sevenDayRule_data() {
     QTest::newRow("empty") << "" << false;
     QTest::newRow("not a date") << "31/02/2026" << false;
     QTest::newRow("garbage") << "presto" << false;
+    QTest::newRow("day and month of one digit") << "1/3/2026" << true;
+    QTest::newRow("trailing text") << "1/3/2026 x" << false;
+    QTest::newRow("two-digit year") << "01/03/26" << false;
 }
 
 void TestDeadlines::sevenDayRule() {

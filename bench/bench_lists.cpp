@@ -1,0 +1,155 @@
+// Times the vehicle search and the deadline list over generated archives, against reading the same bytes.
+#include "common/Clock.h"
+#include "common/ListWindow.h"
+#include "fleet/DeadlineList.h"
+#include "fleet/SchedaVeicolo.h"
+#include "fleet/TfrmTrovaAutomezzi.h"
+#include "fleet/VehicleLines.h"
+#include "platform/ProgramFolder.h"
+#include "ui_TfrmTrovaAutomezzi.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using namespace fleet::SchedaVeicolo;
+
+namespace {
+
+constexpr int kRuns = 11;
+
+void generate(qint64 count) {
+    const QStringList types{"Autovettura", "Autocarro", "Furgone", "Motociclo", "Autobus", "Trattore"};
+    const QStringList makes{"Fiat", "Iveco", "Renault", "Volkswagen", "Ford", "Mercedes", "Opel", "Piaggio"};
+    const QStringList models{"Panda", "Daily", "Master", "Transit", "Sprinter", "Ducato", "Vivaro", "Porter"};
+    QRandomGenerator random(42);
+    QFile file(platform::programPath(QString::fromLatin1(fleet::kVehicleArchive)));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write the archive");
+    const QDate today = common::today();
+    QByteArray block;
+    for (qint64 i = 0; i < count; ++i) {
+        common::Record v(layout());
+        v.set(Tipo, types.at(random.bounded(int(types.size()))));
+        v.set(Marca, makes.at(random.bounded(int(makes.size()))));
+        v.set(Modello, models.at(random.bounded(int(models.size()))));
+        v.set(Targa, QStringLiteral("%1%2").arg(QChar('A' + random.bounded(26))).arg(i, 7, 10, QChar('0')));
+        v.set(Proprietario, QStringLiteral("Proprietario %1").arg(random.bounded(500)));
+        v.set(Immatricolazione, QString::number(1995 + random.bounded(30)));
+        v.set(Chilometri, QString::number(random.bounded(400000)));
+        v.set(ScadenzaRevisione,
+              today.addDays(random.bounded(-60, 300)).toString(QStringLiteral("dd/MM/yyyy")));
+        v.set(Note, QStringLiteral("Nessuna nota"));
+        block += v.bytes();
+        if (block.size() > (1 << 22)) {
+            file.write(block);
+            block.clear();
+        }
+    }
+    file.write(block);
+}
+
+double medianMs(const std::function<void()>& run) {
+    std::vector<double> times;
+    for (int i = 0; i < kRuns; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        run();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+struct Figures {
+    double read, search, deadlines;
+};
+
+Figures measure(qint64 count) {
+    generate(count);
+    const QString path = platform::programPath(QString::fromLatin1(fleet::kVehicleArchive));
+    Figures f{};
+    f.read = medianMs([&] {
+        // The bytes alone, in blocks through one buffer.
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            qFatal("cannot read the archive");
+        static QByteArray buffer(1 << 20, Qt::Uninitialized);
+        qint64 total = 0;
+        for (qint64 n; (n = file.read(buffer.data(), buffer.size())) > 0;)
+            total += n;
+        if (total != count * fleet::kVehicleRecordSize)
+            qFatal("cannot read the archive");
+    });
+    qsizetype listed = 0;
+    f.search = medianMs([&] {
+        TfrmTrovaAutomezzi search;
+        search.show();
+        search.ui->btnCerca->click();
+        listed = search.lines().size();
+        search.close();
+    });
+    if (listed != count)
+        qFatal("the search did not list every vehicle");
+    f.deadlines = medianMs([&] {
+        TfrmScadRevisione list;
+        list.show();
+        listed = list.lines().size();
+        list.close();
+    });
+    // Where the search's time goes.
+    QStringList lines;
+    const double scan = medianMs([&] {
+        common::ArchiveFile archive = fleet::openVehicleArchive();
+        archive.forEach([](qint64, const common::Record&) {});
+    });
+    const double build = medianMs([&] {
+        lines.clear();
+        common::ArchiveFile archive = fleet::openVehicleArchive();
+        archive.forEach([&](qint64, const common::Record& v) { lines << fleet::vehicleLine(v); });
+    });
+    const double sort = medianMs([&] {
+        QStringList copy = lines;
+        common::sortLines(copy);
+    });
+    std::printf("%7lld vehicles: records only %.2f ms, with lines %.2f ms, sort %.2f ms\n",
+                static_cast<long long>(count), scan, build, sort);
+    std::printf(
+        "%7lld vehicles: plain read %8.2f ms | search %8.2f ms (x%5.2f) | deadline list %8.2f ms (x%5.2f, "
+        "%lld listed)\n",
+        static_cast<long long>(count), f.read, f.search, f.search / f.read, f.deadlines, f.deadlines / f.read,
+        static_cast<long long>(listed));
+    return f;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    platform::setProgramFolderForTests(dir.path());
+    common::setTodayForTests(QDate(2026, 3, 10));
+
+    std::printf("Median of %d runs; from the file to the list window filled and sorted.\n", kRuns);
+    const Figures small = measure(10000);
+    const Figures large = measure(100000);
+    const double nlogn = (100000.0 * std::log2(100000.0)) / (10000.0 * std::log2(10000.0));
+    std::printf("Growth 10,000 -> 100,000: search x%.2f, deadline list x%.2f, plain read x%.2f "
+                "(n log n predicts x%.2f)\n",
+                large.search / small.search, large.deadlines / small.deadlines, large.read / small.read,
+                nlogn);
+    std::printf(
+        "Goals: search of 10,000 under 150 ms: %s; ratio to the plain read at 100,000 at most 10: %s\n",
+        small.search < 150 ? "met" : "NOT met", large.search / large.read <= 10 ? "met" : "NOT met");
+    return 0;
+}
