@@ -138,13 +138,10 @@ TfrmVeicolario::TfrmVeicolario(QWidget* parent)
     };
     for (const auto& [widget, text] : hinted)
         hints_->add(widget, QString::fromUtf8(text));
-    for (QWidget* background :
-         {static_cast<QWidget*>(this), static_cast<QWidget*>(ui->panScheda),
-          static_cast<QWidget*>(ui->recConducente), static_cast<QWidget*>(ui->recNote),
-          static_cast<QWidget*>(ui->imgIntestazione), static_cast<QWidget*>(ui->imgFoto)})
-        hints_->addBackground(background);
     for (int i = 0; i <= fleet::SchedaVeicolo::Note; ++i)
         hints_->addQuiet(controls_.at(i));
+    // The window, its panels and boxes, the captions, the header and the photo box.
+    hints_->addBackgroundTree(this);
 
     connect(ui->cmdNuovo, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdNuovoClick);
     connect(ui->cmdDuplica, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdDuplicaClick);
