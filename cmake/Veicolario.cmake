@@ -34,3 +34,6 @@ function(veicolario_test name)
     set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT}
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1:abort_on_error=1;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
 endfunction()
+
+# The help texts: one file per help command, "NN-key.txt", NN ordering the manual.
+file(GLOB VEICOLARIO_HELP_FILES CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/docs/help/*.txt")

@@ -1,10 +1,16 @@
 #include "app/Program.h"
 
+#include "common/TfrmGuida.h"
 #include "fleet/TfrmVeicolario.h"
 #include "platform/Program.h"
+#include "shell/TfrmAvvio.h"
 #include "shell/TfrmCalendario.h"
 #include "shell/TfrmCambiaPassword.h"
+#include "shell/TfrmCodFisc.h"
+#include "shell/TfrmInfo.h"
+#include "shell/TfrmPartitaIva.h"
 #include "shell/TfrmPassword.h"
+#include "shell/TfrmSplash.h"
 
 #include <QApplication>
 
@@ -22,11 +28,11 @@ QList<common::WindowEntry> creationTable() {
     // Order is binding: a window's creation may read a window created before it.
     return {
         {QStringLiteral("TfrmPassword"), make<TfrmPassword>()},
-        {QStringLiteral("TfrmAvvio"), {}},
+        {QStringLiteral("TfrmAvvio"), make<TfrmAvvio>()},
         {QStringLiteral("TfrmCambiaPassword"), make<TfrmCambiaPassword>()},
-        {QStringLiteral("TfrmGuida"), {}},
-        {QStringLiteral("TfrmInfo"), {}},
-        {QStringLiteral("TfrmSplash"), {}},
+        {QStringLiteral("TfrmGuida"), make<TfrmGuida>()},
+        {QStringLiteral("TfrmInfo"), make<TfrmInfo>()},
+        {QStringLiteral("TfrmSplash"), make<TfrmSplash>()},
         {QStringLiteral("TfrmVeicolario"), make<TfrmVeicolario>()},
         {QStringLiteral("TfrmAllegaCartella"), {}},
         {QStringLiteral("TfrmZoom"), {}},
@@ -61,8 +67,8 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmConfermati"), {}},
         {QStringLiteral("TfrmNonConfermati"), {}},
         {QStringLiteral("TfrmTrovaScadenzario"), {}},
-        {QStringLiteral("TfrmCodFisc"), {}},
-        {QStringLiteral("TfrmPartitaIva"), {}},
+        {QStringLiteral("TfrmCodFisc"), make<TfrmCodFisc>()},
+        {QStringLiteral("TfrmPartitaIva"), make<TfrmPartitaIva>()},
         {QStringLiteral("TfrmDaConfermare"), {}},
         {QStringLiteral("TfrmChilometrico"), {}},
         {QStringLiteral("TfrmExpChilometrico"), {}},

@@ -66,4 +66,11 @@ QString Mid(const QString& s, int start, int n) {
     return n <= 0 ? QString() : s.mid(start - 1, n);
 }
 
+bool IsNumeric(const QString& s) {
+    for (const QChar c : s)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return true;
+}
+
 } // namespace common

@@ -17,6 +17,8 @@ bool ContainsFolded(const QString& hay, const QString& needle);
 QString LeftStr(const QString& s, int n);
 // The last n characters.
 QString RightStr(const QString& s, int n);
+// True when every character is a digit 0-9; true for an empty text.
+bool IsNumeric(const QString& s);
 // n characters from the 1-based position start.
 QString Mid(const QString& s, int start, int n);
 

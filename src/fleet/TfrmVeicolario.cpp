@@ -1,6 +1,7 @@
 #include "fleet/TfrmVeicolario.h"
 
 #include "common/CardFields.h"
+#include "common/Help.h"
 #include "common/Look.h"
 #include "common/StatusHints.h"
 #include "common/Text.h"
@@ -263,7 +264,7 @@ void TfrmVeicolario::cmdEsciClick() {
     close();
 }
 
-// The windows these commands open come with the search, attachment, print, export, slide show and help
+// The windows these commands open come with the search, attachment, print, export and slide show
 // windows; until then the commands do nothing.
 void TfrmVeicolario::cmdTrovaClick() {}
 void TfrmVeicolario::cmdFileClick() {}
@@ -271,7 +272,10 @@ void TfrmVeicolario::cmdAnteprimaClick() {}
 void TfrmVeicolario::cmdStampaClick() {}
 void TfrmVeicolario::cmdEsportaClick() {}
 void TfrmVeicolario::cmdSlideshowClick() {}
-void TfrmVeicolario::cmdGuidaClick() {}
+
+void TfrmVeicolario::cmdGuidaClick() {
+    common::showHelp(this, QStringLiteral("veicolario"));
+}
 
 // Date fields and plate.
 

@@ -3,15 +3,19 @@
 #include "common/Archive.h"
 #include "common/CardForm.h"
 #include "common/Clock.h"
+#include "common/Help.h"
+#include "common/TfrmGuida.h"
 #include "common/WindowRegistry.h"
 #include "fleet/Plate.h"
 #include "fleet/SchedaVeicolo.h"
 #include "fleet/TfrmVeicolario.h"
 #include "fleet/VehiclePhoto.h"
-#include "fleet/VeicolarioHelp.h"
 #include "platform/FileDialogs.h"
+#include "shell/TfrmAvvio.h"
 #include "shell/TfrmCalendario.h"
+#include "ui_TfrmAvvio.h"
 #include "ui_TfrmCalendario.h"
+#include "ui_TfrmGuida.h"
 #include "ui_TfrmVeicolario.h"
 
 #include <QAbstractButton>
@@ -102,6 +106,7 @@ private Q_SLOTS:
     void focusColours();
     void statusHints();
     void showAndClose();
+    void startMenuTileOpensCard();
     void photoSavedUnderNumber();
     void photoFollowsNavigation();
     void photoLoadButton();
@@ -205,8 +210,21 @@ void TestVeicolario::asCreated() {
 }
 
 void TestVeicolario::helpText() {
-    QCOMPARE(fleet::veicolarioHelpTitle(), QString("App Parco Automezzi"));
-    const QStringList paragraphs = fleet::veicolarioHelpParagraphs();
+    QString title;
+    QString text;
+    ModalAnswerer answerer;
+    answerer.onOther = [&](QWidget* w) {
+        if (auto* help = qobject_cast<TfrmGuida*>(w)) {
+            title = help->ui->lblTitolo->text();
+            text = help->ui->txtGuida->toPlainText();
+            help->ui->btnChiudi->click();
+            return true;
+        }
+        return false;
+    };
+    click("cmdGuida");
+    QCOMPARE(title, QString("App Parco Automezzi"));
+    const QStringList paragraphs = text.split("\n\n");
     QCOMPARE(paragraphs.size(), 11);
     for (const QString& p : paragraphs)
         QVERIFY(!p.trimmed().isEmpty() && !p.contains('\n'));
@@ -766,6 +784,18 @@ void TestVeicolario::showAndClose() {
     QCOMPARE(edit("txtMarca")->text(), QString());
     QCOMPARE(position(), QString());
     QCOMPARE(card->focusWidget(), edit("txtTipo"));
+}
+
+void TestVeicolario::startMenuTileOpensCard() {
+    edit("txtMarca")->setText("Fiat");
+    card->hide();
+    TfrmAvvio start;
+    start.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&start));
+    QTest::mouseClick(start.ui->btnApp02, Qt::LeftButton, {}, QPoint(2, 2));
+    QVERIFY(!card->isHidden());
+    QVERIFY(start.isHidden());
+    QCOMPARE(edit("txtMarca")->text(), QString()); // the card opens on an empty new card
 }
 
 void TestVeicolario::photoSavedUnderNumber() {

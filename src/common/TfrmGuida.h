@@ -1,0 +1,30 @@
+// The help window: every help command shows its title and text in it.
+#pragma once
+
+#include "common/Dialog.h"
+
+#include <memory>
+
+namespace Ui {
+class frmGuida;
+}
+
+namespace common {
+class Link;
+}
+
+class TfrmGuida : public common::Dialog {
+    Q_OBJECT
+public:
+    explicit TfrmGuida(QWidget* owner = nullptr);
+    ~TfrmGuida() override;
+
+    std::unique_ptr<Ui::frmGuida> ui;
+
+public Q_SLOTS:
+    void btnChiudiClick();
+    void lnkWebClick();
+
+private:
+    common::Link* link_ = nullptr;
+};

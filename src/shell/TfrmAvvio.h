@@ -1,0 +1,42 @@
+// The start menu: opens the apps, the help, the about and credits windows, and ends the program.
+#pragma once
+
+#include "common/Form.h"
+
+#include <QHash>
+#include <memory>
+
+namespace Ui {
+class frmAvvio;
+}
+
+class TfrmAvvio : public common::Form {
+    Q_OBJECT
+public:
+    explicit TfrmAvvio(QWidget* parent = nullptr);
+    ~TfrmAvvio() override;
+
+    std::unique_ptr<Ui::frmAvvio> ui;
+
+public Q_SLOTS:
+    void imgApp02Click();
+    void imgApp03Click();
+    void imgApp04Click();
+    void imgApp06Click();
+    void imgApp07Click();
+    void imgApp08Click();
+    void imgInfoClick();
+    void imgCreditiClick();
+    void imgGuidaClick();
+    void imgSitoClick();
+    void imgEsciClick();
+
+protected:
+    void FormClose() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void openApp(const QString& instanceName);
+    QHash<QObject*, void (TfrmAvvio::*)()> commands_;
+};

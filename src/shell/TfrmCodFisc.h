@@ -1,0 +1,28 @@
+// The fiscal code check: tells whether a 16-character fiscal code ends with its check character.
+#pragma once
+
+#include "common/Dialog.h"
+
+#include <memory>
+
+namespace Ui {
+class frmCodFisc;
+}
+
+class TfrmCodFisc : public common::Dialog {
+    Q_OBJECT
+public:
+    explicit TfrmCodFisc(QWidget* owner = nullptr);
+    ~TfrmCodFisc() override;
+
+    std::unique_ptr<Ui::frmCodFisc> ui;
+
+public Q_SLOTS:
+    void txtCodFiscTyping();
+    void btnControllaClick();
+    void btnChiudiClick();
+
+protected:
+    void FormShow() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};

@@ -1,0 +1,27 @@
+// The VAT number check: tells whether an 11-digit VAT number is right and which office issued it.
+#pragma once
+
+#include "common/Dialog.h"
+
+#include <memory>
+
+namespace Ui {
+class frmPartitaIva;
+}
+
+class TfrmPartitaIva : public common::Dialog {
+    Q_OBJECT
+public:
+    explicit TfrmPartitaIva(QWidget* owner = nullptr);
+    ~TfrmPartitaIva() override;
+
+    std::unique_ptr<Ui::frmPartitaIva> ui;
+
+public Q_SLOTS:
+    void btnControllaClick();
+    void btnChiudiClick();
+
+protected:
+    void FormShow() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};

@@ -1,0 +1,253 @@
+#include "ModalAnswerer.h"
+#include "common/TfrmGuida.h"
+#include "common/WindowRegistry.h"
+#include "platform/Program.h"
+#include "platform/Shell.h"
+#include "shell/TfrmAvvio.h"
+#include "shell/TfrmInfo.h"
+#include "shell/TfrmSplash.h"
+#include "ui_TfrmGuida.h"
+#include "ui_TfrmInfo.h"
+#include "ui_TfrmSplash.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+template <class T> T* child(QWidget* w, const QString& name) {
+    T* c = w->findChild<T*>(name);
+    if (!c)
+        qFatal("control %s missing", qPrintable(name));
+    return c;
+}
+
+QColor textColour(QLabel* label) {
+    return label->palette().color(QPalette::WindowText);
+}
+
+// A stand-in app window with the hidden label through which callers pass their tag.
+QWidget* makeApp(const QString& instance) {
+    auto* app = new QWidget();
+    app->setObjectName(instance);
+    auto* memory = new QLabel(app);
+    memory->setObjectName(QStringLiteral("lblMemory"));
+    memory->setText(QStringLiteral("riepspese"));
+    common::WindowRegistry::instance().add(app);
+    return app;
+}
+
+} // namespace
+
+class TestAvvio : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void asCreated();
+    void tilesOpenTheirApp_data();
+    void tilesOpenTheirApp();
+    void tileOfMissingAppDoesNothing();
+    void exitAndCloseEndTheProgram();
+    void siteBannerOpensSite();
+    void helpIconShowsProgramHelp();
+    void aboutWindow();
+    void creditsWindow();
+
+private:
+    TfrmAvvio* menu = nullptr;
+    int ended = 0;
+    QList<QUrl> opened;
+
+    void click(const char* name) {
+        QTest::mouseClick(child<QWidget>(menu, QString::fromLatin1(name)), Qt::LeftButton);
+    }
+};
+
+void TestAvvio::init() {
+    menu = new TfrmAvvio();
+    common::WindowRegistry::instance().add(menu);
+    ended = 0;
+    opened.clear();
+    platform::setEndProgramHandler([this] { ++ended; });
+    platform::setShellOpenRecorder([this](const QUrl& url) { opened.append(url); });
+    menu->show();
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+}
+
+void TestAvvio::cleanup() {
+    common::WindowRegistry::instance().destroyAll();
+    platform::setEndProgramHandler({});
+    platform::setShellOpenRecorder({});
+}
+
+void TestAvvio::asCreated() {
+    QCOMPARE(menu->objectName(), QString("frmAvvio"));
+    QCOMPARE(menu->windowTitle(), QString(" Veicolario"));
+    QVERIFY(menu->windowState() & Qt::WindowMaximized);
+    for (const char* name : {"imgInfo", "imgGuida", "imgCrediti", "imgSito", "imgEsci", "imgApp02",
+                             "btnApp02", "imgApp03", "btnApp03", "imgApp04", "btnApp04", "imgApp06",
+                             "btnApp06", "imgApp07", "btnApp07", "imgApp08", "btnApp08"})
+        QVERIFY2(!child<QLabel>(menu, QString::fromLatin1(name))->pixmap().isNull(), name);
+}
+
+void TestAvvio::tilesOpenTheirApp_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("app");
+    QTest::addColumn<QString>("tag"); // what the app's lblMemory holds afterwards
+    const struct {
+        const char* number;
+        const char* app;
+        const char* tag;
+    } rows[] = {{"02", "frmVeicolario", "riepspese"},  {"03", "frmMenuScadenze", "riepspese"},
+                {"04", "frmMenuCosti", "avvio"},       {"06", "frmMenuDisponibili", "riepspese"},
+                {"07", "frmScadenzario", "riepspese"}, {"08", "frmChilometrico", "riepspese"}};
+    for (const auto& r : rows)
+        for (const char* kind : {"img", "btn"}) {
+            const QString control = QString::fromLatin1(kind) + "App" + r.number;
+            QTest::newRow(qPrintable(control)) << control << QString(r.app) << QString(r.tag);
+        }
+}
+
+void TestAvvio::tilesOpenTheirApp() {
+    QFETCH(QString, control);
+    QFETCH(QString, app);
+    QFETCH(QString, tag);
+    QList<QWidget*> apps;
+    for (const char* name : {"frmVeicolario", "frmMenuScadenze", "frmMenuCosti", "frmMenuDisponibili",
+                             "frmScadenzario", "frmChilometrico"})
+        apps.append(makeApp(QString::fromLatin1(name)));
+    QTest::mouseClick(child<QWidget>(menu, control), Qt::LeftButton);
+    QVERIFY(menu->isHidden());
+    for (QWidget* w : apps) {
+        QCOMPARE(w->isVisible(), w->objectName() == app);
+        const QString memory = child<QLabel>(w, "lblMemory")->text();
+        QCOMPARE(memory, w->objectName() == app ? tag : QString("riepspese"));
+    }
+    QCOMPARE(ended, 0);
+}
+
+void TestAvvio::tileOfMissingAppDoesNothing() {
+    for (const char* name : {"imgApp02", "btnApp04", "imgApp08"}) {
+        click(name);
+        QVERIFY(menu->isVisible());
+    }
+    QCOMPARE(ended, 0);
+}
+
+void TestAvvio::exitAndCloseEndTheProgram() {
+    click("imgEsci");
+    QCOMPARE(ended, 1);
+    menu->close();
+    QCOMPARE(ended, 2);
+}
+
+void TestAvvio::siteBannerOpensSite() {
+    click("imgSito");
+    QCOMPARE(opened, QList<QUrl>{QUrl("https://www.example.org/veicolario")});
+}
+
+void TestAvvio::helpIconShowsProgramHelp() {
+    QString title;
+    QString body;
+    QWidget* owner = nullptr;
+    testsupport::ModalAnswerer answerer;
+    answerer.onOther = [&](QWidget* w) {
+        auto* help = qobject_cast<TfrmGuida*>(w);
+        if (!help)
+            return false;
+        title = help->ui->lblTitolo->text();
+        body = help->ui->txtGuida->toPlainText();
+        owner = help->parentWidget();
+        help->ui->btnChiudi->click();
+        return true;
+    };
+    click("imgGuida");
+    QCOMPARE(owner, menu);
+    QCOMPARE(title, QString("Uno sguardo ad Veicolario"));
+    QCOMPARE(body.split("\n\n").size(), 58);
+    QVERIFY(menu->isVisible());
+}
+
+void TestAvvio::aboutWindow() {
+    struct Seen {
+        QWidget* owner = nullptr;
+        QString title;
+        QSize size;
+        QString link;
+        QList<QColor> colours; // at rest, held down, released outside
+        bool openAfterKeys = false;
+    } seen;
+    testsupport::ModalAnswerer answerer;
+    answerer.onOther = [&](QWidget* w) {
+        auto* info = qobject_cast<TfrmInfo*>(w);
+        if (!info || seen.owner)
+            return false;
+        seen.owner = info->parentWidget();
+        seen.title = info->windowTitle();
+        seen.size = info->size();
+        seen.link = info->ui->lnkWeb->text();
+        seen.colours.append(textColour(info->ui->lnkWeb));
+        QTest::mouseClick(info->ui->lnkWeb, Qt::LeftButton);
+        QTest::mouseClick(info->ui->imgEmail, Qt::LeftButton);
+        QTest::mousePress(info->ui->imgEmail, Qt::LeftButton);
+        seen.colours.append(textColour(info->ui->lnkWeb));
+        QTest::mouseRelease(info->ui->imgEmail, Qt::LeftButton, {}, QPoint(-5, -5));
+        seen.colours.append(textColour(info->ui->lnkWeb));
+        QTest::keyClick(info->ui->btnChiudi, Qt::Key_Escape);
+        QTest::keyClick(info->ui->btnChiudi, Qt::Key_Return);
+        seen.openAfterKeys = info->isVisible();
+        info->ui->btnChiudi->click();
+        return true;
+    };
+    click("imgInfo");
+    QCOMPARE(seen.owner, menu);
+    QCOMPARE(seen.title, QString(" Informazioni su Veicolario"));
+    QCOMPARE(seen.size, QSize(473, 579));
+    QCOMPARE(seen.link, QString("assistenza@example.org"));
+    const QColor blue = QColor::fromRgba(0xFF00008B);
+    QCOMPARE(seen.colours, (QList<QColor>{blue, QColor::fromRgba(0xFFFFA500), blue}));
+    QVERIFY(seen.openAfterKeys);
+    const QUrl mail(
+        "mailto:assistenza@example.org?subject=Software%20Veicolario&body=Salve,%20desidererei%20avere"
+        "%20le%20seguenti%20informazioni%20sul%20software%20in%20oggetto:");
+    QCOMPARE(opened, (QList<QUrl>{mail, mail}));
+    QVERIFY(menu->findChildren<TfrmInfo*>().isEmpty());
+}
+
+void TestAvvio::creditsWindow() {
+    QWidget* owner = nullptr;
+    QSize size, logo;
+    QString link;
+    bool openAfterKeys = false;
+    testsupport::ModalAnswerer answerer;
+    answerer.onOther = [&](QWidget* w) {
+        auto* credits = qobject_cast<TfrmSplash*>(w);
+        if (!credits || owner)
+            return false;
+        owner = credits->parentWidget();
+        size = credits->size();
+        logo = credits->ui->imgLogo->size();
+        link = credits->ui->lnkWeb->text();
+        QTest::mouseClick(credits->ui->lnkWeb, Qt::LeftButton);
+        QTest::mouseClick(credits->ui->imgWeb, Qt::LeftButton);
+        QTest::keyClick(credits->ui->btnChiudi, Qt::Key_Escape);
+        QTest::keyClick(credits->ui->btnChiudi, Qt::Key_Return);
+        openAfterKeys = credits->isVisible();
+        credits->ui->btnChiudi->click();
+        return true;
+    };
+    click("imgCrediti");
+    QCOMPARE(owner, menu);
+    QCOMPARE(size, QSize(661, 467));
+    QCOMPARE(logo, QSize(625, 380));
+    QCOMPARE(link, QString("www.example.org/veicolario"));
+    QVERIFY(openAfterKeys);
+    const QUrl site("https://www.example.org/veicolario");
+    QCOMPARE(opened, (QList<QUrl>{site, site}));
+}
+
+QTEST_MAIN(TestAvvio)
+#include "tst_avvio.moc"
