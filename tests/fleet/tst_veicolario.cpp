@@ -590,6 +590,12 @@ void TestVeicolario::enterOrder() {
         QTest::keyClick(from, i % 2 ? Qt::Key_Return : Qt::Key_Enter);
         QCOMPARE(card->focusWidget(), edit(kEditNames.at((i + 1) % kEditNames.size())));
     }
+    // Tab follows the same order, also through the date fields.
+    for (int i = 0; i < kEditNames.size(); ++i) {
+        edit(kEditNames.at(i))->setFocus();
+        QTest::keyClick(edit(kEditNames.at(i)), Qt::Key_Tab);
+        QCOMPARE(card->focusWidget(), edit(kEditNames.at((i + 1) % kEditNames.size())));
+    }
     QTest::qWait(30);
     QCOMPARE(pickers, 0);
 }
