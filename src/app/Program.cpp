@@ -1,7 +1,16 @@
 #include "app/Program.h"
 
 #include "common/TfrmGuida.h"
+#include "fleet/DeadlineList.h"
+#include "fleet/TfrmAllegaCartella.h"
+#include "fleet/TfrmAnteprimaAutomezzo.h"
+#include "fleet/TfrmExpVeicolario.h"
+#include "fleet/TfrmMenuScadenze.h"
+#include "fleet/TfrmSlideshow_Automezzi.h"
+#include "fleet/TfrmStampaAutomezzo.h"
+#include "fleet/TfrmTrovaAutomezzi.h"
 #include "fleet/TfrmVeicolario.h"
+#include "fleet/TfrmZoom.h"
 #include "platform/Program.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCalendario.h"
@@ -34,19 +43,19 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmInfo"), make<TfrmInfo>()},
         {QStringLiteral("TfrmSplash"), make<TfrmSplash>()},
         {QStringLiteral("TfrmVeicolario"), make<TfrmVeicolario>()},
-        {QStringLiteral("TfrmAllegaCartella"), {}},
-        {QStringLiteral("TfrmZoom"), {}},
+        {QStringLiteral("TfrmAllegaCartella"), make<TfrmAllegaCartella>()},
+        {QStringLiteral("TfrmZoom"), make<TfrmZoom>()},
         {QStringLiteral("TfrmCalendario"), make<TfrmCalendario>()},
-        {QStringLiteral("TfrmSlideshow_Automezzi"), {}},
-        {QStringLiteral("TfrmTrovaAutomezzi"), {}},
-        {QStringLiteral("TfrmStampaAutomezzo"), {}},
-        {QStringLiteral("TfrmAnteprimaAutomezzo"), {}},
-        {QStringLiteral("TfrmExpVeicolario"), {}},
-        {QStringLiteral("TfrmMenuScadenze"), {}},
-        {QStringLiteral("TfrmScadRevisione"), {}},
-        {QStringLiteral("TfrmScadTagliando"), {}},
-        {QStringLiteral("TfrmScadAssicurazione"), {}},
-        {QStringLiteral("TfrmScadBollo"), {}},
+        {QStringLiteral("TfrmSlideshow_Automezzi"), make<TfrmSlideshow_Automezzi>()},
+        {QStringLiteral("TfrmTrovaAutomezzi"), make<TfrmTrovaAutomezzi>()},
+        {QStringLiteral("TfrmStampaAutomezzo"), make<TfrmStampaAutomezzo>()},
+        {QStringLiteral("TfrmAnteprimaAutomezzo"), make<TfrmAnteprimaAutomezzo>()},
+        {QStringLiteral("TfrmExpVeicolario"), make<TfrmExpVeicolario>()},
+        {QStringLiteral("TfrmMenuScadenze"), make<TfrmMenuScadenze>()},
+        {QStringLiteral("TfrmScadRevisione"), make<TfrmScadRevisione>()},
+        {QStringLiteral("TfrmScadTagliando"), make<TfrmScadTagliando>()},
+        {QStringLiteral("TfrmScadAssicurazione"), make<TfrmScadAssicurazione>()},
+        {QStringLiteral("TfrmScadBollo"), make<TfrmScadBollo>()},
         {QStringLiteral("TfrmMenuCosti"), {}},
         {QStringLiteral("TfrmCosti"), {}},
         {QStringLiteral("TfrmMenuRiepSpese"), {}},

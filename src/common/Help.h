@@ -1,4 +1,5 @@
-// The help texts of the program, kept once for the help windows and the manual.
+// The help texts of the program, kept once for the help windows and the manual: one file per help
+// command, docs/help/NN-key.txt (NN orders the manual), compiled into the program.
 #pragma once
 
 #include <QList>

@@ -5,7 +5,9 @@
 namespace common {
 
 namespace {
-inline char16_t fold(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - u'a' + u'A') : c; }
+inline char16_t fold(char16_t c) {
+    return (c >= u'a' && c <= u'z') ? char16_t(c - u'a' + u'A') : c;
+}
 } // namespace
 
 QString Trim(const QString& s) {
@@ -52,9 +54,21 @@ bool ContainsFolded(const QString& hay, const QString& needle) {
     return false;
 }
 
-QString LeftStr(const QString& s, int n) { return n <= 0 ? QString() : s.left(n); }
+QString LeftStr(const QString& s, int n) {
+    return n <= 0 ? QString() : s.left(n);
+}
 
-QString RightStr(const QString& s, int n) { return n <= 0 ? QString() : s.right(n); }
+QString PadCut(const QString& s, int n) {
+    if (n <= 0)
+        return QString();
+    if (s.size() >= n)
+        return s.left(n);
+    return s + QString(n - s.size(), QLatin1Char(' '));
+}
+
+QString RightStr(const QString& s, int n) {
+    return n <= 0 ? QString() : s.right(n);
+}
 
 QString Mid(const QString& s, int start, int n) {
     if (n <= 0 || start > s.size())

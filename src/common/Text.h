@@ -15,6 +15,8 @@ int CompareFolded(const QString& a, const QString& b);
 bool ContainsFolded(const QString& hay, const QString& needle);
 // The first n characters (all of s when shorter; empty for n <= 0).
 QString LeftStr(const QString& s, int n);
+// s padded with blanks or cut to exactly n characters.
+QString PadCut(const QString& s, int n);
 // The last n characters.
 QString RightStr(const QString& s, int n);
 // True when every character is a digit 0-9; true for an empty text.

@@ -8,9 +8,18 @@
 #include "common/WindowRegistry.h"
 #include "fleet/Plate.h"
 #include "fleet/SchedaVeicolo.h"
+#include "fleet/TfrmAllegaCartella.h"
+#include "fleet/TfrmAnteprimaAutomezzo.h"
+#include "fleet/TfrmExpVeicolario.h"
+#include "fleet/TfrmSlideshow_Automezzi.h"
+#include "fleet/TfrmStampaAutomezzo.h"
+#include "fleet/TfrmTrovaAutomezzi.h"
+#include "fleet/TfrmZoom.h"
 #include "platform/FileDialogs.h"
 #include "shell/TfrmCalendario.h"
+#include "ui_TfrmAllegaCartella.h"
 #include "ui_TfrmCalendario.h"
+#include "ui_TfrmTrovaAutomezzi.h"
 #include "ui_TfrmVeicolario.h"
 
 #include <QDir>
@@ -264,17 +273,47 @@ void TfrmVeicolario::cmdEsciClick() {
     close();
 }
 
-// The windows these commands open come with the search, attachment, print, export and slide show
-// windows; until then the commands do nothing.
-void TfrmVeicolario::cmdTrovaClick() {}
-void TfrmVeicolario::cmdFileClick() {}
-void TfrmVeicolario::cmdAnteprimaClick() {}
-void TfrmVeicolario::cmdStampaClick() {}
-void TfrmVeicolario::cmdEsportaClick() {}
-void TfrmVeicolario::cmdSlideshowClick() {}
+// The windows that work on the vehicle on show, each owned by the card for one use.
+void TfrmVeicolario::cmdTrovaClick() {
+    TfrmTrovaAutomezzi search(this);
+    search.ui->lblMemory->setText(QStringLiteral("veicolario"));
+    search.exec();
+}
 
 void TfrmVeicolario::cmdGuidaClick() {
     common::showHelp(this, QStringLiteral("veicolario"));
+}
+
+void TfrmVeicolario::cmdFileClick() {
+    TfrmAllegaCartella window(this);
+    window.ui->lblMemory->setText(QStringLiteral("veicolario"));
+    window.ui->txtFile01->setText(common::Trim(ui->lblFile01->text()));
+    window.ui->txtDesc01->setText(common::Trim(ui->lblDesc01->text()));
+    window.ui->txtFile02->setText(common::Trim(ui->lblFile02->text()));
+    window.ui->txtDesc02->setText(common::Trim(ui->lblDesc02->text()));
+    window.ui->txtFile03->setText(common::Trim(ui->lblFile03->text()));
+    window.ui->txtDesc03->setText(common::Trim(ui->lblDesc03->text()));
+    window.exec();
+}
+
+void TfrmVeicolario::cmdAnteprimaClick() {
+    TfrmAnteprimaAutomezzo window(this);
+    window.exec();
+}
+
+void TfrmVeicolario::cmdStampaClick() {
+    TfrmStampaAutomezzo window(this);
+    window.exec();
+}
+
+void TfrmVeicolario::cmdEsportaClick() {
+    TfrmExpVeicolario window(this);
+    window.exec();
+}
+
+void TfrmVeicolario::cmdSlideshowClick() {
+    TfrmSlideshow_Automezzi window(this);
+    window.exec();
 }
 
 // Date fields and plate.
@@ -346,5 +385,8 @@ void TfrmVeicolario::btnCancFotoClick() {
     photo_->showPlaceholder();
 }
 
-// The zoom window comes with the slide show; until then the zoom button does nothing.
-void TfrmVeicolario::btnZoomFotoClick() {}
+void TfrmVeicolario::btnZoomFotoClick() {
+    TfrmZoom window(this);
+    window.setPicture(photo_->picture());
+    window.exec();
+}

@@ -23,11 +23,15 @@ private Q_SLOTS:
 void TestText::trim_data() {
     QTest::addColumn<QString>("in");
     QTest::addColumn<QString>("out");
-    QTest::newRow("blanks") << "  abc  " << "abc";
+    QTest::newRow("blanks") << "  abc  "
+                            << "abc";
     QTest::newRow("control codes") << QString("\t\r\n\x01x y\x1f ") << "x y";
-    QTest::newRow("no-break space kept") << QString::fromUtf8("\u00A0x\u00A0") << QString::fromUtf8("\u00A0x\u00A0");
-    QTest::newRow("only blanks") << "   " << "";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("no-break space kept")
+        << QString::fromUtf8("\u00A0x\u00A0") << QString::fromUtf8("\u00A0x\u00A0");
+    QTest::newRow("only blanks") << "   "
+                                 << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestText::trim() {
@@ -39,7 +43,8 @@ void TestText::trim() {
 void TestText::upper_data() {
     QTest::addColumn<QString>("in");
     QTest::addColumn<QString>("out");
-    QTest::newRow("ascii") << "abc XyZ 09" << "ABC XYZ 09";
+    QTest::newRow("ascii") << "abc XyZ 09"
+                           << "ABC XYZ 09";
     QTest::newRow("accents untouched") << QString::fromUtf8("città è ß") << QString::fromUtf8("CITTà è ß");
 }
 
@@ -53,12 +58,17 @@ void TestText::compare_data() {
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<int>("sign");
-    QTest::newRow("equal folded") << "abc" << "ABC" << 0;
-    QTest::newRow("prefix first") << "Auto" << "Autobus" << -1;
-    QTest::newRow("underscore after letters") << "Zeta" << "_x" << -1;
-    QTest::newRow("underscore before lower folded") << "_x" << "a" << 1;
+    QTest::newRow("equal folded") << "abc"
+                                  << "ABC" << 0;
+    QTest::newRow("prefix first") << "Auto"
+                                  << "Autobus" << -1;
+    QTest::newRow("underscore after letters") << "Zeta"
+                                              << "_x" << -1;
+    QTest::newRow("underscore before lower folded") << "_x"
+                                                    << "a" << 1;
     QTest::newRow("accent after ascii") << "_x" << QString::fromUtf8("Éclair") << -1;
-    QTest::newRow("blank before letters") << "A B" << "AB" << -1;
+    QTest::newRow("blank before letters") << "A B"
+                                          << "AB" << -1;
 }
 
 void TestText::compare() {
@@ -73,7 +83,8 @@ void TestText::compare() {
 
 void TestText::sortOrder() {
     QStringList lines{QString::fromUtf8("Éclair"), "Zeta", "_x", "AUTOCARRO", "Autobus", "Auto"};
-    std::sort(lines.begin(), lines.end(), [](const QString& a, const QString& b) { return CompareFolded(a, b) < 0; });
+    std::sort(lines.begin(), lines.end(),
+              [](const QString& a, const QString& b) { return CompareFolded(a, b) < 0; });
     QCOMPARE(lines, (QStringList{"Auto", "Autobus", "AUTOCARRO", "Zeta", "_x", QString::fromUtf8("Éclair")}));
 }
 
@@ -81,11 +92,15 @@ void TestText::contains_data() {
     QTest::addColumn<QString>("hay");
     QTest::addColumn<QString>("needle");
     QTest::addColumn<bool>("found");
-    QTest::newRow("case folded") << "Fiat Panda" << "PANDA" << true;
-    QTest::newRow("blank kept as typed") << "Fiat Panda" << " panda" << true;
-    QTest::newRow("not found") << "Fiat" << "Fiata" << false;
+    QTest::newRow("case folded") << "Fiat Panda"
+                                 << "PANDA" << true;
+    QTest::newRow("blank kept as typed") << "Fiat Panda"
+                                         << " panda" << true;
+    QTest::newRow("not found") << "Fiat"
+                               << "Fiata" << false;
     QTest::newRow("accent not folded") << QString::fromUtf8("Città") << QString::fromUtf8("CITTÀ") << false;
-    QTest::newRow("empty needle") << "x" << "" << true;
+    QTest::newRow("empty needle") << "x"
+                                  << "" << true;
 }
 
 void TestText::contains() {
@@ -105,6 +120,14 @@ void TestText::parts_data() {
     QTest::newRow("mid") << Mid("RSSMRA80A01H501U", 12, 4) << "H501";
     QTest::newRow("mid past end") << Mid("abc", 3, 5) << "c";
     QTest::newRow("mid beyond") << Mid("abc", 4, 1) << "";
+    QTest::newRow("padcut pads") << PadCut("Auto", 8) << "Auto    ";
+    QTest::newRow("padcut cuts") << PadCut("Autocarro", 4) << "Auto";
+    QTest::newRow("padcut exact") << PadCut("Auto", 4) << "Auto";
+    QTest::newRow("padcut empty") << PadCut("", 3) << "   ";
+    QTest::newRow("padcut zero") << PadCut("Auto", 0) << "";
+    QTest::newRow("padcut keeps inner and edge blanks") << PadCut(" a b", 6) << " a b  ";
+    QTest::newRow("padcut counts code units")
+        << PadCut(QString::fromUtf8("Città"), 5) << QString::fromUtf8("Città");
 }
 
 void TestText::parts() {

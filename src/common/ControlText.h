@@ -1,0 +1,14 @@
+// Writes a text into another window's control found by its name, whatever kind of text control it is.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace common {
+
+// Edits, drop-down edits (free text, also when not among the items), labels and memos. Throws Failure when
+// the window has no such control.
+void writeControlText(QWidget* window, const QString& controlName, const QString& text);
+
+} // namespace common

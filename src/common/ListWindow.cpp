@@ -1,0 +1,258 @@
+#include "common/ListWindow.h"
+
+#include "common/Clock.h"
+#include "common/Failure.h"
+#include "common/Text.h"
+#include "platform/Dialogs.h"
+#include "platform/Report.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QStringListModel>
+
+#include <algorithm>
+
+namespace common {
+
+void sortLines(QStringList& lines) {
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const QString& a, const QString& b) { return CompareFolded(a, b) < 0; });
+}
+
+int findInList(const QStringList& lines, int selected, const QString& typed, QString& lastSearch) {
+    if (lines.isEmpty())
+        return -1;
+    const int count = int(lines.size());
+    if (selected < 0 || selected >= count)
+        selected = 0;
+    // As typed, not trimmed; only A-Z fold.
+    QString folded = typed;
+    for (QChar& c : folded)
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + 32);
+    auto matches = [&](int i) { return !folded.isEmpty() && ContainsFolded(lines.at(i), folded); };
+    int start = 0;
+    int index = 0;
+    bool hit = false;
+    if (folded != lastSearch) {
+        hit = matches(0);
+    } else {
+        start = selected;
+        index = selected;
+    }
+    if (!hit) {
+        do {
+            index = (index + 1) % count;
+            hit = matches(index);
+        } while (!hit && index != start);
+    }
+    lastSearch = folded;
+    return hit ? index : selected;
+}
+
+namespace {
+constexpr double kLineHeight = 12.822;
+constexpr double kBandSpare = 10;
+const QColor kSlateGrey(112, 128, 144);
+} // namespace
+
+std::unique_ptr<platform::Report> makeRiepilogoDati() {
+    using platform::BandKind;
+    auto report = std::make_unique<platform::Report>();
+    report->setDateSource(&common::today);
+    platform::ReportPage* page = report->addPage(QStringLiteral("Page"));
+    page->paperMm = {210, 297};
+    page->orientation = QPageLayout::Landscape;
+    const double width = page->printableUnits().width();
+
+    platform::ReportBand* title = page->addBand(QStringLiteral("ReportTitle"), BandKind::ReportTitle, 30.24);
+    platform::ReportMemo* txtTitolo = title->addMemo(QStringLiteral("txtTitolo"), QRectF(0, 0, width, 22.68));
+    txtTitolo->font = QFont(QStringLiteral("Verdana"), 9, QFont::Bold);
+    txtTitolo->textColor = Qt::white;
+    txtTitolo->fillColor = kSlateGrey;
+    txtTitolo->alignment = Qt::AlignCenter;
+    txtTitolo->setText(QStringLiteral("Riepilogo"));
+
+    platform::ReportBand* data =
+        page->addBand(QStringLiteral("MasterData"), BandKind::MasterData, kBandSpare);
+    data->allowSplit = true;
+    platform::ReportMemo* txtRiepilogo =
+        data->addMemo(QStringLiteral("txtRiepilogo"), QRectF(0, 0, 1031.8, 0));
+    txtRiepilogo->font = QFont(QStringLiteral("Courier New"), 8);
+    txtRiepilogo->lineHeight = kLineHeight;
+
+    platform::ReportBand* footer = page->addBand(QStringLiteral("Footer"), BandKind::Footer, 30.24);
+    platform::ReportMemo* txtPagina =
+        footer->addMemo(QStringLiteral("txtPagina"), QRectF(0, 7.56, width, 22.68));
+    txtPagina->font = QFont(QStringLiteral("Verdana"), 8, QFont::Bold);
+    txtPagina->textColor = Qt::white;
+    txtPagina->fillColor = kSlateGrey;
+    txtPagina->alignment = Qt::AlignCenter;
+    txtPagina->setText(QStringLiteral("Stampa eseguita in data [DATE]"));
+    return report;
+}
+
+void fillRiepilogoDati(platform::Report& report, const QString& title, const QStringList& lines) {
+    platform::ReportMemo* txtTitolo = report.findMemo(QStringLiteral("txtTitolo"));
+    platform::ReportMemo* txtRiepilogo = report.findMemo(QStringLiteral("txtRiepilogo"));
+    platform::ReportBand* masterData = report.findBand(QStringLiteral("MasterData"));
+    if (!txtTitolo || !txtRiepilogo || !masterData)
+        throw Failure("the list print layout lacks an object");
+    txtTitolo->setText(title);
+    txtRiepilogo->lines() = lines;
+    txtRiepilogo->setHeight(double(lines.size()) * kLineHeight);
+    masterData->setHeight(txtRiepilogo->height() + kBandSpare);
+}
+
+void loadMatchingRecords(ArchiveFile& archive, const QString& chosen,
+                         const std::function<QString(const Record&)>& lineOf,
+                         const std::function<void(qint64, const Record&)>& load) {
+    const QString wanted = Trim(chosen);
+    archive.forEach([&](qint64 number, const Record& record) {
+        if (Trim(lineOf(record)) == wanted)
+            load(number, record);
+    });
+}
+
+ListWindow::ListWindow(QWidget* parent)
+    : Dialog(parent)
+    , report_(makeRiepilogoDati()) {}
+
+ListWindow::~ListWindow() = default;
+
+void ListWindow::bindList(QListView* list, QPushButton* print, QPushButton* closeButton, QLineEdit* find,
+                          QPushButton* findButton, QWidget* findMark) {
+    list_ = list;
+    model_ = new QStringListModel(this);
+    list_->setModel(model_);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setUniformItemSizes(true);
+    list_->setFont(QFont(QStringLiteral("Courier New"), 12));
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette palette = list_->palette();
+    palette.setColor(QPalette::Text, Qt::black);
+    list_->setPalette(palette);
+    connect(list_, &QListView::doubleClicked, this, &ListWindow::lstRecordsDblClick);
+    connect(print, &QPushButton::clicked, this, &ListWindow::btnStampaClick);
+    connect(closeButton, &QPushButton::clicked, this, &ListWindow::btnChiudiClick);
+    find_ = find;
+    findButton_ = findButton;
+    findMark_ = findMark;
+    if (findButton_)
+        connect(findButton_, &QPushButton::clicked, this, &ListWindow::btnTrovaClick);
+    if (find_)
+        find_->installEventFilter(this);
+    if (findMark_) {
+        QPalette mark = findMark_->palette();
+        mark.setColor(QPalette::Window, Qt::yellow);
+        findMark_->setPalette(mark);
+        findMark_->setAutoFillBackground(true);
+        findMark_->hide();
+    }
+}
+
+void ListWindow::setLines(QStringList lines) {
+    if (sorted_)
+        sortLines(lines);
+    lines_ = std::move(lines);
+    model_->setStringList(lines_);
+    list_->clearSelection();
+    list_->setCurrentIndex(QModelIndex());
+}
+
+void ListWindow::clearLines() {
+    lines_.clear();
+    if (model_)
+        model_->setStringList(lines_);
+}
+
+int ListWindow::selectedIndex() const {
+    const QModelIndexList selected = list_->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void ListWindow::selectIndex(int index) {
+    const QModelIndex at = model_->index(index);
+    list_->selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect);
+    list_->scrollTo(at);
+}
+
+void ListWindow::resetFind() {
+    if (QString* last = UltimaRicerca())
+        last->clear();
+    if (find_)
+        find_->clear();
+    list_->clearSelection();
+}
+
+void ListWindow::btnTrovaClick() {
+    if (lines_.isEmpty()) {
+        platform::showPlain(this,
+                            QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
+        return;
+    }
+    QString* last = UltimaRicerca();
+    QString scratch;
+    const int index =
+        findInList(lines_, selectedIndex(), find_ ? find_->text() : QString(), last ? *last : scratch);
+    if (index >= 0)
+        selectIndex(index);
+}
+
+void ListWindow::btnStampaClick() {
+    try {
+        fillRiepilogoDati(*report_, printTitle(), lines_);
+        report_->prepare();
+        report_->print(this);
+    } catch (const std::exception& e) {
+        platform::showKinded(this, platform::MsgKind::Error, QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void ListWindow::btnChiudiClick() {
+    close();
+}
+
+void ListWindow::lstRecordsDblClick() {
+    try {
+        const int index = selectedIndex();
+        if (index < 0)
+            throw Failure("no line selected");
+        loadChosen(Trim(lines_.at(index)));
+    } catch (const std::exception&) {
+        // A failed load only closes the list; what reached the card stays.
+    }
+    close();
+}
+
+void ListWindow::closeEvent(QCloseEvent* event) {
+    Dialog::closeEvent(event);
+    if (event->isAccepted()) {
+        FormClose();
+        clearLines();
+    }
+}
+
+bool ListWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == find_) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && findButton_) {
+                findButton_->setFocus();
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusIn && findMark_) {
+            findMark_->show();
+        } else if (event->type() == QEvent::FocusOut && findMark_) {
+            findMark_->hide();
+        }
+    }
+    return Dialog::eventFilter(watched, event);
+}
+
+} // namespace common

@@ -1,0 +1,113 @@
+#include "fleet/TfrmAllegaCartella.h"
+
+#include "common/Misc.h"
+#include "common/Text.h"
+#include "common/WindowRegistry.h"
+#include "fleet/TfrmVeicolario.h"
+#include "platform/Dialogs.h"
+#include "platform/FileDialogs.h"
+#include "platform/Files.h"
+#include "platform/ProgramFolder.h"
+#include "ui_TfrmAllegaCartella.h"
+#include "ui_TfrmVeicolario.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStyle>
+
+using common::Trim;
+
+namespace {
+
+const QString kFolder = QStringLiteral("Documenti_Allegati");
+const QString kAskOverwrite = QString::fromUtf8(
+    "Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome.\r\n\r\n"
+    "Si vuole sovrascrivere il file esistente?");
+
+QString attachmentsFolder() {
+    return platform::programPath(kFolder) + QLatin1Char('/');
+}
+
+} // namespace
+
+TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner)
+    : common::Dialog(owner)
+    , ui(std::make_unique<Ui::frmAllegaCartella>()) {
+    ui->setupUi(this);
+    setFixedSize(size());
+    setCentredOnOwner(true);
+    slots_[0] = {ui->txtFile01, ui->txtDesc01, ui->btnApri01};
+    slots_[1] = {ui->txtFile02, ui->txtDesc02, ui->btnApri02};
+    slots_[2] = {ui->txtFile03, ui->txtDesc03, ui->btnApri03};
+    for (const Slot& slot : slots_) {
+        QPushButton* apri = slot.apri;
+        connect(slot.file, &QLineEdit::textChanged, apri,
+                [apri](const QString& name) { apri->setEnabled(!Trim(name).isEmpty()); });
+    }
+    const QIcon clear = style()->standardIcon(QStyle::SP_DialogDiscardButton);
+    for (QToolButton* b : {ui->imgCancella01, ui->imgCancella02, ui->imgCancella03})
+        b->setIcon(clear);
+    connect(ui->btnSfoglia01, &QPushButton::clicked, this, &TfrmAllegaCartella::btnSfoglia01Click);
+    connect(ui->btnSfoglia02, &QPushButton::clicked, this, &TfrmAllegaCartella::btnSfoglia02Click);
+    connect(ui->btnSfoglia03, &QPushButton::clicked, this, &TfrmAllegaCartella::btnSfoglia03Click);
+    connect(ui->btnApri01, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApri01Click);
+    connect(ui->btnApri02, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApri02Click);
+    connect(ui->btnApri03, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApri03Click);
+    connect(ui->imgCancella01, &QToolButton::clicked, this, &TfrmAllegaCartella::imgCancella01Click);
+    connect(ui->imgCancella02, &QToolButton::clicked, this, &TfrmAllegaCartella::imgCancella02Click);
+    connect(ui->imgCancella03, &QToolButton::clicked, this, &TfrmAllegaCartella::imgCancella03Click);
+    connect(ui->btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
+    connect(ui->btnAnnulla, &QPushButton::clicked, this, &TfrmAllegaCartella::btnAnnullaClick);
+}
+
+TfrmAllegaCartella::~TfrmAllegaCartella() = default;
+
+void TfrmAllegaCartella::sfoglia(int slot) {
+    platform::FileDialogRequest request;
+    request.kind = platform::FileDialogRequest::Kind::Open;
+    request.title = QStringLiteral("Selezionare il file da allegare:");
+    // Every file, names without a dot included.
+    request.filter = QStringLiteral("Tutti i file (*)");
+    const QString source = platform::askFileName(this, request);
+    if (source.isEmpty())
+        return;
+    const QString name = QFileInfo(source).fileName();
+    if (!QDir().mkpath(platform::programPath(kFolder)))
+        return; // the slot keeps what it named
+    const QString destination = attachmentsFolder() + Trim(name);
+    if (QFileInfo::exists(destination) && !platform::askYesNo(this, kAskOverwrite)) {
+        // The slot names the file already in the folder.
+        slots_[slot].file->setText(name);
+        return;
+    }
+    // Only a file that is really in the folder is named by the slot.
+    if (platform::copyFileReplacing(source, destination))
+        slots_[slot].file->setText(name);
+}
+
+void TfrmAllegaCartella::apri(int slot) {
+    TMisc::Open(QLatin1Char('"') + attachmentsFolder() + Trim(slots_[slot].file->text()) + QLatin1Char('"'));
+}
+
+void TfrmAllegaCartella::cancella(int slot) {
+    slots_[slot].file->clear();
+}
+
+void TfrmAllegaCartella::btnApplicaClick() {
+    if (Trim(ui->lblMemory->text()) != QLatin1String("veicolario"))
+        return;
+    if (auto* card = common::sharedWindow<TfrmVeicolario>(QStringLiteral("frmVeicolario"))) {
+        QLabel* labels[3][2] = {{card->ui->lblFile01, card->ui->lblDesc01},
+                                {card->ui->lblFile02, card->ui->lblDesc02},
+                                {card->ui->lblFile03, card->ui->lblDesc03}};
+        for (int k = 0; k < 3; ++k) {
+            labels[k][0]->setText(Trim(slots_[k].file->text()));
+            labels[k][1]->setText(Trim(slots_[k].desc->text()));
+        }
+    }
+    close();
+}
+
+void TfrmAllegaCartella::btnAnnullaClick() {
+    close();
+}

@@ -1,0 +1,20 @@
+// Shows the vehicle card on show in the print preview.
+#pragma once
+
+#include "fleet/VehicleSheetDialog.h"
+
+namespace Ui {
+class frmAnteprimaAutomezzo;
+}
+
+class TfrmAnteprimaAutomezzo : public fleet::VehicleSheetDialog {
+    Q_OBJECT
+public:
+    explicit TfrmAnteprimaAutomezzo(QWidget* owner = nullptr);
+    ~TfrmAnteprimaAutomezzo() override;
+
+    std::unique_ptr<Ui::frmAnteprimaAutomezzo> ui;
+
+protected:
+    void output() override;
+};

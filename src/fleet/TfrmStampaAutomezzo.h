@@ -1,0 +1,20 @@
+// Prints the vehicle card on show, after the print dialog.
+#pragma once
+
+#include "fleet/VehicleSheetDialog.h"
+
+namespace Ui {
+class frmStampaAutomezzo;
+}
+
+class TfrmStampaAutomezzo : public fleet::VehicleSheetDialog {
+    Q_OBJECT
+public:
+    explicit TfrmStampaAutomezzo(QWidget* owner = nullptr);
+    ~TfrmStampaAutomezzo() override;
+
+    std::unique_ptr<Ui::frmStampaAutomezzo> ui;
+
+protected:
+    void output() override;
+};

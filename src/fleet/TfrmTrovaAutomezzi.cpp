@@ -1,0 +1,130 @@
+#include "fleet/TfrmTrovaAutomezzi.h"
+
+#include "common/ControlText.h"
+#include "common/Failure.h"
+#include "common/Text.h"
+#include "common/WindowRegistry.h"
+#include "fleet/SchedaVeicolo.h"
+#include "fleet/TfrmVeicolario.h"
+#include "fleet/VehicleLines.h"
+#include "ui_TfrmTrovaAutomezzi.h"
+
+#include <utility>
+
+using namespace fleet::SchedaVeicolo;
+
+namespace {
+
+QString ultimaRicerca;
+
+// Where a picked vehicle goes on the vehicle card.
+const std::pair<Field, const char*> kVehicleCard[] = {
+    {Tipo, "txtTipo"},
+    {Destinazione, "txtDestinazione"},
+    {Marca, "txtMarca"},
+    {Modello, "txtModello"},
+    {Targa, "txtTarga"},
+    {Immatricolazione, "txtAnno"},
+    {Colore, "txtColore"},
+    {Telaio, "txtTelaio"},
+    {Pneumatici, "txtPneumatici"},
+    {StatoVeicolo, "txtStato"},
+    {Chilometri, "txtChilometri"},
+    {Lettura, "txtLettura"},
+    {Alimentazione, "txtAlimentazione"},
+    {Cilindrata, "txtCilindrata"},
+    {KW, "txtKW"},
+    {Ambiente, "txtAmbiente"},
+    {Posti, "txtPosti"},
+    {Portata, "txtPortata"},
+    {Compagnia, "txtCompagnia"},
+    {TelAssicuratore, "txtTelAssicuratore"},
+    {Polizza, "txtPolizza"},
+    {Incidenti, "txtIncidenti"},
+    {Proprietario, "txtProprietario"},
+    {Autista, "txtAutista"},
+    {TelAutista, "txtTelAutista"},
+    {Meccanico, "txtMeccanico"},
+    {TelMeccanico, "txtTelMeccanico"},
+    {ScadenzaRevisione, "txtScadRevisione"},
+    {ScadenzaTagliando, "txtScadTagliando"},
+    {ScadenzaAssicurazione, "txtScadAssicurazione"},
+    {ScadenzaBollo, "txtScadBollo"},
+    {Note, "txtNote"},
+    {File01, "lblFile01"},
+    {File02, "lblFile02"},
+    {File03, "lblFile03"},
+    {Desc01, "lblDesc01"},
+    {Desc02, "lblDesc02"},
+    {Desc03, "lblDesc03"},
+};
+
+} // namespace
+
+TfrmTrovaAutomezzi::TfrmTrovaAutomezzi(QWidget* parent)
+    : common::SearchWindow(parent)
+    , ui(std::make_unique<Ui::frmTrovaAutomezzi>()) {
+    ui->setupUi(this);
+    setFixedSize(size());
+    common::SearchControls c;
+    c.filters = {ui->txtTipo,  ui->txtDestinazione, ui->txtMarca,     ui->txtModello,      ui->txtTarga,
+                 ui->txtStato, ui->txtAutista,      ui->txtMeccanico, ui->txtProprietario, ui->txtNote};
+    c.highlights = {ui->effCampo01, ui->effCampo02, ui->effCampo09, ui->effCampo10, ui->effCampo05,
+                    ui->effCampo06, ui->effCampo07, ui->effCampo08, ui->effCampo03, ui->effCampo04};
+    c.btnCerca = ui->btnCerca;
+    c.btnAnnulla = ui->btnAnnulla;
+    c.lblConta = ui->lblConta;
+    c.lblAttendere = ui->lblAttendere;
+    c.lblTrovate = ui->lblTrovate;
+    c.panAvvio = ui->panAvvio;
+    c.panContainer = ui->panContainer;
+    c.txtTrova = ui->txtTrova;
+    c.btnTrova = ui->btnTrova;
+    bindSearch(c, ui->lstRecords, ui->btnStampa, ui->btnChiudi);
+}
+
+TfrmTrovaAutomezzi::~TfrmTrovaAutomezzi() = default;
+
+common::ArchiveFile TfrmTrovaAutomezzi::openArchive() {
+    return fleet::openVehicleArchive();
+}
+
+QList<int> TfrmTrovaAutomezzi::filterFields() const {
+    return {Tipo, Destinazione, Marca, Modello, Targa, StatoVeicolo, Autista, Meccanico, Proprietario, Note};
+}
+
+QString TfrmTrovaAutomezzi::lineOf(const common::Record& record) const {
+    return fleet::vehicleLine(record);
+}
+
+QString TfrmTrovaAutomezzi::countText(int count) const {
+    return QStringLiteral("Il presente riepilogo contiene %1 schede").arg(count);
+}
+
+QString TfrmTrovaAutomezzi::printTitle() const {
+    return QStringLiteral("Riepilogo schede veicoli in archivio");
+}
+
+QString* TfrmTrovaAutomezzi::UltimaRicerca() {
+    return &ultimaRicerca;
+}
+
+void TfrmTrovaAutomezzi::pick(qint64 number, const common::Record& v) {
+    const QString tag = common::Trim(ui->lblMemory->text());
+    if (tag == QLatin1String("veicolario")) {
+        auto* card = common::sharedWindow<TfrmVeicolario>(QStringLiteral("frmVeicolario"));
+        if (!card)
+            throw common::Failure("the vehicle card is missing");
+        for (const auto& [field, control] : kVehicleCard)
+            common::writeControlText(card, QLatin1String(control), v.get(field));
+        common::writeControlText(card, QStringLiteral("lblPosizione"), QString::number(number));
+        // The card shows the photo kept under the record's number, or the placeholder.
+        card->ApriFotoScheda();
+    } else if (tag == QLatin1String("scadenzario") || tag == QLatin1String("chilometrico") ||
+               tag == QLatin1String("costi")) {
+        // HOOK(picker): type, make, model, colour, fuel and plate into txtVeicolo, txtMarca, txtModello,
+        // txtColore, txtAlimentazione, txtTarga of the appointment, mileage or cost card, once they exist.
+    } else if (tag == QLatin1String("riepspese")) {
+        // HOOK(picker): the plate into txtTipologia of the cost summary's query window, once it exists.
+    }
+}

@@ -1,0 +1,184 @@
+#include "ModalAnswerer.h"
+#include "common/Clock.h"
+#include "common/ListWindow.h"
+#include "platform/Report.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QListView>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace common;
+
+namespace {
+
+// A list window of the smallest kind: lines given by the test, find in list, print title "Prova".
+class ProvaList : public ListWindow {
+public:
+    ProvaList() {
+        auto* list = new QListView(this);
+        list->setObjectName("lstRecords");
+        auto* print = new QPushButton("Stampa", this);
+        auto* closeButton = new QPushButton("Chiudi", this);
+        find = new QLineEdit(this);
+        find->setObjectName("txtTrova");
+        findButton = new QPushButton("Trova", this);
+        bindList(list, print, closeButton, find, findButton);
+    }
+    void fill(const QStringList& lines) { setLines(lines); }
+    QLineEdit* find;
+    QPushButton* findButton;
+    static QString last;
+
+protected:
+    QString* UltimaRicerca() override { return &last; }
+    QString printTitle() const override { return "Prova"; }
+    void FormShow() override { resetFind(); }
+};
+QString ProvaList::last;
+
+} // namespace
+
+class TestListWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void sortOrder();
+    void find_data();
+    void find();
+    void findWindow();
+    void printPreparesLayout_data();
+    void printPreparesLayout();
+};
+
+void TestListWindow::sortOrder() {
+    QStringList lines{QString::fromUtf8("Éclair"), "Zeta", "_x", "AUTOCARRO", "Autobus", "Auto"};
+    sortLines(lines);
+    QCOMPARE(lines, (QStringList{"Auto", "Autobus", "AUTOCARRO", "Zeta", "_x", QString::fromUtf8("Éclair")}));
+    // A padded short value sorts before a longer one with the same beginning.
+    QStringList padded{"Autobus  Fiat", "Auto     Fiat"};
+    sortLines(padded);
+    QCOMPARE(padded.first(), QString("Auto     Fiat"));
+}
+
+void TestListWindow::find_data() {
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<QString>("lastAfter");
+    // Lines: 0 "Auto Fiat", 1 "Furgone Iveco", 2 "Auto FIAT Punto", 3 "Moto"
+    QTest::newRow("new text from the top, any case") << -1 << "fiat"
+                                                     << "" << 0 << "fiat";
+    QTest::newRow("new text restarts even below") << 2 << "FIAT"
+                                                  << "iveco" << 0 << "fiat";
+    QTest::newRow("repeat goes to the next hit") << 0 << "fiat"
+                                                 << "fiat" << 2 << "fiat";
+    QTest::newRow("repeat wraps to the top") << 2 << "Fiat"
+                                             << "fiat" << 0 << "fiat";
+    QTest::newRow("repeat, only hit is the selected line") << 1 << "iveco"
+                                                           << "iveco" << 1 << "iveco";
+    QTest::newRow("no hit keeps the selection") << 3 << "opel"
+                                                << "" << 3 << "opel";
+    QTest::newRow("empty text selects the first line") << -1 << ""
+                                                       << "x" << 0 << "";
+    QTest::newRow("leading blank as typed") << -1 << " punto"
+                                            << "" << 2 << " punto";
+    QTest::newRow("leading blank not at line start") << -1 << " moto"
+                                                     << "" << 0 << " moto";
+}
+
+void TestListWindow::find() {
+    QFETCH(int, selected);
+    QFETCH(QString, typed);
+    QFETCH(QString, last);
+    QFETCH(int, expected);
+    QFETCH(QString, lastAfter);
+    const QStringList lines{"Auto Fiat", "Furgone Iveco", "Auto FIAT Punto", "Moto"};
+    QCOMPARE(findInList(lines, selected, typed, last), expected);
+    QCOMPARE(last, lastAfter);
+}
+
+void TestListWindow::findWindow() {
+    ProvaList window;
+    window.show();
+    ProvaList::last = "vecchia";
+    // An empty list: the plain notice, and the last find text stays.
+    {
+        testsupport::ModalAnswerer answerer({"OK"});
+        QTest::mouseClick(window.findButton, Qt::LeftButton);
+        QCOMPARE(answerer.seen.size(), 1);
+        QCOMPARE(answerer.seen.first().text,
+                 QString("Ricerca non applicabile: la lista non contiene nessuna voce."));
+        QCOMPARE(answerer.seen.first().buttons, QStringList{"OK"});
+        QCOMPARE(ProvaList::last, QString("vecchia"));
+    }
+    window.fill({"moto guzzi", "Auto Fiat", "auto fiat"});
+    QCOMPARE(window.lines().first().toUpper(), QString("AUTO FIAT"));
+    QCOMPARE(window.selectedIndex(), -1);
+    QTest::keyClicks(window.find, "FIAT");
+    QTest::keyClick(window.find, Qt::Key_Return);
+    QCOMPARE(window.focusWidget(), window.findButton);
+    QTest::mouseClick(window.findButton, Qt::LeftButton);
+    QCOMPARE(window.selectedIndex(), 0);
+    QTest::mouseClick(window.findButton, Qt::LeftButton);
+    QCOMPARE(window.selectedIndex(), 1);
+    QTest::mouseClick(window.findButton, Qt::LeftButton);
+    QCOMPARE(window.selectedIndex(), 0);
+    QCOMPARE(ProvaList::last, QString("fiat"));
+    // Closing removes the lines; showing again empties the find text and the kind's last text.
+    window.close();
+    QVERIFY(window.lines().isEmpty());
+    window.show();
+    QCOMPARE(ProvaList::last, QString());
+    QCOMPARE(window.find->text(), QString());
+}
+
+void TestListWindow::printPreparesLayout_data() {
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("empty") << 0 << 1;
+    QTest::newRow("100 lines") << 100 << 2;
+}
+
+void TestListWindow::printPreparesLayout() {
+    QFETCH(int, count);
+    QFETCH(int, pages);
+    common::setTodayForTests(QDate(2026, 3, 10));
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines << QString("Auto %1").arg(i, 3, 10, QChar('0'));
+    ProvaList window;
+    window.fill(lines);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("lista.pdf");
+    platform::setPrintDialogForTests([&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    QTest::mouseClick(window.findChild<QPushButton*>(QString(), Qt::FindDirectChildrenOnly), Qt::LeftButton);
+    platform::setPrintDialogForTests({});
+    common::setTodayForTests(QDate());
+    QVERIFY(QFile(pdf).size() > 0);
+
+    platform::Report& report = window.frxReport();
+    QCOMPARE(report.findMemo("txtTitolo")->text(), QString("Prova"));
+    QCOMPARE(report.findMemo("txtRiepilogo")->lines(), lines);
+    QVERIFY(qAbs(report.findMemo("txtRiepilogo")->height() - count * 12.822) < 1e-9);
+    QVERIFY(qAbs(report.findBand("MasterData")->height() - (count * 12.822 + 10)) < 1e-9);
+    const auto& prepared = report.preparedPages();
+    QCOMPARE(int(prepared.size()), pages);
+    QCOMPARE(prepared.first().orientation, QPageLayout::Landscape);
+    QCOMPARE(prepared.first().linesOf("txtTitolo"), QStringList{"Prova"});
+    QStringList printed;
+    for (const auto& page : prepared)
+        printed += page.linesOf("txtRiepilogo");
+    QCOMPARE(printed, lines);
+    QCOMPARE(prepared.last().linesOf("txtPagina"), QStringList{"Stampa eseguita in data 10/03/2026"});
+}
+
+QTEST_MAIN(TestListWindow)
+#include "tst_listwindow.moc"

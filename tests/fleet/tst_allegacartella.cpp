@@ -1,0 +1,256 @@
+#include "ModalAnswerer.h"
+#include "TestFolder.h"
+#include "common/WindowRegistry.h"
+#include "fleet/TfrmAllegaCartella.h"
+#include "fleet/TfrmVeicolario.h"
+#include "platform/FileDialogs.h"
+#include "platform/Shell.h"
+#include "ui_TfrmAllegaCartella.h"
+#include "ui_TfrmVeicolario.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using testsupport::ModalAnswerer;
+
+namespace {
+
+const QString kAskOverwrite = QString::fromUtf8(
+    "Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome.\r\n\r\n"
+    "Si vuole sovrascrivere il file esistente?");
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+class TestAllegaCartella : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void cardOpensAndApplies();
+    void annullaLeavesCard();
+    void otherTagAppliesNothing();
+    void browseCopies();
+    void browseCancelled();
+    void overwriteQuestion_data();
+    void overwriteQuestion();
+    void failedCopyKeepsSlot_data();
+    void failedCopyKeepsSlot();
+    void apriOpensAttachment();
+
+private:
+    std::unique_ptr<testsupport::TestFolder> folder;
+    std::unique_ptr<QTemporaryDir> elsewhere; // where the user's documents are
+    std::unique_ptr<TfrmVeicolario> card;
+    std::unique_ptr<TfrmAllegaCartella> window;
+    QString answer; // the file dialog's answer
+    QList<platform::FileDialogRequest> requests;
+    QList<QUrl> opened;
+
+    QString source(const QString& name, const QByteArray& bytes) {
+        const QString path = elsewhere->filePath(name);
+        writeFile(path, bytes);
+        return path;
+    }
+    QString attached(const QString& name) const { return folder->path("Documenti_Allegati/" + name); }
+    // Clicks the card's attach command and runs steps in the modal window it opens; false if none opened.
+    bool runModal(const std::function<void(TfrmAllegaCartella*)>& steps) {
+        bool seen = false;
+        ModalAnswerer modal;
+        modal.onOther = [&](QWidget* w) {
+            auto* a = qobject_cast<TfrmAllegaCartella*>(w);
+            if (!a || seen)
+                return false;
+            seen = true;
+            steps(a);
+            if (a->isVisible()) // a failed check must not leave the window open
+                a->close();
+            return true;
+        };
+        QTest::mouseClick(card->ui->cmdFile, Qt::LeftButton);
+        return seen && !QTest::currentTestFailed();
+    }
+    void openWindow(const QString& file01 = {}) {
+        window = std::make_unique<TfrmAllegaCartella>();
+        window->ui->lblMemory->setText("veicolario");
+        window->ui->txtFile01->setText(file01);
+        window->show();
+    }
+};
+
+void TestAllegaCartella::init() {
+    folder = std::make_unique<testsupport::TestFolder>();
+    elsewhere = std::make_unique<QTemporaryDir>();
+    card = std::make_unique<TfrmVeicolario>();
+    common::WindowRegistry::instance().add(card.get());
+    requests.clear();
+    opened.clear();
+    answer.clear();
+    platform::setFileDialogAnswerForTests([this](const platform::FileDialogRequest& r) {
+        requests.append(r);
+        return answer;
+    });
+    platform::setShellOpenRecorder([this](const QUrl& url) { opened.append(url); });
+}
+
+void TestAllegaCartella::cleanup() {
+    platform::setFileDialogAnswerForTests({});
+    platform::setShellOpenRecorder({});
+    window.reset();
+    card.reset();
+    folder.reset();
+}
+
+void TestAllegaCartella::cardOpensAndApplies() {
+    card->ui->lblFile01->setText("  libretto.pdf ");
+    card->ui->lblDesc01->setText("Libretto");
+    card->ui->lblFile03->setText("fattura.pdf");
+    const bool seen = runModal([this](TfrmAllegaCartella* a) {
+        QCOMPARE(a->windowTitle(), QStringLiteral(" Allega file"));
+        QCOMPARE(a->ui->lblMemory->text(), QStringLiteral("veicolario"));
+        QCOMPARE(a->ui->txtFile01->text(), QStringLiteral("libretto.pdf"));
+        QCOMPARE(a->ui->txtDesc01->text(), QStringLiteral("Libretto"));
+        QCOMPARE(a->ui->txtFile02->text(), QString());
+        QVERIFY(a->ui->btnApri01->isEnabled());
+        QVERIFY(!a->ui->btnApri02->isEnabled());
+        QVERIFY(a->ui->btnApri03->isEnabled());
+        QVERIFY(a->ui->txtFile01->isReadOnly());
+        // Clearing a slot disables its "Apri" and touches nothing else.
+        QTest::mouseClick(a->ui->imgCancella01, Qt::LeftButton);
+        QCOMPARE(a->ui->txtFile01->text(), QString());
+        QVERIFY(!a->ui->btnApri01->isEnabled());
+        QCOMPARE(a->ui->txtDesc01->text(), QStringLiteral("Libretto"));
+        QCOMPARE(card->ui->lblFile01->text(), QStringLiteral("  libretto.pdf "));
+        a->ui->txtDesc02->setText("  Polizza  ");
+        QTest::mouseClick(a->ui->btnApplica, Qt::LeftButton);
+    });
+    QVERIFY(seen);
+    QCOMPARE(card->ui->lblFile01->text(), QString());
+    QCOMPARE(card->ui->lblDesc01->text(), QStringLiteral("Libretto"));
+    QCOMPARE(card->ui->lblDesc02->text(), QStringLiteral("Polizza"));
+    QCOMPARE(card->ui->lblFile03->text(), QStringLiteral("fattura.pdf"));
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestAllegaCartella::annullaLeavesCard() {
+    const QString path = source("libretto.pdf", "PDF");
+    answer = path;
+    const bool seen = runModal([](TfrmAllegaCartella* a) {
+        QTest::mouseClick(a->ui->btnSfoglia02, Qt::LeftButton);
+        QCOMPARE(a->ui->txtFile02->text(), QStringLiteral("libretto.pdf"));
+        QTest::mouseClick(a->ui->btnAnnulla, Qt::LeftButton);
+    });
+    QVERIFY(seen);
+    QCOMPARE(card->ui->lblFile02->text(), QString());
+    // The copy stays in the folder.
+    QCOMPARE(readFile(attached("libretto.pdf")), QByteArray("PDF"));
+}
+
+void TestAllegaCartella::otherTagAppliesNothing() {
+    openWindow("a.pdf");
+    window->ui->lblMemory->setText("Veicolario");
+    QTest::mouseClick(window->ui->btnApplica, Qt::LeftButton);
+    QVERIFY(window->isVisible());
+    QCOMPARE(card->ui->lblFile01->text(), QString());
+    window->ui->lblMemory->setText(" veicolario ");
+    QTest::mouseClick(window->ui->btnApplica, Qt::LeftButton);
+    QVERIFY(!window->isVisible());
+    QCOMPARE(card->ui->lblFile01->text(), QStringLiteral("a.pdf"));
+}
+
+void TestAllegaCartella::browseCopies() {
+    openWindow();
+    // A name without a dot is a file like any other.
+    answer = source("LIBRETTO", QByteArray(3 << 20, 'x'));
+    QTest::mouseClick(window->ui->btnSfoglia01, Qt::LeftButton);
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests[0].title, QStringLiteral("Selezionare il file da allegare:"));
+    QCOMPARE(requests[0].kind, platform::FileDialogRequest::Kind::Open);
+    QCOMPARE(window->ui->txtFile01->text(), QStringLiteral("LIBRETTO"));
+    QVERIFY(window->ui->btnApri01->isEnabled());
+    QCOMPARE(readFile(attached("LIBRETTO")), QByteArray(3 << 20, 'x'));
+    // The source stays where it was.
+    QVERIFY(QFile::exists(answer));
+}
+
+void TestAllegaCartella::browseCancelled() {
+    openWindow("vecchio.pdf");
+    answer.clear();
+    QTest::mouseClick(window->ui->btnSfoglia01, Qt::LeftButton);
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(window->ui->txtFile01->text(), QStringLiteral("vecchio.pdf"));
+    QVERIFY(!QDir(folder->path("Documenti_Allegati")).exists());
+}
+
+void TestAllegaCartella::overwriteQuestion_data() {
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QByteArray>("inFolder");
+    QTest::newRow("No keeps the file there") << "No" << QByteArray("primo veicolo");
+    QTest::newRow("Yes replaces it") << QString::fromUtf8("Sì") << QByteArray("secondo veicolo");
+}
+
+void TestAllegaCartella::overwriteQuestion() {
+    QFETCH(QString, reply);
+    QFETCH(QByteArray, inFolder);
+    QVERIFY(QDir().mkpath(folder->path("Documenti_Allegati")));
+    writeFile(attached("polizza.pdf"), "primo veicolo");
+    openWindow("altro.pdf");
+    answer = source("polizza.pdf", "secondo veicolo");
+    ModalAnswerer answers({reply});
+    QTest::mouseClick(window->ui->btnSfoglia01, Qt::LeftButton);
+    QCOMPARE(answers.seen.size(), 1);
+    QCOMPARE(answers.seen[0].text, kAskOverwrite);
+    QCOMPARE(answers.seen[0].buttons, QStringList({QString::fromUtf8("Sì"), "No"}));
+    QCOMPARE(readFile(attached("polizza.pdf")), inFolder);
+    // Either way the slot names the file in the folder.
+    QCOMPARE(window->ui->txtFile01->text(), QStringLiteral("polizza.pdf"));
+}
+
+void TestAllegaCartella::failedCopyKeepsSlot_data() {
+    QTest::addColumn<QString>("obstacle");
+    QTest::newRow("source gone") << "source";
+    QTest::newRow("folder is a file") << "folder";
+    QTest::newRow("destination is a folder") << "destination";
+}
+
+void TestAllegaCartella::failedCopyKeepsSlot() {
+    QFETCH(QString, obstacle);
+    openWindow("vecchio.pdf");
+    answer = source("nuovo.pdf", "nuovo");
+    if (obstacle == "source")
+        QVERIFY(QFile::remove(answer));
+    else if (obstacle == "folder")
+        writeFile(folder->path("Documenti_Allegati"), "un file");
+    else
+        QVERIFY(QDir().mkpath(attached("nuovo.pdf")));
+    ModalAnswerer answers({QString::fromUtf8("Sì")});
+    QTest::mouseClick(window->ui->btnSfoglia01, Qt::LeftButton);
+    QCOMPARE(window->ui->txtFile01->text(), QStringLiteral("vecchio.pdf"));
+    // Silent, but for the overwrite question when a folder bears the name.
+    QCOMPARE(answers.seen.size(), obstacle == "destination" ? 1 : 0);
+    QVERIFY(!QFileInfo(attached("nuovo.pdf")).isFile());
+}
+
+void TestAllegaCartella::apriOpensAttachment() {
+    openWindow("  libretto di circolazione.pdf ");
+    QTest::mouseClick(window->ui->btnApri01, Qt::LeftButton);
+    QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(attached("libretto di circolazione.pdf"))});
+    // A missing file is the shell's business: no message here.
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+QTEST_MAIN(TestAllegaCartella)
+#include "tst_allegacartella.moc"
