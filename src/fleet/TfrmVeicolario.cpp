@@ -1,6 +1,7 @@
 #include "fleet/TfrmVeicolario.h"
 
 #include "common/CardFields.h"
+#include "common/CommandPictures.h"
 #include "common/Help.h"
 #include "common/Look.h"
 #include "common/StatusHints.h"
@@ -26,6 +27,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 
 namespace {
 
@@ -120,6 +122,24 @@ TfrmVeicolario::TfrmVeicolario(QWidget* parent)
     fields_->openPicker = [this](const QString& tag) { apriCalendario(tag); };
     ui->txtTarga->installEventFilter(this);
     connect(ui->txtTarga, &QLineEdit::textEdited, this, &TfrmVeicolario::txtTargaChange);
+
+    using common::Command;
+    const std::pair<QToolButton*, Command> pictures[] = {
+        {ui->cmdNuovo, Command::New},           {ui->cmdDuplica, Command::Duplicate},
+        {ui->cmdSalva, Command::Save},          {ui->cmdTrova, Command::Find},
+        {ui->cmdFile, Command::Attach},         {ui->cmdAnteprima, Command::Preview},
+        {ui->cmdStampa, Command::Print},        {ui->cmdPrimo, Command::First},
+        {ui->cmdIndietro, Command::Previous},   {ui->cmdAvanti, Command::Next},
+        {ui->cmdUltimo, Command::Last},         {ui->cmdEsporta, Command::Export},
+        {ui->cmdSlideshow, Command::SlideShow}, {ui->cmdGuida, Command::Help},
+        {ui->cmdEsci, Command::Exit},
+    };
+    for (const auto& [button, command] : pictures) {
+        button->setIcon(common::commandIcon(command, 26));
+        button->setIconSize(QSize(26, 26));
+    }
+    for (QToolButton* arrow : {ui->cmdPrimo, ui->cmdIndietro, ui->cmdAvanti, ui->cmdUltimo})
+        arrow->setToolButtonStyle(Qt::ToolButtonIconOnly);
 
     photo_ = std::make_unique<fleet::PhotoBox>(ui->imgFoto, ui->imgBianco);
 
