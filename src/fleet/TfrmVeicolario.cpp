@@ -2,6 +2,7 @@
 
 #include "common/CardFields.h"
 #include "common/CommandPictures.h"
+#include "common/ControlText.h"
 #include "common/Help.h"
 #include "common/Look.h"
 #include "common/StatusHints.h"
@@ -39,13 +40,6 @@ const QString kRequiredModello =
     QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare il modello del veicolo.");
 const QString kRequiredTarga =
     QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare la targa del veicolo.");
-
-void setControlText(QWidget* control, const QString& text) {
-    if (auto* edit = qobject_cast<QLineEdit*>(control))
-        edit->setText(text);
-    else if (auto* label = qobject_cast<QLabel*>(control))
-        label->setText(text);
-}
 
 } // namespace
 
@@ -221,7 +215,7 @@ common::ArchiveFile TfrmVeicolario::openArchive() {
 
 void TfrmVeicolario::clearFields() {
     for (QWidget* control : controls_)
-        setControlText(control, QString());
+        common::setControlText(control, QString());
     photo_->showPlaceholder();
 }
 
@@ -231,12 +225,12 @@ QWidget* TfrmVeicolario::firstField() const {
 
 void TfrmVeicolario::recordToFields(const common::Record& record) {
     for (int i = 0; i < controls_.size(); ++i)
-        setControlText(controls_.at(i), record.get(i));
+        common::setControlText(controls_.at(i), record.get(i));
 }
 
 void TfrmVeicolario::fieldsToRecord(common::Record& record) const {
     for (int i = 0; i < controls_.size(); ++i)
-        record.set(i, controls_.at(i)->property("text").toString());
+        record.set(i, common::controlText(controls_.at(i)));
 }
 
 void TfrmVeicolario::afterLoad(qint64) {
