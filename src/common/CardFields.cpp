@@ -7,6 +7,10 @@
 
 namespace common {
 
+namespace {
+const char* const kColourProperty = "fieldBackground";
+} // namespace
+
 DateKey dateFieldKey(int key, bool enterMovesOn) {
     switch (key) {
     case Qt::Key_Tab:
@@ -34,16 +38,31 @@ DateKey dateFieldKey(int key, bool enterMovesOn) {
 }
 
 CardFields::CardFields(QWidget* window)
-    : QObject(window) {
-    window->setStyleSheet(
-        window->styleSheet() +
-        QStringLiteral("QLineEdit { border: 1px solid %1; padding: 1px 2px; }").arg(kFieldFrame.name()));
+    : QObject(window)
+    , window_(window)
+    , baseStyle_(window->styleSheet()) {}
+
+void CardFields::updateStyle() {
+    // One sheet for the whole window (a sheet per field is slow to create); the focus rule comes last so
+    // that it wins over the fields' own colours.
+    QString sheet = baseStyle_;
+    sheet +=
+        QStringLiteral("QLineEdit { border: 1px solid %1; padding: 1px 2px; }\n").arg(kFieldFrame.name());
+    for (const QColor& colour : colours_)
+        sheet += QStringLiteral("QLineEdit[%1=\"%2\"] { background-color: %2; }\n")
+                     .arg(QLatin1String(kColourProperty), colour.name());
+    sheet += QStringLiteral("QLineEdit:focus { background-color: %1; }\n").arg(kFieldFocus.name());
+    window_->setStyleSheet(sheet);
 }
 
 void CardFields::add(QLineEdit* field, const QColor& background) {
     order_.append(field);
     backgrounds_.insert(field, background);
-    paint(field, background);
+    field->setProperty(kColourProperty, background.name());
+    if (!colours_.contains(background)) {
+        colours_.append(background);
+        updateStyle();
+    }
     field->installEventFilter(this);
 }
 
@@ -64,23 +83,11 @@ QLineEdit* CardFields::next(QLineEdit* field) const {
     return order_.at((i + 1) % order_.size());
 }
 
-void CardFields::paint(QLineEdit* field, const QColor& colour) {
-    QPalette p = field->palette();
-    p.setColor(QPalette::Base, colour);
-    field->setPalette(p);
-}
-
 bool CardFields::eventFilter(QObject* watched, QEvent* event) {
     auto* field = qobject_cast<QLineEdit*>(watched); // null while the edit is being destroyed
     if (!field || !backgrounds_.contains(field))
         return QObject::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::FocusIn:
-        paint(field, kFieldFocus);
-        break;
-    case QEvent::FocusOut:
-        paint(field, backgrounds_.value(field));
-        break;
     case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent*>(event)->key();
         const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;

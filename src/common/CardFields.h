@@ -32,7 +32,7 @@ DateKey dateFieldKey(int key, bool enterMovesOn);
 class CardFields : public QObject {
     Q_OBJECT
 public:
-    // One style sheet on window draws the frames of its fields.
+    // One style sheet on window draws the fields' frames and fills, the focused one yellow.
     explicit CardFields(QWidget* window);
 
     // Adds a field with its own background colour; the Enter order is the order of adding, the last
@@ -54,7 +54,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void paint(QLineEdit* field, const QColor& colour);
+    void updateStyle();
+    QWidget* window_;
+    QString baseStyle_;
+    QList<QColor> colours_;
     QList<QLineEdit*> order_;
     QHash<QLineEdit*, QColor> backgrounds_;
     QHash<QLineEdit*, QString> dateTags_;

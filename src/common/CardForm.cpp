@@ -1,12 +1,10 @@
 #include "common/CardForm.h"
 
+#include "common/ControlText.h"
 #include "common/Failure.h"
 #include "common/Text.h"
 
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 
 #include <exception>
 
@@ -16,15 +14,7 @@ using platform::MsgKind;
 using platform::showKinded;
 
 QString trimmedText(const QWidget* field) {
-    if (auto* e = qobject_cast<const QLineEdit*>(field))
-        return Trim(e->text());
-    if (auto* c = qobject_cast<const QComboBox*>(field))
-        return Trim(c->currentText());
-    if (auto* l = qobject_cast<const QLabel*>(field))
-        return Trim(l->text());
-    if (auto* p = qobject_cast<const QPlainTextEdit*>(field))
-        return Trim(p->toPlainText());
-    return QString();
+    return Trim(controlText(field));
 }
 
 CardForm::CardForm(QWidget* window, QLabel* lblPosizione, CardMessages messages)

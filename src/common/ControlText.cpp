@@ -10,8 +10,7 @@
 
 namespace common {
 
-void writeControlText(QWidget* window, const QString& controlName, const QString& text) {
-    QWidget* control = window ? window->findChild<QWidget*>(controlName) : nullptr;
+bool setControlText(QWidget* control, const QString& text) {
     if (auto* edit = qobject_cast<QLineEdit*>(control))
         edit->setText(text);
     else if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->isEditable())
@@ -23,6 +22,27 @@ void writeControlText(QWidget* window, const QString& controlName, const QString
     else if (auto* rich = qobject_cast<QTextEdit*>(control))
         rich->setPlainText(text);
     else
+        return false;
+    return true;
+}
+
+QString controlText(const QWidget* control) {
+    if (auto* edit = qobject_cast<const QLineEdit*>(control))
+        return edit->text();
+    if (auto* combo = qobject_cast<const QComboBox*>(control))
+        return combo->currentText();
+    if (auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    if (auto* plain = qobject_cast<const QPlainTextEdit*>(control))
+        return plain->toPlainText();
+    if (auto* rich = qobject_cast<const QTextEdit*>(control))
+        return rich->toPlainText();
+    return QString();
+}
+
+void writeControlText(QWidget* window, const QString& controlName, const QString& text) {
+    QWidget* control = window ? window->findChild<QWidget*>(controlName) : nullptr;
+    if (!setControlText(control, text))
         throw Failure("no text control named " + controlName.toStdString());
 }
 

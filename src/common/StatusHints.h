@@ -23,6 +23,9 @@ public:
     void addBackground(QWidget* widget);
     // The mouse over widget leaves the hint as it was (fields have no hint of their own).
     void addQuiet(QWidget* widget);
+    // Every widget of root's tree not added yet becomes background: a widget that ignores moves would
+    // otherwise keep them from the background behind it.
+    void addBackgroundTree(QWidget* root);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,6 +1,9 @@
 #include "fleet/TfrmVeicolario.h"
 
 #include "common/CardFields.h"
+#include "common/CommandPictures.h"
+#include "common/ControlText.h"
+#include "common/Help.h"
 #include "common/Look.h"
 #include "common/StatusHints.h"
 #include "common/Text.h"
@@ -25,6 +28,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 
 namespace {
 
@@ -36,13 +40,6 @@ const QString kRequiredModello =
     QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare il modello del veicolo.");
 const QString kRequiredTarga =
     QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare la targa del veicolo.");
-
-void setControlText(QWidget* control, const QString& text) {
-    if (auto* edit = qobject_cast<QLineEdit*>(control))
-        edit->setText(text);
-    else if (auto* label = qobject_cast<QLabel*>(control))
-        label->setText(text);
-}
 
 } // namespace
 
@@ -120,6 +117,24 @@ TfrmVeicolario::TfrmVeicolario(QWidget* parent)
     ui->txtTarga->installEventFilter(this);
     connect(ui->txtTarga, &QLineEdit::textEdited, this, &TfrmVeicolario::txtTargaChange);
 
+    using common::Command;
+    const std::pair<QToolButton*, Command> pictures[] = {
+        {ui->cmdNuovo, Command::New},           {ui->cmdDuplica, Command::Duplicate},
+        {ui->cmdSalva, Command::Save},          {ui->cmdTrova, Command::Find},
+        {ui->cmdFile, Command::Attach},         {ui->cmdAnteprima, Command::Preview},
+        {ui->cmdStampa, Command::Print},        {ui->cmdPrimo, Command::First},
+        {ui->cmdIndietro, Command::Previous},   {ui->cmdAvanti, Command::Next},
+        {ui->cmdUltimo, Command::Last},         {ui->cmdEsporta, Command::Export},
+        {ui->cmdSlideshow, Command::SlideShow}, {ui->cmdGuida, Command::Help},
+        {ui->cmdEsci, Command::Exit},
+    };
+    for (const auto& [button, command] : pictures) {
+        button->setIcon(common::commandIcon(command, 26));
+        button->setIconSize(QSize(26, 26));
+    }
+    for (QToolButton* arrow : {ui->cmdPrimo, ui->cmdIndietro, ui->cmdAvanti, ui->cmdUltimo})
+        arrow->setToolButtonStyle(Qt::ToolButtonIconOnly);
+
     photo_ = std::make_unique<fleet::PhotoBox>(ui->imgFoto, ui->imgBianco);
 
     hints_ = new common::StatusHints(ui->panInfo, this);
@@ -147,13 +162,10 @@ TfrmVeicolario::TfrmVeicolario(QWidget* parent)
     };
     for (const auto& [widget, text] : hinted)
         hints_->add(widget, QString::fromUtf8(text));
-    for (QWidget* background :
-         {static_cast<QWidget*>(this), static_cast<QWidget*>(ui->panScheda),
-          static_cast<QWidget*>(ui->recConducente), static_cast<QWidget*>(ui->recNote),
-          static_cast<QWidget*>(ui->imgIntestazione), static_cast<QWidget*>(ui->imgFoto)})
-        hints_->addBackground(background);
     for (int i = 0; i <= fleet::SchedaVeicolo::Note; ++i)
         hints_->addQuiet(controls_.at(i));
+    // The window, its panels and boxes, the captions, the header and the photo box.
+    hints_->addBackgroundTree(this);
 
     connect(ui->cmdNuovo, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdNuovoClick);
     connect(ui->cmdDuplica, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdDuplicaClick);
@@ -203,7 +215,7 @@ common::ArchiveFile TfrmVeicolario::openArchive() {
 
 void TfrmVeicolario::clearFields() {
     for (QWidget* control : controls_)
-        setControlText(control, QString());
+        common::setControlText(control, QString());
     photo_->showPlaceholder();
 }
 
@@ -213,12 +225,12 @@ QWidget* TfrmVeicolario::firstField() const {
 
 void TfrmVeicolario::recordToFields(const common::Record& record) {
     for (int i = 0; i < controls_.size(); ++i)
-        setControlText(controls_.at(i), record.get(i));
+        common::setControlText(controls_.at(i), record.get(i));
 }
 
 void TfrmVeicolario::fieldsToRecord(common::Record& record) const {
     for (int i = 0; i < controls_.size(); ++i)
-        record.set(i, controls_.at(i)->property("text").toString());
+        record.set(i, common::controlText(controls_.at(i)));
 }
 
 void TfrmVeicolario::afterLoad(qint64) {
@@ -275,14 +287,16 @@ void TfrmVeicolario::cmdEsciClick() {
     close();
 }
 
-// The windows these commands open come with the search, attachment, print, export, slide show and help
-// windows; until then the commands do nothing.
+// The windows that work on the vehicle on show, each owned by the card for one use.
 void TfrmVeicolario::cmdTrovaClick() {
     TfrmTrovaAutomezzi search(this);
     search.ui->lblMemory->setText(QStringLiteral("veicolario"));
     search.exec();
 }
-void TfrmVeicolario::cmdGuidaClick() {}
+
+void TfrmVeicolario::cmdGuidaClick() {
+    common::showHelp(this, QStringLiteral("veicolario"));
+}
 
 void TfrmVeicolario::cmdFileClick() {
     TfrmAllegaCartella window(this);

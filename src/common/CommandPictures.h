@@ -1,0 +1,29 @@
+// The pictures of the card windows' commands, drawn in code.
+#pragma once
+
+#include <QIcon>
+
+namespace common {
+
+enum class Command {
+    New,
+    Duplicate,
+    Save,
+    Find,
+    Attach,
+    Preview,
+    Print,
+    First,
+    Previous,
+    Next,
+    Last,
+    Export,
+    SlideShow,
+    Import,
+    Help,
+    Exit
+};
+
+QIcon commandIcon(Command command, int side = 32);
+
+} // namespace common

@@ -1,0 +1,187 @@
+#include "ModalAnswerer.h"
+#include "TestFolder.h"
+#include "common/CardForm.h"
+#include "common/Text.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+using testsupport::ModalAnswerer;
+
+namespace {
+
+const common::RecordLayout& smallLayout() {
+    static const common::RecordLayout layout{{"Nome", 8}, {"Note", 4}};
+    return layout;
+}
+
+// A card of two fields over "piccolo.pro", shaped as the other cards differ from the vehicle card.
+class SmallCard : public QWidget, public common::CardForm {
+public:
+    explicit SmallCard(common::CardMessages messages)
+        : common::CardForm(this, new QLabel(this), std::move(messages))
+        , nome(new QLineEdit(this))
+        , note(new QLineEdit(this)) {}
+
+    QLineEdit* nome;
+    QLineEdit* note;
+    bool opensOnDuplicate = false;
+    bool extraCheckFails = false;
+    QStringList calls;
+
+protected:
+    common::ArchiveFile openArchive() override {
+        return common::ArchiveFile(QStringLiteral("piccolo.pro"), smallLayout());
+    }
+    void clearFields() override {
+        nome->clear();
+        note->setText("0,00");
+    }
+    QWidget* firstField() const override { return nome; }
+    void recordToFields(const common::Record& r) override {
+        nome->setText(r.get(0));
+        note->setText(r.get(1));
+    }
+    void fieldsToRecord(common::Record& r) const override {
+        r.set(0, nome->text());
+        r.set(1, note->text());
+    }
+    void afterLoad(qint64 n) override { calls.append("load " + QString::number(n)); }
+    void afterSave(qint64 n) override { calls.append("save " + QString::number(n)); }
+    bool checkBeforeSave() override {
+        if (!common::CardForm::checkBeforeSave())
+            return false;
+        if (extraCheckFails) {
+            platform::showPlain(this, "data non valida");
+            return false;
+        }
+        return true;
+    }
+    QList<common::RequiredField> requiredFields() const override { return {{nome, "manca il nome"}}; }
+    bool duplicateOpensArchive() const override { return opensOnDuplicate; }
+    void duplicateFields() override { note->setText("0,00"); }
+};
+
+} // namespace
+
+class TestCardForm : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void appendMessageAndFailureKind_data();
+    void appendMessageAndFailureKind();
+    void checksStopTheSaveBeforeTheArchive();
+    void duplicateThatOpensTheArchive();
+    void showRecordFromAList();
+};
+
+void TestCardForm::appendMessageAndFailureKind_data() {
+    QTest::addColumn<QString>("appended");
+    QTest::addColumn<int>("failureKind");
+    QTest::addColumn<int>("failureIcon");
+    QTest::newRow("vehicle and mileage: inserita")
+        << common::kAppendedInserita << int(platform::MsgKind::Error) << int(QMessageBox::Critical);
+    QTest::newRow("appointment and cost: salvata")
+        << common::kAppendedSalvata << int(platform::MsgKind::Error) << int(QMessageBox::Critical);
+    QTest::newRow("mileage: failures as warnings")
+        << common::kAppendedInserita << int(platform::MsgKind::Warning) << int(QMessageBox::Warning);
+}
+
+void TestCardForm::appendMessageAndFailureKind() {
+    QFETCH(QString, appended);
+    QFETCH(int, failureKind);
+    QFETCH(int, failureIcon);
+    testsupport::TestFolder folder;
+    SmallCard card({appended, platform::MsgKind(failureKind), platform::MsgKind::Error});
+    card.nome->setText("  Mario Rossi  ");
+    {
+        ModalAnswerer answerer;
+        card.save();
+        QCOMPARE(answerer.seen.size(), 1);
+        QCOMPARE(answerer.seen.first().text, appended);
+    }
+    QCOMPARE(card.position(), 1);
+    QCOMPARE(card.calls, QStringList{"save 1"});
+    QCOMPARE(folder.read("piccolo.pro"), QByteArray("\x08Mario Ro\x00\x00\x00\x00\x00", 14));
+    // The archive gone and a folder in its place: navigation and save report it with the card's kind.
+    QVERIFY(QFile::remove(folder.path("piccolo.pro")));
+    QVERIFY(QDir(folder.folder()).mkdir("piccolo.pro"));
+    for (const bool saving : {true, false}) {
+        ModalAnswerer answerer;
+        if (saving)
+            card.save();
+        else
+            card.navigate(common::CardForm::Step::Last);
+        QCOMPARE(answerer.seen.size(), 1);
+        QCOMPARE(answerer.seen.first().text, common::kArchiveFailure);
+        QCOMPARE(int(answerer.seen.first().icon), failureIcon);
+    }
+    QCOMPARE(card.position(), 1);
+}
+
+void TestCardForm::checksStopTheSaveBeforeTheArchive() {
+    testsupport::TestFolder folder;
+    SmallCard card({});
+    card.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&card));
+    {
+        ModalAnswerer answerer;
+        card.save();
+        QCOMPARE(answerer.seen.size(), 1);
+        QCOMPARE(answerer.seen.first().text, QString("manca il nome"));
+        QCOMPARE(card.focusWidget(), card.nome);
+    }
+    card.nome->setText("Anna");
+    card.extraCheckFails = true;
+    {
+        ModalAnswerer answerer;
+        card.save();
+        QCOMPARE(answerer.seen.size(), 1);
+        QCOMPARE(answerer.seen.first().text, QString("data non valida"));
+    }
+    QVERIFY(!folder.exists("piccolo.pro"));
+    QVERIFY(card.calls.isEmpty());
+}
+
+void TestCardForm::duplicateThatOpensTheArchive() {
+    testsupport::TestFolder folder;
+    SmallCard card({});
+    card.opensOnDuplicate = true;
+    card.nome->setText("Anna");
+    {
+        ModalAnswerer answerer;
+        card.save();
+    }
+    card.note->setText("12");
+    QVERIFY(QFile::remove(folder.path("piccolo.pro")));
+    QVERIFY(QDir(folder.folder()).mkdir("piccolo.pro"));
+    ModalAnswerer answerer;
+    card.duplicate();
+    QCOMPARE(answerer.seen.size(), 1); // the failure, not the "now edit" box
+    QCOMPARE(answerer.seen.first().text, common::kArchiveFailure);
+    QCOMPARE(card.position(), 0); // the cursor is emptied before the archive is opened
+    QCOMPARE(card.note->text(), QString("12"));
+}
+
+void TestCardForm::showRecordFromAList() {
+    testsupport::TestFolder folder;
+    SmallCard card({});
+    common::Record r(smallLayout());
+    r.set(0, "Luca");
+    card.showRecord(r, 7);
+    QCOMPARE(card.nome->text(), QString("Luca"));
+    QCOMPARE(card.position(), 7);
+    QCOMPARE(card.calls, QStringList{"load 7"});
+    card.newCard();
+    QCOMPARE(card.position(), 0);
+    QCOMPARE(card.note->text(), QString("0,00"));
+}
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    TestCardForm test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_cardform.moc"
