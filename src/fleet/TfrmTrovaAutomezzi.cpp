@@ -1,6 +1,5 @@
 #include "fleet/TfrmTrovaAutomezzi.h"
 
-#include "common/ControlText.h"
 #include "common/Failure.h"
 #include "common/Text.h"
 #include "common/WindowRegistry.h"
@@ -9,55 +8,12 @@
 #include "fleet/VehicleLines.h"
 #include "ui_TfrmTrovaAutomezzi.h"
 
-#include <utility>
 
 using namespace fleet::SchedaVeicolo;
 
 namespace {
 
 QString ultimaRicerca;
-
-// Where a picked vehicle goes on the vehicle card.
-const std::pair<Field, const char*> kVehicleCard[] = {
-    {Tipo, "txtTipo"},
-    {Destinazione, "txtDestinazione"},
-    {Marca, "txtMarca"},
-    {Modello, "txtModello"},
-    {Targa, "txtTarga"},
-    {Immatricolazione, "txtAnno"},
-    {Colore, "txtColore"},
-    {Telaio, "txtTelaio"},
-    {Pneumatici, "txtPneumatici"},
-    {StatoVeicolo, "txtStato"},
-    {Chilometri, "txtChilometri"},
-    {Lettura, "txtLettura"},
-    {Alimentazione, "txtAlimentazione"},
-    {Cilindrata, "txtCilindrata"},
-    {KW, "txtKW"},
-    {Ambiente, "txtAmbiente"},
-    {Posti, "txtPosti"},
-    {Portata, "txtPortata"},
-    {Compagnia, "txtCompagnia"},
-    {TelAssicuratore, "txtTelAssicuratore"},
-    {Polizza, "txtPolizza"},
-    {Incidenti, "txtIncidenti"},
-    {Proprietario, "txtProprietario"},
-    {Autista, "txtAutista"},
-    {TelAutista, "txtTelAutista"},
-    {Meccanico, "txtMeccanico"},
-    {TelMeccanico, "txtTelMeccanico"},
-    {ScadenzaRevisione, "txtScadRevisione"},
-    {ScadenzaTagliando, "txtScadTagliando"},
-    {ScadenzaAssicurazione, "txtScadAssicurazione"},
-    {ScadenzaBollo, "txtScadBollo"},
-    {Note, "txtNote"},
-    {File01, "lblFile01"},
-    {File02, "lblFile02"},
-    {File03, "lblFile03"},
-    {Desc01, "lblDesc01"},
-    {Desc02, "lblDesc02"},
-    {Desc03, "lblDesc03"},
-};
 
 } // namespace
 
@@ -115,16 +71,12 @@ void TfrmTrovaAutomezzi::pick(qint64 number, const common::Record& v) {
         auto* card = common::sharedWindow<TfrmVeicolario>(QStringLiteral("frmVeicolario"));
         if (!card)
             throw common::Failure("the vehicle card is missing");
-        for (const auto& [field, control] : kVehicleCard)
-            common::writeControlText(card, QLatin1String(control), v.get(field));
-        common::writeControlText(card, QStringLiteral("lblPosizione"), QString::number(number));
-        // The card shows the photo kept under the record's number, or the placeholder.
-        card->ApriFotoScheda();
+        card->showRecord(v, number);
     } else if (tag == QLatin1String("scadenzario") || tag == QLatin1String("chilometrico") ||
                tag == QLatin1String("costi")) {
-        // HOOK(picker): type, make, model, colour, fuel and plate into txtVeicolo, txtMarca, txtModello,
+        // Not built yet: type, make, model, colour, fuel and plate into txtVeicolo, txtMarca, txtModello,
         // txtColore, txtAlimentazione, txtTarga of the appointment, mileage or cost card, once they exist.
     } else if (tag == QLatin1String("riepspese")) {
-        // HOOK(picker): the plate into txtTipologia of the cost summary's query window, once it exists.
+        // Not built yet: the plate into txtTipologia of the cost summary's query window, once it exists.
     }
 }
