@@ -1,3 +1,4 @@
+#include "Controls.h"
 #include "ModalAnswerer.h"
 #include "TestFolder.h"
 #include "common/ExportWindow.h"
@@ -22,14 +23,9 @@
 using testsupport::ModalAnswerer;
 using namespace fleet::SchedaVeicolo;
 
-namespace {
+using testsupport::child;
 
-template <class T> T* child(QWidget* w, const char* name) {
-    T* c = w->findChild<T*>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("control %s missing", name);
-    return c;
-}
+namespace {
 
 const QString kAskExport =
     QString::fromUtf8("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda "

@@ -1,3 +1,4 @@
+#include "Controls.h"
 #include "ModalAnswerer.h"
 #include "common/TfrmGuida.h"
 #include "common/WindowRegistry.h"
@@ -15,18 +16,10 @@
 #include <QPushButton>
 #include <QtTest>
 
+using testsupport::child;
+using testsupport::textColour;
+
 namespace {
-
-template <class T> T* child(QWidget* w, const QString& name) {
-    T* c = w->findChild<T*>(name);
-    if (!c)
-        qFatal("control %s missing", qPrintable(name));
-    return c;
-}
-
-QColor textColour(QLabel* label) {
-    return label->palette().color(QPalette::WindowText);
-}
 
 // A stand-in app window with the hidden label through which callers pass their tag.
 QWidget* makeApp(const QString& instance) {

@@ -1,3 +1,4 @@
+#include "Controls.h"
 #include "common/Clock.h"
 #include "common/WindowRegistry.h"
 #include "shell/TfrmCalendario.h"
@@ -11,14 +12,9 @@
 
 #include <memory>
 
-namespace {
+using testsupport::child;
 
-template <class T> T* child(QWidget* w, const char* name) {
-    T* c = w->findChild<T*>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("control %s missing", name);
-    return c;
-}
+namespace {
 
 const QDate kToday(2026, 3, 7);
 

@@ -1,3 +1,4 @@
+#include "Controls.h"
 #include "ModalAnswerer.h"
 #include "TestFolder.h"
 #include "common/Help.h"
@@ -12,18 +13,10 @@
 #include <QPushButton>
 #include <QtTest>
 
+using testsupport::child;
+using testsupport::textColour;
+
 namespace {
-
-template <class T> T* child(QWidget* w, const char* name) {
-    T* c = w->findChild<T*>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("control %s missing", name);
-    return c;
-}
-
-QColor textColour(QLabel* label) {
-    return label->palette().color(QPalette::WindowText);
-}
 
 } // namespace
 

@@ -1,3 +1,4 @@
+#include "Controls.h"
 #include "ModalAnswerer.h"
 #include "TestFolder.h"
 #include "common/WindowRegistry.h"
@@ -15,15 +16,9 @@
 
 using testsupport::ModalAnswerer;
 
-namespace {
+using testsupport::child;
 
-template <class T>
-T* child(QWidget* w, const char* name) {
-    T* c = w->findChild<T*>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("control %s missing", name);
-    return c;
-}
+namespace {
 
 QByteArray passwordFile(const QString& plain) {
     return "[Accesso]\r\nValore=" + shell::EncryptPassword(plain).toLatin1() + "\r\n";
