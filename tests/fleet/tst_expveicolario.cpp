@@ -1,4 +1,5 @@
 #include "Controls.h"
+#include "HelpCapture.h"
 #include "ModalAnswerer.h"
 #include "TestFolder.h"
 #include "common/ExportWindow.h"
@@ -276,19 +277,12 @@ void TestExpVeicolario::yesAtSecondQuestionOpensFile() {
 
 void TestExpVeicolario::help() {
     open();
-    QString title, text;
+    testsupport::SeenHelp seen;
     ModalAnswerer answers;
-    answers.onOther = [&](QWidget* w) {
-        auto* guida = qobject_cast<TfrmGuida*>(w);
-        if (!guida)
-            return false;
-        title = guida->ui->lblTitolo->text();
-        text = guida->ui->txtGuida->toPlainText();
-        guida->done(0);
-        return true;
-    };
+    testsupport::captureHelp(answers, seen);
     QTest::mouseClick(child<QToolButton>(window.get(), "cmdGuida"), Qt::LeftButton);
-    QCOMPARE(title, QStringLiteral("Esportazione archivio veicoli in Microsoft Excel"));
+    const QString text = seen.text;
+    QCOMPARE(seen.title, QStringLiteral("Esportazione archivio veicoli in Microsoft Excel"));
     QCOMPARE(text.count(QStringLiteral("\n\n")) + 1, 3);
     QVERIFY(text.startsWith(QStringLiteral("Questo ambiente di lavoro esporta tutti i veicoli")));
 }

@@ -1,3 +1,4 @@
+#include "HelpCapture.h"
 #include "ModalAnswerer.h"
 #include "TestFolder.h"
 #include "common/Archive.h"
@@ -210,21 +211,13 @@ void TestVeicolario::asCreated() {
 }
 
 void TestVeicolario::helpText() {
-    QString title;
-    QString text;
+    testsupport::SeenHelp seen;
     ModalAnswerer answerer;
-    answerer.onOther = [&](QWidget* w) {
-        if (auto* help = qobject_cast<TfrmGuida*>(w)) {
-            title = help->ui->lblTitolo->text();
-            text = help->ui->txtGuida->toPlainText();
-            help->ui->btnChiudi->click();
-            return true;
-        }
-        return false;
-    };
+    testsupport::captureHelp(answerer, seen);
     click("cmdGuida");
-    QCOMPARE(title, QString("App Parco Automezzi"));
-    const QStringList paragraphs = text.split("\n\n");
+    QCOMPARE(seen.title, QString("App Parco Automezzi"));
+    QCOMPARE(seen.owner, card);
+    const QStringList paragraphs = seen.text.split("\n\n");
     QCOMPARE(paragraphs.size(), 11);
     for (const QString& p : paragraphs)
         QVERIFY(!p.trimmed().isEmpty() && !p.contains('\n'));

@@ -1,4 +1,5 @@
 #include "Controls.h"
+#include "HelpCapture.h"
 #include "ModalAnswerer.h"
 #include "common/TfrmGuida.h"
 #include "common/WindowRegistry.h"
@@ -143,24 +144,13 @@ void TestAvvio::siteBannerOpensSite() {
 }
 
 void TestAvvio::helpIconShowsProgramHelp() {
-    QString title;
-    QString body;
-    QWidget* owner = nullptr;
+    testsupport::SeenHelp seen;
     testsupport::ModalAnswerer answerer;
-    answerer.onOther = [&](QWidget* w) {
-        auto* help = qobject_cast<TfrmGuida*>(w);
-        if (!help)
-            return false;
-        title = help->ui->lblTitolo->text();
-        body = help->ui->txtGuida->toPlainText();
-        owner = help->parentWidget();
-        help->ui->btnChiudi->click();
-        return true;
-    };
+    testsupport::captureHelp(answerer, seen);
     click("imgGuida");
-    QCOMPARE(owner, menu);
-    QCOMPARE(title, QString("Uno sguardo ad Veicolario"));
-    QCOMPARE(body.split("\n\n").size(), 58);
+    QCOMPARE(seen.owner, menu);
+    QCOMPARE(seen.title, QString("Uno sguardo ad Veicolario"));
+    QCOMPARE(seen.text.split("\n\n").size(), 58);
     QVERIFY(menu->isVisible());
 }
 

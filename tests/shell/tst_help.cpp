@@ -1,4 +1,5 @@
 #include "Controls.h"
+#include "HelpCapture.h"
 #include "ModalAnswerer.h"
 #include "TestFolder.h"
 #include "common/Help.h"
@@ -119,23 +120,13 @@ void TestHelp::startMenuText() {
 
 void TestHelp::helpCommandFillsWindow() {
     QWidget owner;
-    QString title, body;
-    QWidget* seenOwner = nullptr;
+    testsupport::SeenHelp seen;
     testsupport::ModalAnswerer answerer;
-    answerer.onOther = [&](QWidget* w) {
-        auto* help = qobject_cast<TfrmGuida*>(w);
-        if (!help)
-            return false;
-        title = help->ui->lblTitolo->text();
-        body = help->ui->txtGuida->toPlainText();
-        seenOwner = help->parentWidget();
-        help->ui->btnChiudi->click();
-        return true;
-    };
+    testsupport::captureHelp(answerer, seen);
     common::showHelp(&owner, QStringLiteral("Titolo"), {"Uno.", "Due."});
-    QCOMPARE(title, QString("Titolo"));
-    QCOMPARE(body, QString("Uno.\n\nDue."));
-    QCOMPARE(seenOwner, &owner);
+    QCOMPARE(seen.title, QString("Titolo"));
+    QCOMPARE(seen.text, QString("Uno.\n\nDue."));
+    QCOMPARE(seen.owner, &owner);
     // The window is destroyed when closed.
     QVERIFY(owner.findChildren<TfrmGuida*>().isEmpty());
 }
