@@ -41,7 +41,8 @@ void Dialog::closeEvent(QCloseEvent* event) {
 
 void Dialog::keyPressEvent(QKeyEvent* event) {
     // QWidget's handler ignores the key, so neither the default button nor reject() sees it.
-    QWidget::keyPressEvent(event);
+    if (!clickFocusedButton(this, event))
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace common

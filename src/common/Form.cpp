@@ -1,6 +1,8 @@
 #include "common/Form.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShowEvent>
@@ -30,6 +32,22 @@ void Form::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     FormClose();
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    if (!clickFocusedButton(this, event))
+        QWidget::keyPressEvent(event);
+}
+
+bool clickFocusedButton(QWidget* window, QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return false;
+    auto* button = qobject_cast<QAbstractButton*>(window->focusWidget());
+    if (!button || !button->isEnabled() || !button->isVisible())
+        return false;
+    button->click();
+    event->accept();
+    return true;
 }
 
 void centreOnScreen(QWidget* window) {

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+class QKeyEvent;
+
 namespace common {
 
 class Form : public QWidget {
@@ -21,11 +23,15 @@ protected:
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool centred_ = false;
     bool noTitleButtons_ = false;
 };
+
+// Enter on a focused button clicks it, as Space does; true when it did.
+bool clickFocusedButton(QWidget* window, QKeyEvent* event);
 
 // Moves a top-level window to the middle of its screen.
 void centreOnScreen(QWidget* window);

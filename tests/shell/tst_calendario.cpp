@@ -168,11 +168,19 @@ void TestCalendario::enterAndEscapeDoNothing() {
     for (const char* name : {"btnImportaData", "btnAnnulla", "calAppuntamenti"}) {
         QWidget* w = child<QWidget>(picker.get(), name);
         w->setFocus();
+        const bool button = qobject_cast<QPushButton*>(w) != nullptr;
+        // Enter on a focused button presses it (checked below); elsewhere Enter does nothing.
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, key);
+            if (!button || key == Qt::Key_Escape)
+                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, key);
         QVERIFY2(picker->isVisible(), name);
     }
     QCOMPARE(field(chilometrico, "txtDataInt"), QString("01/01/2000"));
+    QPushButton* import = child<QPushButton>(picker.get(), "btnImportaData");
+    import->setFocus();
+    QTest::keyClick(import, Qt::Key_Return);
+    QVERIFY(picker->isHidden());
+    QVERIFY(field(chilometrico, "txtDataInt") != QString("01/01/2000"));
 }
 
 void TestCalendario::missingCardOnlyCloses() {
