@@ -65,49 +65,91 @@ void TfrmCambiaPassword::FormClose() {
     }
 }
 
-QWidget* TfrmCambiaPassword::markOf(QObject* edit) const {
+const TfrmCambiaPassword::EditHandlers* TfrmCambiaPassword::handlersOf(QObject* edit) const {
+    using T = TfrmCambiaPassword;
+    static const EditHandlers oldP{&T::txtPasswordOldKeyDown, &T::txtPasswordOldKeyUp,
+                                   &T::txtPasswordOldEnter, &T::txtPasswordOldExit};
+    static const EditHandlers newP{&T::txtPasswordNewKeyDown, &T::txtPasswordNewKeyUp,
+                                   &T::txtPasswordNewEnter, &T::txtPasswordNewExit};
+    static const EditHandlers conferma{&T::txtConfermaKeyDown, &T::txtConfermaKeyUp, &T::txtConfermaEnter,
+                                       &T::txtConfermaExit};
     if (edit == ui->txtPasswordOld)
-        return ui->effPasswordOld;
+        return &oldP;
     if (edit == ui->txtPasswordNew)
-        return ui->effPasswordNew;
+        return &newP;
     if (edit == ui->txtConferma)
-        return ui->effConferma;
+        return &conferma;
     return nullptr;
 }
 
-QLineEdit* TfrmCambiaPassword::nextInRing(QObject* edit) const {
-    if (edit == ui->txtPasswordOld)
-        return ui->txtPasswordNew;
-    if (edit == ui->txtPasswordNew)
-        return ui->txtConferma;
-    return ui->txtPasswordOld;
-}
-
 bool TfrmCambiaPassword::eventFilter(QObject* watched, QEvent* event) {
-    if (QWidget* mark = markOf(watched)) {
+    if (const EditHandlers* h = handlersOf(watched)) {
         switch (event->type()) {
-        case QEvent::KeyPress: {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                nextInRing(watched)->setFocus();
+        case QEvent::KeyPress:
+            if ((this->*h->keyDown)(static_cast<QKeyEvent*>(event)))
                 return true;
-            }
             break;
-        }
         case QEvent::KeyRelease:
-            updateOK();
+            (this->*h->keyUp)();
             break;
         case QEvent::FocusIn:
-            mark->setVisible(true);
+            (this->*h->enter)();
             break;
         case QEvent::FocusOut:
-            mark->setVisible(false);
+            (this->*h->exit)();
             break;
         default:
             break;
         }
     }
     return common::Form::eventFilter(watched, event);
+}
+
+// Enter moves the focus round the ring old -> new -> confirmation -> old; it never runs OK.
+bool TfrmCambiaPassword::focusOnEnter(QKeyEvent* event, QLineEdit* next) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return false;
+    next->setFocus();
+    return true;
+}
+
+bool TfrmCambiaPassword::txtPasswordOldKeyDown(QKeyEvent* event) {
+    return focusOnEnter(event, ui->txtPasswordNew);
+}
+bool TfrmCambiaPassword::txtPasswordNewKeyDown(QKeyEvent* event) {
+    return focusOnEnter(event, ui->txtConferma);
+}
+bool TfrmCambiaPassword::txtConfermaKeyDown(QKeyEvent* event) {
+    return focusOnEnter(event, ui->txtPasswordOld);
+}
+
+void TfrmCambiaPassword::txtPasswordOldKeyUp() {
+    updateOK();
+}
+void TfrmCambiaPassword::txtPasswordNewKeyUp() {
+    updateOK();
+}
+void TfrmCambiaPassword::txtConfermaKeyUp() {
+    updateOK();
+}
+
+void TfrmCambiaPassword::txtPasswordOldEnter() {
+    ui->effPasswordOld->setVisible(true);
+}
+void TfrmCambiaPassword::txtPasswordOldExit() {
+    ui->effPasswordOld->setVisible(false);
+}
+void TfrmCambiaPassword::txtPasswordNewEnter() {
+    ui->effPasswordNew->setVisible(true);
+}
+void TfrmCambiaPassword::txtPasswordNewExit() {
+    ui->effPasswordNew->setVisible(false);
+}
+void TfrmCambiaPassword::txtConfermaEnter() {
+    ui->effConferma->setVisible(true);
+}
+void TfrmCambiaPassword::txtConfermaExit() {
+    ui->effConferma->setVisible(false);
 }
 
 void TfrmCambiaPassword::updateOK() {

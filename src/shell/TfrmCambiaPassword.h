@@ -3,6 +3,8 @@
 
 #include "common/Form.h"
 
+#include <QKeyEvent>
+
 #include <memory>
 
 namespace Ui {
@@ -23,6 +25,19 @@ public Q_SLOTS:
     void txtPasswordOldChange();
     void txtPasswordNewChange();
     void txtConfermaChange();
+    void txtPasswordOldKeyUp();
+    void txtPasswordNewKeyUp();
+    void txtConfermaKeyUp();
+    // True when the key was used up here.
+    bool txtPasswordOldKeyDown(QKeyEvent* event);
+    bool txtPasswordNewKeyDown(QKeyEvent* event);
+    bool txtConfermaKeyDown(QKeyEvent* event);
+    void txtPasswordOldEnter();
+    void txtPasswordOldExit();
+    void txtPasswordNewEnter();
+    void txtPasswordNewExit();
+    void txtConfermaEnter();
+    void txtConfermaExit();
     void cmdOKClick();
     void cmdEsciClick();
 
@@ -32,7 +47,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct EditHandlers {
+        bool (TfrmCambiaPassword::*keyDown)(QKeyEvent*);
+        void (TfrmCambiaPassword::*keyUp)();
+        void (TfrmCambiaPassword::*enter)();
+        void (TfrmCambiaPassword::*exit)();
+    };
     void updateOK();
-    QWidget* markOf(QObject* edit) const;
-    QLineEdit* nextInRing(QObject* edit) const;
+    bool focusOnEnter(QKeyEvent* event, QLineEdit* next);
+    const EditHandlers* handlersOf(QObject* edit) const;
 };

@@ -33,14 +33,18 @@ void TfrmCodFisc::FormShow() {
 }
 
 bool TfrmCodFisc::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui->txtCodFisc && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            ui->btnControlla->setFocus();
-            return true;
-        }
-    }
+    if (watched == ui->txtCodFisc && event->type() == QEvent::KeyPress &&
+        txtCodFiscKeyDown(static_cast<QKeyEvent*>(event)))
+        return true;
     return common::Dialog::eventFilter(watched, event);
+}
+
+bool TfrmCodFisc::txtCodFiscKeyDown(QKeyEvent* event) {
+    // Enter moves on to Controlla without pressing it.
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return false;
+    ui->btnControlla->setFocus();
+    return true;
 }
 
 void TfrmCodFisc::txtCodFiscTyping() {

@@ -3,6 +3,8 @@
 
 #include "common/Dialog.h"
 
+#include <QKeyEvent>
+
 #include <memory>
 
 namespace Ui {
@@ -19,6 +21,8 @@ public:
 
 public Q_SLOTS:
     void txtCodFiscTyping();
+    // True when the key was used up here.
+    bool txtCodFiscKeyDown(QKeyEvent* event);
     void btnControllaClick();
     void btnChiudiClick();
 

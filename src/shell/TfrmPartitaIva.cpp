@@ -32,24 +32,25 @@ void TfrmPartitaIva::FormShow() {
 }
 
 bool TfrmPartitaIva::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui->txtPartitaIva && event->type() == QEvent::KeyPress) {
-        auto* keyEvent = static_cast<QKeyEvent*>(event);
-        const int key = keyEvent->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            ui->btnControlla->setFocus();
-            return true;
-        }
-        // Only digits and the four editing keys reach the edit; shortcuts are swallowed too.
-        const bool editing = key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Left ||
-                             key == Qt::Key_Right || key == Qt::Key_Tab || key == Qt::Key_Backtab;
-        const QString text = keyEvent->text();
-        const bool digit = text.size() == 1 && text.at(0) >= QLatin1Char('0') &&
-                           text.at(0) <= QLatin1Char('9') &&
-                           !(keyEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-        if (!editing && !digit)
-            return true;
-    }
+    if (watched == ui->txtPartitaIva && event->type() == QEvent::KeyPress &&
+        txtPartitaIvaKeyDown(static_cast<QKeyEvent*>(event)))
+        return true;
     return common::Dialog::eventFilter(watched, event);
+}
+
+bool TfrmPartitaIva::txtPartitaIvaKeyDown(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        ui->btnControlla->setFocus();
+        return true;
+    }
+    // Only digits and the four editing keys reach the edit; shortcuts are swallowed too.
+    const bool editing = key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Left ||
+                         key == Qt::Key_Right || key == Qt::Key_Tab || key == Qt::Key_Backtab;
+    const QString text = event->text();
+    const bool digit = text.size() == 1 && text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9') &&
+                       !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    return !editing && !digit;
 }
 
 void TfrmPartitaIva::btnControllaClick() {

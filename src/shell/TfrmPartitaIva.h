@@ -3,6 +3,8 @@
 
 #include "common/Dialog.h"
 
+#include <QKeyEvent>
+
 #include <memory>
 
 namespace Ui {
@@ -18,6 +20,8 @@ public:
     std::unique_ptr<Ui::frmPartitaIva> ui;
 
 public Q_SLOTS:
+    // True when the key was used up here.
+    bool txtPartitaIvaKeyDown(QKeyEvent* event);
     void btnControllaClick();
     void btnChiudiClick();
 

@@ -34,15 +34,10 @@ void TfrmPassword::FormShow() { ui->txtPassword->setFocus(); }
 bool TfrmPassword::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui->txtPassword) {
         switch (event->type()) {
-        case QEvent::KeyPress: {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                if (!Trim(ui->txtPassword->text()).isEmpty())
-                    cmdOKClick();
+        case QEvent::KeyPress:
+            if (txtPasswordKeyDown(static_cast<QKeyEvent*>(event)))
                 return true;
-            }
             break;
-        }
         case QEvent::KeyRelease:
             txtPasswordKeyUp();
             break;
@@ -57,6 +52,14 @@ bool TfrmPassword::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return common::Form::eventFilter(watched, event);
+}
+
+bool TfrmPassword::txtPasswordKeyDown(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return false;
+    if (!Trim(ui->txtPassword->text()).isEmpty())
+        cmdOKClick();
+    return true;
 }
 
 void TfrmPassword::txtPasswordChange() { ui->cmdOK->setEnabled(!Trim(ui->txtPassword->text()).isEmpty()); }

@@ -3,6 +3,8 @@
 
 #include "common/Form.h"
 
+#include <QKeyEvent>
+
 #include <memory>
 
 namespace Ui {
@@ -20,6 +22,8 @@ public:
 public Q_SLOTS:
     void txtPasswordChange();
     void txtPasswordKeyUp();
+    // True when the key was used up here.
+    bool txtPasswordKeyDown(QKeyEvent* event);
     void txtPasswordEnter();
     void txtPasswordExit();
     void cmdOKClick();

@@ -55,6 +55,8 @@ private Q_SLOTS:
     void changeWritesFileAndLoginFollows();
     void changeWriteFailure();
     void enterRingsInChangeWindow();
+    void handlersByName_data();
+    void handlersByName();
 
 private:
     std::unique_ptr<testsupport::TestFolder> folder;
@@ -110,6 +112,12 @@ void TestPassword::controlsAsCreated() {
     QVERIFY(child<QWidget>(login, "effPassword")->isHidden());
     QCOMPARE(change->objectName(), QString("frmCambiaPassword"));
     QCOMPARE(change->windowTitle(), QString(" Cambia password"));
+    QCOMPARE(child<QLabel>(change, "lblRigo05")->text(), QString("Vecchia password:"));
+    QCOMPARE(child<QLabel>(change, "lblRigo06")->text(), QString("Nuova password:"));
+    QCOMPARE(child<QLabel>(change, "lblRigo07")->text(), QString("Conferma nuova password:"));
+    QCOMPARE(child<QPushButton>(change, "cmdOK")->text(), QString("OK"));
+    QCOMPARE(child<QPushButton>(change, "cmdEsci")->text(), QString("Chiudi"));
+    QVERIFY(!child<QPushButton>(change, "cmdOK")->isEnabled());
     QCOMPARE(login->size(), QSize(388, 405));
     QCOMPARE(change->size(), QSize(411, 418));
 }
@@ -324,6 +332,28 @@ void TestPassword::enterRingsInChangeWindow() {
     QCOMPARE(QApplication::focusWidget(), oldE);
     QCOMPARE(answerer.seen.size(), 0);
     QCOMPARE(folder->read("unins000.dll"), before);
+}
+
+void TestPassword::handlersByName_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QByteArray>("handler");
+    for (const char* h :
+         {"txtPasswordChange()", "txtPasswordKeyUp()", "txtPasswordKeyDown(QKeyEvent*)", "txtPasswordEnter()",
+          "txtPasswordExit()", "cmdOKClick()", "btnCambiaPasswordClick()", "cmdEsciClick()"})
+        QTest::newRow(qPrintable(QString("frmPassword.") + h)) << "frmPassword" << QByteArray(h);
+    for (const char* edit : {"txtPasswordOld", "txtPasswordNew", "txtConferma"})
+        for (const char* event : {"Change()", "KeyUp()", "KeyDown(QKeyEvent*)", "Enter()", "Exit()"})
+            QTest::newRow(qPrintable(QString("frmCambiaPassword.") + edit + event))
+                << "frmCambiaPassword" << QByteArray(edit) + event;
+    for (const char* h : {"cmdOKClick()", "cmdEsciClick()"})
+        QTest::newRow(qPrintable(QString("frmCambiaPassword.") + h)) << "frmCambiaPassword" << QByteArray(h);
+}
+
+void TestPassword::handlersByName() {
+    QFETCH(QString, window);
+    QFETCH(QByteArray, handler);
+    const QMetaObject* meta = window == "frmPassword" ? login->metaObject() : change->metaObject();
+    QVERIFY2(meta->indexOfSlot(handler.constData()) >= 0, handler.constData());
 }
 
 QTEST_MAIN(TestPassword)

@@ -214,6 +214,7 @@ void TestTaxCodes::partitaIvaDialog() {
     QCOMPARE(answerer.seen.size(), 1);
     QCOMPARE(answerer.seen[0].text, message);
     QCOMPARE(int(answerer.seen[0].icon), icon);
+    QCOMPARE(answerer.seen[0].buttons, (QStringList{"OK", "Annulla"}));
     QCOMPARE(check.isVisible(), staysOpen);
     if (staysOpen)
         QCOMPARE(check.focusWidget(), check.ui->txtPartitaIva);
@@ -350,6 +351,11 @@ void TestTaxCodes::asCreated() {
     QCOMPARE(pi.size(), QSize(480, 254));
     QCOMPARE(pi.findChild<QLabel*>("lblTitolo")->text(),
              QString("Immettere il numero di partita IVA e premere il pulsante di controllo."));
+    for (const char* h :
+         {"txtCodFiscTyping()", "txtCodFiscKeyDown(QKeyEvent*)", "btnControllaClick()", "btnChiudiClick()"})
+        QVERIFY2(cf.metaObject()->indexOfSlot(h) >= 0, h);
+    for (const char* h : {"txtPartitaIvaKeyDown(QKeyEvent*)", "btnControllaClick()", "btnChiudiClick()"})
+        QVERIFY2(pi.metaObject()->indexOfSlot(h) >= 0, h);
     pi.show();
     QVERIFY(QTest::qWaitForWindowExposed(&pi));
     ModalAnswerer answerer;
