@@ -44,9 +44,22 @@ QByteArray encodeField(const QString& text, int width) {
     return out;
 }
 
-QString decodeField(const char* field, int width) {
+// The stored characters without the codes up to 32 at either end. Windows-1252 maps exactly the bytes up
+// to 32 to the characters up to 32, so this is the trim of the decoded text.
+QByteArrayView storedField(const char* field, int width) {
     const int length = std::min(int(static_cast<unsigned char>(field[0])), width);
-    return Trim(platform::fromAnsi(field + 1, length));
+    const auto* b = reinterpret_cast<const unsigned char*>(field + 1);
+    const unsigned char* e = b + length;
+    while (b < e && *b <= 32)
+        ++b;
+    while (e > b && e[-1] <= 32)
+        --e;
+    return QByteArrayView(b, e - b);
+}
+
+QString decodeField(const char* field, int width) {
+    const QByteArrayView text = storedField(field, width);
+    return platform::fromAnsi(text.data(), text.size());
 }
 
 Record::Record(const RecordLayout& layout)
@@ -59,8 +72,49 @@ Record::Record(const RecordLayout& layout, QByteArray bytes)
     bytes_.resize(layout.size(), '\0');
 }
 
+Record::Record(InBlock, const RecordLayout& layout, const char* data)
+    : layout_(&layout)
+    , bytes_(QByteArray::fromRawData(data, layout.size()))
+    , inBlock_(true) {}
+
+Record::Record(const Record& other)
+    : layout_(other.layout_)
+    , bytes_(other.bytes_.constData(), other.bytes_.size()) {}
+
+Record& Record::operator=(const Record& other) {
+    if (this != &other) {
+        layout_ = other.layout_;
+        bytes_ = QByteArray(other.bytes_.constData(), other.bytes_.size());
+        inBlock_ = false;
+    }
+    return *this;
+}
+
+Record::Record(Record&& other)
+    : layout_(other.layout_)
+    , bytes_(other.inBlock_ ? QByteArray(other.bytes_.constData(), other.bytes_.size())
+                            : std::move(other.bytes_)) {}
+
+Record& Record::operator=(Record&& other) {
+    if (this != &other) {
+        layout_ = other.layout_;
+        bytes_ = other.inBlock_ ? QByteArray(other.bytes_.constData(), other.bytes_.size())
+                                : std::move(other.bytes_);
+        inBlock_ = false;
+    }
+    return *this;
+}
+
+QByteArray Record::bytes() const {
+    return inBlock_ ? QByteArray(bytes_.constData(), bytes_.size()) : bytes_;
+}
+
 QString Record::get(int field) const {
     return decodeField(bytes_.constData() + layout_->offset(field), layout_->width(field));
+}
+
+QByteArrayView Record::stored(int field) const {
+    return storedField(bytes_.constData() + layout_->offset(field), layout_->width(field));
 }
 
 void Record::set(int field, const QString& text) {
@@ -119,13 +173,14 @@ void ArchiveFile::forEach(const std::function<void(qint64, const Record&)>& visi
     constexpr qint64 kBlockRecords = 256;
     if (!file_.seek(0))
         fail(file_, "cannot seek");
+    // One buffer for every block; each record is visited in place, and a visitor that keeps one copies it.
+    QByteArray block(std::min(kBlockRecords, total) * size, Qt::Uninitialized);
     for (qint64 first = 0; first < total; first += kBlockRecords) {
         const qint64 n = std::min(kBlockRecords, total - first);
-        const QByteArray block = file_.read(n * size);
-        if (block.size() != n * size)
+        if (file_.read(block.data(), n * size) != n * size)
             fail(file_, "cannot read");
         for (qint64 i = 0; i < n; ++i)
-            visit(first + i + 1, Record(*layout_, block.mid(i * size, size)));
+            visit(first + i + 1, Record(Record::InBlock{}, *layout_, block.constData() + i * size));
     }
 }
 

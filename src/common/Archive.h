@@ -56,20 +56,38 @@ private:
 QByteArray encodeField(const QString& text, int width);
 // The text of a stored field, trimmed; a length byte past the width reads as the width.
 QString decodeField(const char* field, int width);
+// The stored characters that decodeField decodes.
+QByteArrayView storedField(const char* field, int width);
 
-// The buffer of one record.
+// The buffer of one record. A record handed to a forEach visitor may refer to the archive's block while
+// it is visited; every copy of a record owns its bytes, so a record kept by copying stays valid.
 class Record {
 public:
     explicit Record(const RecordLayout& layout);
     Record(const RecordLayout& layout, QByteArray bytes);
+    Record(const Record& other);
+    Record& operator=(const Record& other);
+    Record(Record&& other);
+    Record& operator=(Record&& other);
+    ~Record() = default;
+
     QString get(int field) const;
+    // The stored characters of get(field), not decoded; valid while the record is.
+    QByteArrayView stored(int field) const;
     void set(int field, const QString& text);
-    const QByteArray& bytes() const { return bytes_; }
+    // A copy that owns its bytes.
+    QByteArray bytes() const;
     const RecordLayout& layout() const { return *layout_; }
 
 private:
+    friend class ArchiveFile;
+    struct InBlock {};
+    // Refers to size bytes at data, which must outlive the record.
+    Record(InBlock, const RecordLayout& layout, const char* data);
+
     const RecordLayout* layout_;
     QByteArray bytes_;
+    bool inBlock_ = false;
 };
 
 // An archive opened for reading and writing, created empty when missing; never truncated by opening.

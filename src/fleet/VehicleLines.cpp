@@ -2,8 +2,10 @@
 
 #include "common/Text.h"
 #include "fleet/SchedaVeicolo.h"
+#include "platform/Ansi.h"
 
 #include <algorithm>
+#include <array>
 
 namespace fleet {
 
@@ -11,16 +13,43 @@ using namespace SchedaVeicolo;
 
 namespace {
 
-// Appends s padded with blanks or cut to n characters, without a temporary.
-void appendPadCut(QString& out, const QString& s, int n) {
-    const qsizetype used = std::min<qsizetype>(s.size(), n);
-    out.append(QStringView(s).left(used));
-    out.resize(out.size() + (n - used), QLatin1Char(' '));
-}
+// A list line put together in place and made a QString once. Fixed texts and fields of at most 255
+// characters each never fill it.
+class LineBuilder {
+public:
+    void text(QLatin1StringView s) {
+        for (char c : s)
+            buffer_[size_++] = char16_t(static_cast<unsigned char>(c));
+    }
+    void field(const common::Record& v, int field) {
+        const QByteArrayView stored = v.stored(field);
+        platform::fromAnsi(stored.data(), stored.size(), buffer_.data() + size_);
+        size_ += stored.size();
+    }
+    // Pads with blanks or cuts what was built from start to n characters.
+    void padCutFrom(qsizetype start, qsizetype n) {
+        while (size_ < start + n)
+            buffer_[size_++] = u' ';
+        size_ = start + n;
+    }
+    void fieldPadCut(const common::Record& v, int f, qsizetype n) {
+        const qsizetype start = size_;
+        field(v, f);
+        padCutFrom(start, n);
+    }
+    void makeAndModel(const common::Record& v) {
+        const qsizetype start = size_;
+        field(v, Marca);
+        text(QLatin1StringView(" "));
+        field(v, Modello);
+        padCutFrom(start, 30);
+    }
+    QString line() const { return QString(reinterpret_cast<const QChar*>(buffer_.data()), size_); }
 
-void appendMakeAndModel(QString& out, const common::Record& v) {
-    appendPadCut(out, v.get(Marca) + QLatin1Char(' ') + v.get(Modello), 30);
-}
+private:
+    std::array<char16_t, 2048> buffer_;
+    qsizetype size_ = 0;
+};
 
 // Reads up to max digits; -1 when there is none.
 int readNumber(QStringView text, qsizetype& at, int max) {
@@ -37,37 +66,35 @@ int readNumber(QStringView text, qsizetype& at, int max) {
 } // namespace
 
 QString vehicleLine(const common::Record& v) {
-    QString line;
-    line.reserve(160);
-    appendPadCut(line, v.get(Tipo), 20);
-    line.append(QLatin1String("  "));
-    appendMakeAndModel(line, v);
-    line.append(QLatin1String("  Targa: "));
-    appendPadCut(line, v.get(Targa), 12);
-    line.append(QLatin1String("  Titolare: "));
-    appendPadCut(line, v.get(Proprietario), 30);
-    line.append(QLatin1String("  Anno: "));
-    appendPadCut(line, v.get(Immatricolazione), 10);
-    line.append(QLatin1String("  Km: "));
-    line.append(v.get(Chilometri));
-    return line;
+    LineBuilder line;
+    line.fieldPadCut(v, Tipo, 20);
+    line.text(QLatin1StringView("  "));
+    line.makeAndModel(v);
+    line.text(QLatin1StringView("  Targa: "));
+    line.fieldPadCut(v, Targa, 12);
+    line.text(QLatin1StringView("  Titolare: "));
+    line.fieldPadCut(v, Proprietario, 30);
+    line.text(QLatin1StringView("  Anno: "));
+    line.fieldPadCut(v, Immatricolazione, 10);
+    line.text(QLatin1StringView("  Km: "));
+    line.field(v, Chilometri);
+    return line.line();
 }
 
 QString deadlineLine(const common::Record& v, int dueField) {
-    QString line;
-    line.reserve(160);
-    appendPadCut(line, v.get(Tipo), 20);
-    line.append(QLatin1String("  "));
-    appendMakeAndModel(line, v);
-    line.append(QLatin1String("  Targa: "));
-    appendPadCut(line, v.get(Targa), 12);
-    line.append(QLatin1String("  Scad. "));
-    appendPadCut(line, v.get(dueField), 10);
-    line.append(QLatin1String("  Km: "));
-    appendPadCut(line, v.get(Chilometri), 10);
-    line.append(QLatin1String("  Titolare: "));
-    line.append(v.get(Proprietario));
-    return line;
+    LineBuilder line;
+    line.fieldPadCut(v, Tipo, 20);
+    line.text(QLatin1StringView("  "));
+    line.makeAndModel(v);
+    line.text(QLatin1StringView("  Targa: "));
+    line.fieldPadCut(v, Targa, 12);
+    line.text(QLatin1StringView("  Scad. "));
+    line.fieldPadCut(v, dueField, 10);
+    line.text(QLatin1StringView("  Km: "));
+    line.fieldPadCut(v, Chilometri, 10);
+    line.text(QLatin1StringView("  Titolare: "));
+    line.field(v, Proprietario);
+    return line.line();
 }
 
 QDate readDueDate(const QString& text) {

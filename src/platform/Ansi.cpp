@@ -12,11 +12,13 @@ constexpr std::array<char16_t, 32> kHigh = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-QChar decode(unsigned char b) {
-    if (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0)
-        return QChar(kHigh[b - 0x80]);
-    return QChar(char16_t(b));
-}
+// Every byte's character.
+constexpr std::array<char16_t, 256> kDecode = [] {
+    std::array<char16_t, 256> table{};
+    for (int b = 0; b < 256; ++b)
+        table[b] = (b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0) ? kHigh[b - 0x80] : char16_t(b);
+    return table;
+}();
 
 } // namespace
 
@@ -47,10 +49,13 @@ QByteArray toAnsi(const QString& text) {
 
 QString fromAnsi(const char* data, qsizetype size) {
     QString out(size, Qt::Uninitialized);
-    QChar* p = out.data();
-    for (qsizetype i = 0; i < size; ++i)
-        p[i] = decode(static_cast<unsigned char>(data[i]));
+    fromAnsi(data, size, reinterpret_cast<char16_t*>(out.data()));
     return out;
+}
+
+void fromAnsi(const char* data, qsizetype size, char16_t* out) {
+    for (qsizetype i = 0; i < size; ++i)
+        out[i] = kDecode[static_cast<unsigned char>(data[i])];
 }
 
 QString fromAnsi(const QByteArray& bytes) { return fromAnsi(bytes.constData(), bytes.size()); }

@@ -11,5 +11,7 @@ QByteArray toAnsi(const QString& text);
 char toAnsiChar(QChar ch);
 QString fromAnsi(const QByteArray& bytes);
 QString fromAnsi(const char* data, qsizetype size);
+// Writes the size characters of fromAnsi(data, size) at out.
+void fromAnsi(const char* data, qsizetype size, char16_t* out);
 
 } // namespace platform

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QtTest>
 
+#include <vector>
+
 #include <unistd.h>
 
 using common::ArchiveFile;
@@ -44,6 +46,7 @@ private Q_SLOTS:
     void openCreatesMissingAndNeverTruncates();
     void openRefusesWhatIsNoArchive();
     void readAndForEachInFileOrder();
+    void recordsKeptFromForEachOutliveTheBlock();
     void readOutsideTheArchiveFails_data();
     void readOutsideTheArchiveFails();
     void overwriteInPlaceAndAppendOverPartialTail();
@@ -213,6 +216,42 @@ void TestArchive::readAndForEachInFileOrder() {
         QCOMPARE(r.get(SV::Tipo), "V" + QString::number(n));
     });
     QCOMPARE(seen, 300);
+}
+
+void TestArchive::recordsKeptFromForEachOutliveTheBlock() {
+    // The visitor sees each record in the reader's block; whatever it keeps must be its own copy, still
+    // right after the block is filled with the records that follow.
+    testsupport::TestFolder folder;
+    QByteArray bytes;
+    for (int i = 1; i <= 700; ++i)
+        bytes += vehicle("V" + QByteArray::number(i));
+    folder.write(fleet::kVehicleArchive, bytes);
+    ArchiveFile file = fleet::openVehicleArchive();
+    std::vector<Record> copied;
+    Record assigned(SV::layout());
+    Record moved(SV::layout());
+    QByteArray kept;
+    file.forEach([&](qint64 n, const Record& r) {
+        if (n % 100 == 1)
+            copied.push_back(r);
+        if (n == 5) {
+            assigned = r;
+            Record copy = r;
+            moved = std::move(copy);
+            kept = r.bytes();
+        }
+    });
+    QCOMPARE(copied.size(), size_t(7));
+    for (size_t i = 0; i < copied.size(); ++i)
+        QCOMPARE(copied[i].get(SV::Tipo), "V" + QString::number(i * 100 + 1));
+    QCOMPARE(assigned.get(SV::Tipo), QString("V5"));
+    QCOMPARE(moved.get(SV::Tipo), QString("V5"));
+    QCOMPARE(kept, bytes.mid(4 * fleet::kVehicleRecordSize, fleet::kVehicleRecordSize));
+    // A kept record is a record like any other: it can be changed and written back.
+    assigned.set(SV::Marca, "Fiat");
+    file.overwrite(5, assigned);
+    QCOMPARE(file.read(5).get(SV::Marca), QString("Fiat"));
+    QCOMPARE(file.read(5).get(SV::Tipo), QString("V5"));
 }
 
 void TestArchive::readOutsideTheArchiveFails_data() {

@@ -64,6 +64,10 @@ void TestListWindow::sortOrder() {
     QStringList padded{"Autobus  Fiat", "Auto     Fiat"};
     sortLines(padded);
     QCOMPARE(padded.first(), QString("Auto     Fiat"));
+    // UTF-16 code units, not code points: a surrogate pair (D83D DE00) before U+FF21.
+    QStringList units{QString::fromUtf8("x \uFF21"), QString::fromUtf8("x \U0001F600"), "x ~"};
+    sortLines(units);
+    QCOMPARE(units, (QStringList{"x ~", QString::fromUtf8("x \U0001F600"), QString::fromUtf8("x \uFF21")}));
 }
 
 void TestListWindow::sortMatchesTheComparison() {
