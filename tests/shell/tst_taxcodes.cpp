@@ -36,6 +36,27 @@ struct Opened {
 
 } // namespace
 
+// Presses Controlla on a check window preset with the row's text; checks the box and what stays open.
+void runCheck(QDialog& check, QLineEdit* edit, QPushButton* controlla) {
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    QFETCH(int, icon);
+    QFETCH(bool, staysOpen);
+    edit->setText(text);
+    QCOMPARE(edit->text(), text);
+    check.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&check));
+    ModalAnswerer answerer;
+    QTest::mouseClick(controlla, Qt::LeftButton);
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].text, message);
+    QCOMPARE(int(answerer.seen[0].icon), icon);
+    QCOMPARE(answerer.seen[0].buttons, (QStringList{"OK", "Annulla"}));
+    QCOMPARE(check.isVisible(), staysOpen);
+    if (staysOpen)
+        QCOMPARE(check.focusWidget(), edit);
+}
+
 class TestTaxCodes : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -160,24 +181,8 @@ void TestTaxCodes::codFiscDialog_data() {
 }
 
 void TestTaxCodes::codFiscDialog() {
-    QFETCH(QString, text);
-    QFETCH(QString, message);
-    QFETCH(int, icon);
-    QFETCH(bool, staysOpen);
     TfrmCodFisc check;
-    check.ui->txtCodFisc->setText(text);
-    QCOMPARE(check.ui->txtCodFisc->text(), text);
-    check.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&check));
-    ModalAnswerer answerer;
-    QTest::mouseClick(check.ui->btnControlla, Qt::LeftButton);
-    QCOMPARE(answerer.seen.size(), 1);
-    QCOMPARE(answerer.seen[0].text, message);
-    QCOMPARE(int(answerer.seen[0].icon), icon);
-    QCOMPARE(answerer.seen[0].buttons, (QStringList{"OK", "Annulla"}));
-    QCOMPARE(check.isVisible(), staysOpen);
-    if (staysOpen)
-        QCOMPARE(check.focusWidget(), check.ui->txtCodFisc);
+    runCheck(check, check.ui->txtCodFisc, check.ui->btnControlla);
 }
 
 void TestTaxCodes::partitaIvaDialog_data() {
@@ -200,24 +205,8 @@ void TestTaxCodes::partitaIvaDialog_data() {
 }
 
 void TestTaxCodes::partitaIvaDialog() {
-    QFETCH(QString, text);
-    QFETCH(QString, message);
-    QFETCH(int, icon);
-    QFETCH(bool, staysOpen);
     TfrmPartitaIva check;
-    check.ui->txtPartitaIva->setText(text);
-    QCOMPARE(check.ui->txtPartitaIva->text(), text);
-    check.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&check));
-    ModalAnswerer answerer;
-    QTest::mouseClick(check.ui->btnControlla, Qt::LeftButton);
-    QCOMPARE(answerer.seen.size(), 1);
-    QCOMPARE(answerer.seen[0].text, message);
-    QCOMPARE(int(answerer.seen[0].icon), icon);
-    QCOMPARE(answerer.seen[0].buttons, (QStringList{"OK", "Annulla"}));
-    QCOMPARE(check.isVisible(), staysOpen);
-    if (staysOpen)
-        QCOMPARE(check.focusWidget(), check.ui->txtPartitaIva);
+    runCheck(check, check.ui->txtPartitaIva, check.ui->btnControlla);
 }
 
 void TestTaxCodes::choiceOfCheck_data() {
