@@ -63,15 +63,20 @@ int readNumber(QStringView text, qsizetype& at, int max) {
     return digits ? value : -1;
 }
 
-} // namespace
-
-QString vehicleLine(const common::Record& v) {
-    LineBuilder line;
+// Type, make and model, and plate: how both lines begin.
+void vehicleHead(LineBuilder& line, const common::Record& v) {
     line.fieldPadCut(v, Tipo, 20);
     line.text(QLatin1StringView("  "));
     line.makeAndModel(v);
     line.text(QLatin1StringView("  Targa: "));
     line.fieldPadCut(v, Targa, 12);
+}
+
+} // namespace
+
+QString vehicleLine(const common::Record& v) {
+    LineBuilder line;
+    vehicleHead(line, v);
     line.text(QLatin1StringView("  Titolare: "));
     line.fieldPadCut(v, Proprietario, 30);
     line.text(QLatin1StringView("  Anno: "));
@@ -83,11 +88,7 @@ QString vehicleLine(const common::Record& v) {
 
 QString deadlineLine(const common::Record& v, int dueField) {
     LineBuilder line;
-    line.fieldPadCut(v, Tipo, 20);
-    line.text(QLatin1StringView("  "));
-    line.makeAndModel(v);
-    line.text(QLatin1StringView("  Targa: "));
-    line.fieldPadCut(v, Targa, 12);
+    vehicleHead(line, v);
     line.text(QLatin1StringView("  Scad. "));
     line.fieldPadCut(v, dueField, 10);
     line.text(QLatin1StringView("  Km: "));
