@@ -321,8 +321,10 @@ void TestExpVeicolario::hints() {
 
 void TestExpVeicolario::enterAndEscapeDoNotClose() {
     open();
-    QTest::keyClick(window.get(), Qt::Key_Escape);
-    QTest::keyClick(window.get(), Qt::Key_Return);
+    auto* grid = child<QTableView>(window.get(), "grdRecords");
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Escape);
+    QTest::keyClick(grid, Qt::Key_Return);
     QVERIFY(window->isVisible());
     QTest::mouseClick(child<QToolButton>(window.get(), "cmdEsci"), Qt::LeftButton);
     QVERIFY(!window->isVisible());

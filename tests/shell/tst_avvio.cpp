@@ -164,6 +164,7 @@ void TestAvvio::aboutWindow() {
         QString link;
         QList<QColor> colours; // at rest, held down, released outside
         bool openAfterKeys = false;
+        bool closedByEnter = false;
     } seen;
     testsupport::ModalAnswerer answerer;
     answerer.onOther = [&](QWidget* w) {
@@ -181,10 +182,14 @@ void TestAvvio::aboutWindow() {
         seen.colours.append(textColour(info->ui->lnkWeb));
         QTest::mouseRelease(info->ui->imgEmail, Qt::LeftButton, {}, QPoint(-5, -5));
         seen.colours.append(textColour(info->ui->lnkWeb));
+        // Escape does nothing; Enter on the focused Chiudi presses it.
+        info->ui->btnChiudi->setFocus();
         QTest::keyClick(info->ui->btnChiudi, Qt::Key_Escape);
-        QTest::keyClick(info->ui->btnChiudi, Qt::Key_Return);
         seen.openAfterKeys = info->isVisible();
-        info->ui->btnChiudi->click();
+        QTest::keyClick(info->ui->btnChiudi, Qt::Key_Return);
+        seen.closedByEnter = !info->isVisible();
+        if (info->isVisible())
+            info->ui->btnChiudi->click();
         return true;
     };
     click("imgInfo");
@@ -195,6 +200,7 @@ void TestAvvio::aboutWindow() {
     const QColor blue = QColor::fromRgba(0xFF00008B);
     QCOMPARE(seen.colours, (QList<QColor>{blue, QColor::fromRgba(0xFFFFA500), blue}));
     QVERIFY(seen.openAfterKeys);
+    QVERIFY(seen.closedByEnter);
     const QUrl mail(
         "mailto:assistenza@example.org?subject=Software%20Veicolario&body=Salve,%20desidererei%20avere"
         "%20le%20seguenti%20informazioni%20sul%20software%20in%20oggetto:");
@@ -207,6 +213,7 @@ void TestAvvio::creditsWindow() {
     QSize size, logo;
     QString link;
     bool openAfterKeys = false;
+    bool closedByEnter = false;
     testsupport::ModalAnswerer answerer;
     answerer.onOther = [&](QWidget* w) {
         auto* credits = qobject_cast<TfrmSplash*>(w);
@@ -218,10 +225,13 @@ void TestAvvio::creditsWindow() {
         link = credits->ui->lnkWeb->text();
         QTest::mouseClick(credits->ui->lnkWeb, Qt::LeftButton);
         QTest::mouseClick(credits->ui->imgWeb, Qt::LeftButton);
+        credits->ui->btnChiudi->setFocus();
         QTest::keyClick(credits->ui->btnChiudi, Qt::Key_Escape);
-        QTest::keyClick(credits->ui->btnChiudi, Qt::Key_Return);
         openAfterKeys = credits->isVisible();
-        credits->ui->btnChiudi->click();
+        QTest::keyClick(credits->ui->btnChiudi, Qt::Key_Return);
+        closedByEnter = !credits->isVisible();
+        if (credits->isVisible())
+            credits->ui->btnChiudi->click();
         return true;
     };
     click("imgCrediti");
@@ -230,6 +240,7 @@ void TestAvvio::creditsWindow() {
     QCOMPARE(logo, QSize(625, 380));
     QCOMPARE(link, QString("www.example.org/veicolario"));
     QVERIFY(openAfterKeys);
+    QVERIFY(closedByEnter);
     const QUrl site("https://www.example.org/veicolario");
     QCOMPARE(opened, (QList<QUrl>{site, site}));
 }
