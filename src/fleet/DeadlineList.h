@@ -26,13 +26,12 @@ public:
     DeadlineList(const DeadlineKind& kind, QWidget* parent);
     ~DeadlineList() override;
 
-    std::unique_ptr<Ui::frmScadenze> ui;
-
 protected:
     void FormShow() override;
     QString printTitle() const override;
 
 private:
+    std::unique_ptr<Ui::frmScadenze> ui;
     const DeadlineKind& kind_;
 };
 

@@ -8,7 +8,6 @@
 #include "fleet/VehicleLines.h"
 #include "ui_TfrmTrovaAutomezzi.h"
 
-
 using namespace fleet::SchedaVeicolo;
 
 namespace {
@@ -79,4 +78,8 @@ void TfrmTrovaAutomezzi::pick(qint64 number, const common::Record& v) {
     } else if (tag == QLatin1String("riepspese")) {
         // Not built yet: the plate into txtTipologia of the cost summary's query window, once it exists.
     }
+}
+
+void TfrmTrovaAutomezzi::setCallerTag(const QString& tag) {
+    ui->lblMemory->setText(tag);
 }

@@ -1,4 +1,5 @@
 #include "CardContract.h"
+#include "Controls.h"
 #include "HelpCapture.h"
 #include "ModalAnswerer.h"
 #include "TestFolder.h"
@@ -15,10 +16,6 @@
 #include "platform/FileDialogs.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCalendario.h"
-#include "ui_TfrmAvvio.h"
-#include "ui_TfrmCalendario.h"
-#include "ui_TfrmGuida.h"
-#include "ui_TfrmVeicolario.h"
 
 #include <QAbstractButton>
 #include <QBuffer>
@@ -29,6 +26,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using testsupport::child;
 
 using testsupport::ModalAnswerer;
 namespace SV = fleet::SchedaVeicolo;
@@ -497,8 +496,8 @@ void TestVeicolario::dateFieldKeys() {
     ModalAnswerer answerer;
     answerer.onOther = [&](QWidget* w) {
         if (auto* cal = qobject_cast<TfrmCalendario*>(w)) {
-            opened.append(cal->ui->lblMemory->text());
-            cal->ui->btnAnnulla->click();
+            opened.append(child<QLabel>(cal, "lblMemory")->text());
+            child<QPushButton>(cal, "btnAnnulla")->click();
             return true;
         }
         return false;
@@ -517,7 +516,7 @@ void TestVeicolario::datePickerWritesIntoField() {
     ModalAnswerer answerer;
     answerer.onOther = [&](QWidget* w) {
         if (auto* cal = qobject_cast<TfrmCalendario*>(w)) {
-            cal->ui->btnImportaData->click();
+            child<QPushButton>(cal, "btnImportaData")->click();
             return true;
         }
         return false;
@@ -629,7 +628,7 @@ void TestVeicolario::startMenuTileOpensCard() {
     TfrmAvvio start;
     start.show();
     QVERIFY(QTest::qWaitForWindowExposed(&start));
-    QTest::mouseClick(start.ui->btnApp02, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(child<QLabel>(&start, "btnApp02"), Qt::LeftButton, {}, QPoint(2, 2));
     QVERIFY(!card->isHidden());
     QVERIFY(start.isHidden());
     QCOMPARE(edit("txtMarca")->text(), QString()); // the card opens on an empty new card

@@ -1,14 +1,15 @@
+#include "Controls.h"
 #include "ModalAnswerer.h"
 #include "shell/TaxCodes.h"
 #include "shell/TfrmCodFisc.h"
 #include "shell/TfrmPartitaIva.h"
-#include "ui_TfrmCodFisc.h"
-#include "ui_TfrmPartitaIva.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+
+using testsupport::child;
 
 using testsupport::ModalAnswerer;
 
@@ -182,7 +183,7 @@ void TestTaxCodes::codFiscDialog_data() {
 
 void TestTaxCodes::codFiscDialog() {
     TfrmCodFisc check;
-    runCheck(check, check.ui->txtCodFisc, check.ui->btnControlla);
+    runCheck(check, child<QLineEdit>(&check, "txtCodFisc"), child<QPushButton>(&check, "btnControlla"));
 }
 
 void TestTaxCodes::partitaIvaDialog_data() {
@@ -206,7 +207,7 @@ void TestTaxCodes::partitaIvaDialog_data() {
 
 void TestTaxCodes::partitaIvaDialog() {
     TfrmPartitaIva check;
-    runCheck(check, check.ui->txtPartitaIva, check.ui->btnControlla);
+    runCheck(check, child<QLineEdit>(&check, "txtPartitaIva"), child<QPushButton>(&check, "btnControlla"));
 }
 
 void TestTaxCodes::choiceOfCheck_data() {
@@ -265,7 +266,7 @@ void TestTaxCodes::codFiscTyping() {
     TfrmCodFisc check;
     check.show();
     QVERIFY(QTest::qWaitForWindowExposed(&check));
-    QLineEdit* edit = check.ui->txtCodFisc;
+    QLineEdit* edit = child<QLineEdit>(&check, "txtCodFisc");
     QCOMPARE(QApplication::focusWidget(), edit);
     QTest::keyClicks(edit, " rssmra85t10a562s");
     QCOMPARE(edit->text(), QString("RSSMRA85T10A562S"));
@@ -274,8 +275,8 @@ void TestTaxCodes::codFiscTyping() {
     // Enter moves the focus to Controlla and presses nothing; Escape does nothing.
     ModalAnswerer answerer;
     QTest::keyClick(edit, Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), check.ui->btnControlla);
-    QTest::keyClick(check.ui->btnControlla, Qt::Key_Escape);
+    QCOMPARE(QApplication::focusWidget(), child<QPushButton>(&check, "btnControlla"));
+    QTest::keyClick(child<QPushButton>(&check, "btnControlla"), Qt::Key_Escape);
     QTest::qWait(50);
     QVERIFY(answerer.seen.isEmpty());
     QVERIFY(check.isVisible());
@@ -289,7 +290,7 @@ void TestTaxCodes::codFiscTyping() {
     QCOMPARE(edit->text(), QString("RSSMRA85T10A562SA"));
     // A second Enter presses the focused Controlla, as a click does.
     QTest::keyClick(edit, Qt::Key_Return);
-    QTest::keyClick(check.ui->btnControlla, Qt::Key_Return);
+    QTest::keyClick(child<QPushButton>(&check, "btnControlla"), Qt::Key_Return);
     QCOMPARE(answerer.seen.size(), 1);
 }
 
@@ -297,7 +298,7 @@ void TestTaxCodes::partitaIvaTyping() {
     TfrmPartitaIva check;
     check.show();
     QVERIFY(QTest::qWaitForWindowExposed(&check));
-    QLineEdit* edit = check.ui->txtPartitaIva;
+    QLineEdit* edit = child<QLineEdit>(&check, "txtPartitaIva");
     QCOMPARE(QApplication::focusWidget(), edit);
     QTest::keyClicks(edit, "00a7-4 3.11");
     QCOMPARE(edit->text(), QString("0074311"));
@@ -314,8 +315,8 @@ void TestTaxCodes::partitaIvaTyping() {
     QCOMPARE(edit->text().size(), 11);
     ModalAnswerer answerer;
     QTest::keyClick(edit, Qt::Key_Enter);
-    QCOMPARE(QApplication::focusWidget(), check.ui->btnControlla);
-    QTest::keyClick(check.ui->btnControlla, Qt::Key_Escape);
+    QCOMPARE(QApplication::focusWidget(), child<QPushButton>(&check, "btnControlla"));
+    QTest::keyClick(child<QPushButton>(&check, "btnControlla"), Qt::Key_Escape);
     QTest::qWait(50);
     QVERIFY(answerer.seen.isEmpty());
     QVERIFY(check.isVisible());
@@ -332,8 +333,8 @@ void TestTaxCodes::asCreated() {
     QCOMPARE(cf.size(), QSize(478, 254));
     QCOMPARE(cf.findChild<QLabel*>("lblTitolo")->text(),
              QString("Immettere il codice fiscale e premere il pulsante di controllo."));
-    QCOMPARE(cf.ui->btnControlla->text(), QString("Controlla"));
-    QCOMPARE(cf.ui->btnChiudi->text(), QString("Chiudi"));
+    QCOMPARE(child<QPushButton>(&cf, "btnControlla")->text(), QString("Controlla"));
+    QCOMPARE(child<QPushButton>(&cf, "btnChiudi")->text(), QString("Chiudi"));
     TfrmPartitaIva pi;
     QCOMPARE(pi.objectName(), QString("frmPartitaIva"));
     QCOMPARE(pi.windowTitle(), QString(" Controllo partita IVA"));
@@ -348,7 +349,7 @@ void TestTaxCodes::asCreated() {
     pi.show();
     QVERIFY(QTest::qWaitForWindowExposed(&pi));
     ModalAnswerer answerer;
-    pi.ui->btnChiudi->click();
+    child<QPushButton>(&pi, "btnChiudi")->click();
     QVERIFY(pi.isHidden());
     QVERIFY(answerer.seen.isEmpty());
 }
