@@ -1,3 +1,4 @@
+#include "Boxes.h"
 #include "Controls.h"
 #include "ModalAnswerer.h"
 #include "TestFolder.h"
@@ -168,10 +169,8 @@ void TestSlideshow::emptyArchive() {
     show->Timer->setInterval(20);
     ModalAnswerer answers;
     QTRY_VERIFY(!show->isVisible());
-    QCOMPARE(answers.seen.size(), 1);
-    QCOMPARE(answers.seen[0].text, QStringLiteral("L'archivio non contiene nessuna scheda."));
-    QCOMPARE(answers.seen[0].icon, QMessageBox::Information);
-    QCOMPARE(answers.seen[0].buttons, QStringList({"OK", "Annulla"}));
+    COMPARE_ONE_BOX(answers.seen, QStringLiteral("L'archivio non contiene nessuna scheda."),
+                    QMessageBox::Information, "OK", "Annulla");
     QVERIFY(!show->Timer->isActive());
     QCOMPARE(position(), QString());
     // The missing archive was created empty.

@@ -1,5 +1,6 @@
 #include "Controls.h"
 #include "ModalAnswerer.h"
+#include "ModalRun.h"
 #include "TestFolder.h"
 #include "VehicleFixture.h"
 #include "common/SearchWindow.h"
@@ -272,19 +273,21 @@ void TestTrova::cardSearchCommandOpensPicker() {
     TfrmVeicolario* card = makeCard();
     card->show();
     QString tag, title;
-    QTimer::singleShot(0, this, [&] {
-        auto* search = qobject_cast<TfrmTrovaAutomezzi*>(QApplication::activeModalWidget());
-        QVERIFY(search);
-        tag = child<QLabel>(search, "lblMemory")->text();
-        title = search->windowTitle();
-        QVERIFY(search->parentWidget() == card);
-        QTest::keyClicks(child<QLineEdit>(search, "txtTarga"), "mm");
-        QTest::mouseClick(child<QPushButton>(search, "btnCerca"), Qt::LeftButton);
-        QCOMPARE(search->lines().size(), 1);
-        search->selectIndex(0);
-        search->lstRecordsDblClick();
-    });
-    QTest::mouseClick(child<QToolButton>(card, "cmdTrova"), Qt::LeftButton);
+    const testsupport::ModalRun run = testsupport::runModal(
+        [&] { QTest::mouseClick(child<QToolButton>(card, "cmdTrova"), Qt::LeftButton); },
+        [&](QWidget* modal) {
+            auto* search = qobject_cast<TfrmTrovaAutomezzi*>(modal);
+            QVERIFY(search);
+            tag = child<QLabel>(search, "lblMemory")->text();
+            title = search->windowTitle();
+            QVERIFY(search->parentWidget() == card);
+            QTest::keyClicks(child<QLineEdit>(search, "txtTarga"), "mm");
+            QTest::mouseClick(child<QPushButton>(search, "btnCerca"), Qt::LeftButton);
+            QCOMPARE(search->lines().size(), 1);
+            search->selectIndex(0);
+            search->lstRecordsDblClick();
+        });
+    QCOMPARE(run.windows, QStringList{"frmTrovaAutomezzi"});
     QCOMPARE(tag, QString("veicolario"));
     QCOMPARE(title, QString(" Trova schede veicoli in archivio"));
     QCOMPARE(child<QLineEdit>(card, "txtMarca")->text(), QString("Ducati"));

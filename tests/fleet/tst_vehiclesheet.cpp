@@ -1,3 +1,4 @@
+#include "Boxes.h"
 #include "Controls.h"
 #include "ModalAnswerer.h"
 #include "TestFolder.h"
@@ -167,10 +168,7 @@ void TestVehicleSheet::printFailure() {
     dialog.show();
     ModalAnswerer answers;
     QTest::mouseClick(child<QPushButton>(&dialog, "btnStampa"), Qt::LeftButton);
-    QCOMPARE(answers.seen.size(), 1);
-    QCOMPARE(answers.seen[0].text, kPrintFailed);
-    QCOMPARE(answers.seen[0].icon, QMessageBox::Warning);
-    QCOMPARE(answers.seen[0].buttons, QStringList({"OK", "Annulla"}));
+    COMPARE_ONE_BOX(answers.seen, kPrintFailed, QMessageBox::Warning, "OK", "Annulla");
     QVERIFY(!dialog.isVisible());
 }
 
@@ -202,9 +200,7 @@ void TestVehicleSheet::previewFailure() {
     dialog.show();
     ModalAnswerer answers;
     QTest::mouseClick(child<QPushButton>(&dialog, "btnStampa"), Qt::LeftButton);
-    QCOMPARE(answers.seen.size(), 1);
-    QCOMPARE(answers.seen[0].text, kPreviewFailed);
-    QCOMPARE(answers.seen[0].icon, QMessageBox::Warning);
+    COMPARE_ONE_BOX(answers.seen, kPreviewFailed, QMessageBox::Warning);
     QVERIFY(!dialog.isVisible());
 }
 

@@ -1,3 +1,4 @@
+#include "Boxes.h"
 #include "CardContract.h"
 #include "Controls.h"
 #include "HelpCapture.h"
@@ -252,9 +253,8 @@ void TestVeicolario::saveAppendsThenOverwrites() {
     edit("txtTelaio")->setText("WVWZZZ1JZXW000001");
     edit("txtNote")->setText(QString::fromUtf8("Costo 5 € – ok"));
     auto seen = click("cmdSalva");
-    QCOMPARE(seen.size(), 1);
-    QCOMPARE(seen.first().text, QString::fromUtf8("La scheda corrente è stata inserita in archivio."));
-    QCOMPARE(seen.first().icon, QMessageBox::Information);
+    COMPARE_ONE_BOX(seen, QString::fromUtf8("La scheda corrente è stata inserita in archivio."),
+                    QMessageBox::Information);
     QCOMPARE(position(), QString("6"));
     QByteArray bytes = folder->read(fleet::kVehicleArchive);
     QCOMPARE(bytes.size(), 6 * kSize);
@@ -308,10 +308,7 @@ void TestVeicolario::saveFailures() {
     const QString position0 = position();
     fillRequired();
     const auto seen = click("cmdSalva");
-    QCOMPARE(seen.size(), 1); // the failure, never the success
-    QCOMPARE(seen.first().text, common::kArchiveFailure);
-    QCOMPARE(seen.first().icon, QMessageBox::Critical);
-    QCOMPARE(seen.first().buttons, QStringList({"OK", "Annulla"}));
+    COMPARE_ONE_BOX(seen, common::kArchiveFailure, QMessageBox::Critical, "OK", "Annulla");
     QCOMPARE(position(), position0);
     QVERIFY(!QFileInfo::exists(folder->path("Veicolario/Scheda_Veicolo_5.jpg")));
     if (failure == "shrunk")
@@ -326,9 +323,7 @@ void TestVeicolario::saveFailures() {
 
 void TestVeicolario::duplicate() {
     auto seen = click("cmdDuplica");
-    QCOMPARE(seen.size(), 1);
-    QCOMPARE(seen.first().text, common::kDuplicateRefused);
-    QCOMPARE(seen.first().icon, QMessageBox::Warning);
+    COMPARE_ONE_BOX(seen, common::kDuplicateRefused, QMessageBox::Warning);
 
     common::Record r(SV::layout());
     for (int i = 0; i < SV::FieldCount; ++i)
@@ -338,11 +333,10 @@ void TestVeicolario::duplicate() {
     QCOMPARE(position(), QString("4"));
     QCOMPARE(label("lblFile01")->text(), QString("F32"));
     seen = click("cmdDuplica");
-    QCOMPARE(seen.size(), 1);
-    QCOMPARE(seen.first().text,
-             QString("E' ora possibile apportare le proprie modifiche alla scheda corrente."
-                     "\n\r\n\rAl termine premere Salva per inserire la scheda in archivio."));
-    QCOMPARE(seen.first().icon, QMessageBox::Information);
+    COMPARE_ONE_BOX(seen,
+                    QString("E' ora possibile apportare le proprie modifiche alla scheda corrente."
+                            "\n\r\n\rAl termine premere Salva per inserire la scheda in archivio."),
+                    QMessageBox::Information);
     QCOMPARE(position(), QString());
     for (const QString& name : kHiddenNames)
         QCOMPARE(label(name)->text(), QString());
@@ -426,7 +420,7 @@ void TestVeicolario::enterOrder() {
         QTest::keyClick(edit(kEditNames.at(i)), Qt::Key_Tab);
         QCOMPARE(card->focusWidget(), edit(kEditNames.at((i + 1) % kEditNames.size())));
     }
-    QTest::qWait(30);
+    QCoreApplication::processEvents(); // what the keys queued has run
     QCOMPARE(pickers, 0);
 }
 
@@ -503,8 +497,8 @@ void TestVeicolario::dateFieldKeys() {
         return false;
     };
     QTest::keyClick(date, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QTest::qWait(30);
-    QCOMPARE(opened, picker.isEmpty() ? QStringList() : QStringList{picker});
+    QCoreApplication::processEvents(); // what the key queued has run
+    QTRY_COMPARE(opened, picker.isEmpty() ? QStringList() : QStringList{picker});
     QCOMPARE(date->text(), text);
     QCOMPARE(card->focusWidget(), edit(focus));
 }
