@@ -15,10 +15,11 @@ int run(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QSt
         b->setText(QStringLiteral("OK"));
     if (auto* b = box.button(QMessageBox::Cancel))
         b->setText(QStringLiteral("Annulla"));
+    // Italian whether or not Qt's translations are loaded, with the mnemonics they give.
     if (auto* b = box.button(QMessageBox::Yes))
-        b->setText(QStringLiteral("Sì"));
+        b->setText(QStringLiteral("&Sì"));
     if (auto* b = box.button(QMessageBox::No))
-        b->setText(QStringLiteral("No"));
+        b->setText(QStringLiteral("&No"));
     return box.exec();
 }
 
@@ -27,14 +28,16 @@ int run(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QSt
 void showKinded(QWidget* parent, MsgKind kind, const QString& text) {
     switch (kind) {
     case MsgKind::Warning:
-        run(parent, QMessageBox::Warning, QStringLiteral("Attenzione"), text, QMessageBox::Ok | QMessageBox::Cancel);
+        run(parent, QMessageBox::Warning, QStringLiteral("Attenzione"), text,
+            QMessageBox::Ok | QMessageBox::Cancel);
         break;
     case MsgKind::Information:
         run(parent, QMessageBox::Information, QStringLiteral("Informazione"), text,
             QMessageBox::Ok | QMessageBox::Cancel);
         break;
     case MsgKind::Error:
-        run(parent, QMessageBox::Critical, QStringLiteral("Errore"), text, QMessageBox::Ok | QMessageBox::Cancel);
+        run(parent, QMessageBox::Critical, QStringLiteral("Errore"), text,
+            QMessageBox::Ok | QMessageBox::Cancel);
         break;
     }
 }

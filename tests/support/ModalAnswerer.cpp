@@ -7,7 +7,8 @@
 
 namespace testsupport {
 
-ModalAnswerer::ModalAnswerer(QStringList answers) : answers_(std::move(answers)) {
+ModalAnswerer::ModalAnswerer(QStringList answers)
+    : answers_(std::move(answers)) {
     timer_.setInterval(10);
     connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::poll);
     timer_.start();
@@ -33,13 +34,14 @@ void ModalAnswerer::poll() {
     QList<QAbstractButton*> ordered(buttons.begin(), buttons.end());
     std::sort(ordered.begin(), ordered.end(),
               [](QAbstractButton* a, QAbstractButton* b) { return a->x() < b->x(); });
+    // As the user reads them: without the mnemonic marks.
     for (QAbstractButton* b : ordered)
-        s.buttons.append(b->text());
+        s.buttons.append(QString(b->text()).remove(QLatin1Char('&')));
     seen.append(s);
     const QString wanted = answers_.isEmpty() ? QString() : answers_.takeFirst();
     QAbstractButton* press = ordered.isEmpty() ? nullptr : ordered.first();
     for (QAbstractButton* b : ordered)
-        if (!wanted.isEmpty() && b->text() == wanted)
+        if (!wanted.isEmpty() && QString(b->text()).remove(QLatin1Char('&')) == wanted)
             press = b;
     if (press)
         press->click();
