@@ -1,11 +1,17 @@
 #include "platform/Dialogs.h"
 
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace platform {
 
 namespace {
+
+std::function<std::optional<QString>(const TextPrompt&)>& textPromptAnswer() {
+    static std::function<std::optional<QString>(const TextPrompt&)> answer;
+    return answer;
+}
 
 int run(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
         QMessageBox::StandardButtons buttons) {
@@ -49,6 +55,26 @@ bool askYesNo(QWidget* parent, const QString& text) {
 
 void showPlain(QWidget* parent, const QString& text) {
     run(parent, QMessageBox::NoIcon, QStringLiteral("Veicolario"), text, QMessageBox::Ok);
+}
+
+void setTextPromptAnswerForTests(std::function<std::optional<QString>(const TextPrompt&)> answer) {
+    textPromptAnswer() = std::move(answer);
+}
+
+std::optional<QString> askText(QWidget* parent, const TextPrompt& prompt) {
+    if (textPromptAnswer())
+        return textPromptAnswer()(prompt);
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("dlgTesto"));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(prompt.caption);
+    dialog.setLabelText(prompt.label);
+    dialog.setTextValue(prompt.preset);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Annulla"));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }
 
 } // namespace platform
