@@ -16,16 +16,7 @@ ModalAnswerer::ModalAnswerer(QStringList answers)
 
 ModalAnswerer::~ModalAnswerer() = default;
 
-void ModalAnswerer::poll() {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal)
-        return;
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    if (!box) {
-        if (onOther)
-            onOther(modal);
-        return;
-    }
+SeenBox answerBox(QMessageBox* box, const QString& wanted) {
     SeenBox s;
     s.text = box->text();
     s.icon = box->icon();
@@ -37,8 +28,6 @@ void ModalAnswerer::poll() {
     // As the user reads them: without the mnemonic marks.
     for (QAbstractButton* b : ordered)
         s.buttons.append(QString(b->text()).remove(QLatin1Char('&')));
-    seen.append(s);
-    const QString wanted = answers_.isEmpty() ? QString() : answers_.takeFirst();
     QAbstractButton* press = ordered.isEmpty() ? nullptr : ordered.first();
     for (QAbstractButton* b : ordered)
         if (!wanted.isEmpty() && QString(b->text()).remove(QLatin1Char('&')) == wanted)
@@ -47,6 +36,20 @@ void ModalAnswerer::poll() {
         press->click();
     else
         box->done(0);
+    return s;
+}
+
+void ModalAnswerer::poll() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal)
+        return;
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (!box) {
+        if (onOther)
+            onOther(modal);
+        return;
+    }
+    seen.append(answerBox(box, answers_.isEmpty() ? QString() : answers_.takeFirst()));
 }
 
 } // namespace testsupport
