@@ -65,6 +65,8 @@ protected:
     void setLines(QStringList lines);
     void clearLines();
     void setSorted(bool sorted) { sorted_ = sorted; }
+    // The width of every line in the list, wider than the box so long lines scroll sideways.
+    void setItemWidth(int width);
 
     // Runs when the window closes, before the lines are removed.
     virtual void FormClose() {}
@@ -93,6 +95,7 @@ private:
     QWidget* findMark_ = nullptr;
     QStringList lines_;
     bool sorted_ = true;
+    int itemWidth_ = 1600;
     std::unique_ptr<platform::Report> report_;
 };
 
