@@ -29,6 +29,7 @@ public:
 protected:
     void FormShow() override;
     QString printTitle() const override;
+    bool hasLoadFromList() const override { return false; }
 
 private:
     std::unique_ptr<Ui::frmScadenze> ui;

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QtTest>
 
 using testsupport::child;
@@ -236,8 +237,10 @@ void TestTrova::pickVeicolarioLastEqualWins() {
         QTest::mouseClick(child<QPushButton>(&w, "btnCerca"), Qt::LeftButton);
         QCOMPARE(w.lines().size(), 3);
         QCOMPARE(w.lines().at(0), w.lines().at(1));
-        w.selectIndex(chosen);
-        w.lstRecordsDblClick();
+        // A real double-click on the line.
+        auto* view = testsupport::child<QListView>(&w, "lstRecords");
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {},
+                           view->visualRect(view->model()->index(chosen, 0)).center());
         QVERIFY(w.isHidden());
         QCOMPARE(cardText(card, "lblPosizione"), QString("3"));
         QCOMPARE(cardText(card, "txtColore"), QString("Blu"));
