@@ -166,22 +166,28 @@ int findInList(const QStringList& lines, int selected, const QString& typed, QSt
 
 namespace {
 
-constexpr int kItemWidth = 1600;
-
 // Every line is as wide as the widest list line may be, so long lines scroll sideways instead of being cut.
 class LineModel : public QStringListModel {
 public:
-    LineModel(QObject* parent, int lineHeight)
+    LineModel(QObject* parent, int lineHeight, int itemWidth)
         : QStringListModel(parent)
-        , lineHeight_(lineHeight) {}
+        , lineHeight_(lineHeight)
+        , itemWidth_(itemWidth) {}
     QVariant data(const QModelIndex& index, int role) const override {
         if (role == Qt::SizeHintRole)
-            return QSize(kItemWidth, lineHeight_);
+            return QSize(itemWidth_, lineHeight_);
         return QStringListModel::data(index, role);
+    }
+    void setItemWidth(int width) {
+        itemWidth_ = width;
+        // The view caches item sizes: a layout change makes it ask again.
+        Q_EMIT layoutAboutToBeChanged();
+        Q_EMIT layoutChanged();
     }
 
 private:
     int lineHeight_;
+    int itemWidth_;
 };
 
 constexpr double kLineHeight = 12.822;
@@ -270,7 +276,7 @@ void ListWindow::bindList(QListView* list, QPushButton* print, QPushButton* clos
                           QPushButton* findButton, QWidget* findMark) {
     list_ = list;
     list_->setFont(QFont(QStringLiteral("Courier New"), 12));
-    model_ = new LineModel(this, QFontMetrics(list_->font()).height() + 2);
+    model_ = new LineModel(this, QFontMetrics(list_->font()).height() + 2, itemWidth_);
     list_->setModel(model_);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -297,6 +303,12 @@ void ListWindow::bindList(QListView* list, QPushButton* print, QPushButton* clos
         findMark_->setAutoFillBackground(true);
         findMark_->hide();
     }
+}
+
+void ListWindow::setItemWidth(int width) {
+    itemWidth_ = width;
+    if (model_)
+        static_cast<LineModel*>(model_)->setItemWidth(width);
 }
 
 void ListWindow::setLines(QStringList lines, std::vector<qint64> numbers) {

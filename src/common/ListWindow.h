@@ -69,6 +69,8 @@ protected:
     const std::vector<qint64>& listedNumbers() const { return numbers_; }
     void clearLines();
     void setSorted(bool sorted) { sorted_ = sorted; }
+    // The width of every line in the list, wider than the box so long lines scroll sideways.
+    void setItemWidth(int width);
 
     // Runs when the window closes, before the lines are removed.
     virtual void FormClose() {}
@@ -92,6 +94,7 @@ private:
     QStringList lines_;
     std::vector<qint64> numbers_;
     bool sorted_ = true;
+    int itemWidth_ = 1600;
     std::unique_ptr<platform::Report> report_;
 };
 

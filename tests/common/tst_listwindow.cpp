@@ -31,6 +31,7 @@ public:
         bindList(list, print, closeButton, find, findButton);
     }
     void fill(const QStringList& lines) { setLines(lines); }
+    using ListWindow::setItemWidth;
     QLineEdit* find;
     QPushButton* findButton;
     static QString last;
@@ -54,6 +55,8 @@ private Q_SLOTS:
     void findWindow();
     void printPreparesLayout_data();
     void printPreparesLayout();
+    void itemWidth_data();
+    void itemWidth();
 };
 
 void TestListWindow::sortOrder() {
@@ -212,6 +215,32 @@ void TestListWindow::printPreparesLayout() {
         printed += page.linesOf("txtRiepilogo");
     QCOMPARE(printed, lines);
     QCOMPARE(prepared.last().linesOf("txtPagina"), QStringList{"Stampa eseguita in data 10/03/2026"});
+}
+
+void TestListWindow::itemWidth_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("beforeFill");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("default") << 0 << true << 1600;
+    QTest::newRow("set before the lines") << 760 << true << 760;
+    QTest::newRow("set with lines on show") << 760 << false << 760;
+}
+
+void TestListWindow::itemWidth() {
+    QFETCH(int, width);
+    QFETCH(bool, beforeFill);
+    QFETCH(int, shown);
+    ProvaList window;
+    window.resize(900, 400);
+    window.show();
+    if (width && beforeFill)
+        window.setItemWidth(width);
+    window.fill({"riga uno", "riga due"});
+    auto* list = window.findChild<QListView*>("lstRecords");
+    QCOMPARE(list->visualRect(list->model()->index(1, 0)).width(), width && beforeFill ? shown : 1600);
+    if (width && !beforeFill)
+        window.setItemWidth(width);
+    QTRY_COMPARE(list->visualRect(list->model()->index(1, 0)).width(), shown);
 }
 
 QTEST_MAIN(TestListWindow)
