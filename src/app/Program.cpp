@@ -11,8 +11,12 @@
 #include "fleet/TfrmTrovaAutomezzi.h"
 #include "fleet/TfrmVeicolario.h"
 #include "fleet/TfrmZoom.h"
+<<<<<<< HEAD
 #include "maintenance/ScheduleLists.h"
 #include "maintenance/TfrmScadenzario.h"
+=======
+#include "platform/Application.h"
+>>>>>>> main
 #include "platform/Program.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCalendario.h"
@@ -101,7 +105,8 @@ void startWindows() {
 
 int runProgram(int argc, char** argv) {
     platform::drawOnProcessor();
-    QApplication application(argc, argv);
+    platform::Application application(argc, argv);
+    platform::useItalian();
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("Veicolario"));
     startWindows();
