@@ -11,12 +11,9 @@
 #include "fleet/TfrmTrovaAutomezzi.h"
 #include "fleet/TfrmVeicolario.h"
 #include "fleet/TfrmZoom.h"
-<<<<<<< HEAD
 #include "maintenance/ScheduleLists.h"
 #include "maintenance/TfrmScadenzario.h"
-=======
 #include "platform/Application.h"
->>>>>>> main
 #include "platform/Program.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCalendario.h"

@@ -38,6 +38,7 @@ protected:
     void FormShow() override;
     QString printTitle() const override;
     QString* UltimaRicerca() override { return kind_.lastFind; }
+    bool hasLoadFromList() const override { return true; }
     void loadChosen(const QString& chosen) override;
 
 private:
