@@ -2,14 +2,15 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QShowEvent>
 
 namespace common {
 
-Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) {}
+Form::Form(QWidget* parent)
+    : QWidget(parent, Qt::Window) {}
 
 void Form::setNoTitleButtons() {
     noTitleButtons_ = true;
