@@ -11,6 +11,7 @@
 #include "fleet/TfrmTrovaAutomezzi.h"
 #include "fleet/TfrmVeicolario.h"
 #include "fleet/TfrmZoom.h"
+#include "platform/Application.h"
 #include "platform/Program.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCalendario.h"
@@ -99,7 +100,8 @@ void startWindows() {
 
 int runProgram(int argc, char** argv) {
     platform::drawOnProcessor();
-    QApplication application(argc, argv);
+    platform::Application application(argc, argv);
+    platform::useItalian();
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("Veicolario"));
     startWindows();

@@ -35,8 +35,12 @@ public:
     QLineEdit* find;
     QPushButton* findButton;
     static QString last;
+    bool loads = true;
+    QStringList loaded;
 
 protected:
+    bool hasLoadFromList() const override { return loads; }
+    void loadChosen(const QString& chosen) override { loaded << chosen; }
     QString* UltimaRicerca() override { return &last; }
     QString printTitle() const override { return "Prova"; }
     void FormShow() override { resetFind(); }
@@ -53,6 +57,8 @@ private Q_SLOTS:
     void find_data();
     void find();
     void findWindow();
+    void doubleClick_data();
+    void doubleClick();
     void printPreparesLayout_data();
     void printPreparesLayout();
     void itemWidth_data();
@@ -171,6 +177,41 @@ void TestListWindow::findWindow() {
     window.show();
     QCOMPARE(ProvaList::last, QString());
     QCOMPARE(window.find->text(), QString());
+}
+
+void TestListWindow::doubleClick_data() {
+    QTest::addColumn<bool>("loads");
+    QTest::addColumn<int>("row"); // the line double-clicked; -1 for the empty part of the list
+    QTest::addColumn<QStringList>("loaded");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("on a line loads it and closes") << true << 1 << QStringList{"Furgone"} << true;
+    QTest::newRow("where no line is closes") << true << -1 << QStringList{} << true;
+    QTest::newRow("without load, a line is ignored") << false << 1 << QStringList{} << false;
+    QTest::newRow("without load, the empty part is ignored") << false << -1 << QStringList{} << false;
+}
+
+void TestListWindow::doubleClick() {
+    QFETCH(bool, loads);
+    QFETCH(int, row);
+    QFETCH(QStringList, loaded);
+    QFETCH(bool, closes);
+    ProvaList window;
+    window.loads = loads;
+    auto* list = window.findChild<QListView*>("lstRecords");
+    list->setGeometry(0, 0, 400, 300);
+    window.resize(400, 300);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.fill({"Auto  ", "Moto", "Furgone"});
+    // A line was selected before: a double-click where no line is must not load it.
+    window.selectIndex(0);
+    const QRect line = list->visualRect(list->model()->index(qMax(row, 0), 0));
+    const QPoint at = row >= 0 ? line.center() : QPoint(20, list->viewport()->height() - 5);
+    QVERIFY(row >= 0 || !list->indexAt(at).isValid());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(window.loaded, loaded);
+    QCOMPARE(window.isVisible(), !closes);
+    QCOMPARE(window.lines().isEmpty(), closes);
 }
 
 void TestListWindow::printPreparesLayout_data() {

@@ -240,6 +240,10 @@ void TestVeicolario::loadFillsEveryField() {
         QCOMPARE(controls.at(i)->property("text").toString(), QString::fromUtf8("F%1 € è").arg(i));
     }
     QCOMPARE(edit("txtTarga")->text(), QString("ABCDEFGHIJKL"));
+    // Every one-line field shows the beginning of its value, not its end.
+    for (QWidget* control : controls)
+        if (auto* field = qobject_cast<QLineEdit*>(control))
+            QVERIFY2(field->cursorPosition() == 0, qPrintable(field->objectName()));
 }
 
 void TestVeicolario::saveAppendsThenOverwrites() {
