@@ -65,6 +65,8 @@ QString dayMemoName(int slot) {
 std::unique_ptr<platform::Report> makePlanningAnnuale() {
     auto report = std::make_unique<platform::Report>();
     report->setName(QStringLiteral("Planning Annuale"));
+    report->previewMaximised = true;
+    report->previewZoom = 1;
     platform::ReportPage* page = report->addPage(QStringLiteral("Page1"));
     page->paperMm = {210, 297};
     page->orientation = QPageLayout::Landscape;

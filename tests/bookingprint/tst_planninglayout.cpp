@@ -173,6 +173,8 @@ void TestPlanningLayout::dayMemos() {
     for (double margin : page.marginMm)
         QCOMPARE(margin, 10.0);
     QCOMPARE(report->name(), QString("Planning Annuale"));
+    QVERIFY(report->previewMaximised);
+    QCOMPARE(report->previewZoom, 1.0);
     // 366 day memos, February's 29th on every sheet, and none for the seven days no year has.
     const char* months[] = {"Gen", "Feb", "Mar", "Apr", "Mag", "Giu",
                             "Lug", "Ago", "Set", "Ott", "Nov", "Dic"};
