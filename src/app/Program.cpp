@@ -13,6 +13,9 @@
 #include "fleet/TfrmZoom.h"
 #include "platform/Application.h"
 #include "platform/Program.h"
+#include "platform/ProgramFolder.h"
+#include "platform/SafeFile.h"
+#include "shell/Crypt.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCalendario.h"
 #include "shell/TfrmCambiaPassword.h"
@@ -23,6 +26,7 @@
 #include "shell/TfrmSplash.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 namespace app {
 
@@ -93,6 +97,11 @@ QList<common::WindowEntry> creationTable() {
 }
 
 void startWindows() {
+    // A write stopped half-way leaves its temporary beside the file; for the password file it holds the
+    // scrambled password.
+    platform::removeStaleTemporaries(
+        platform::programFolder(),
+        {QFileInfo(shell::passwordFilePath()).fileName(), QStringLiteral("*.ini")});
     common::WindowRegistry::instance().createAll(creationTable());
     if (QWidget* login = common::sharedWindow(QStringLiteral("frmPassword")))
         login->show();
