@@ -62,7 +62,6 @@ class ExportWindow : public Dialog {
 public:
     ~ExportWindow() override;
 
-    std::unique_ptr<Ui::frmExport> ui;
     ExportGrid* grid() const { return grid_; }
     const ExportLayout& layout() const { return layout_; }
 
@@ -86,6 +85,7 @@ protected:
     void FormShow() override;
 
 private:
+    std::unique_ptr<Ui::frmExport> ui;
     ExportLayout layout_;
     ExportGrid* grid_;
 };

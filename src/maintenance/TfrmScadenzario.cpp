@@ -22,7 +22,6 @@
 #include "platform/Report.h"
 #include "shell/TaxCodes.h"
 #include "ui_TfrmScadenzario.h"
-#include "ui_TfrmTrovaAutomezzi.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -375,7 +374,7 @@ void TfrmScadenzario::cmdTrovaClick() {
 
 void TfrmScadenzario::cmdImportaClick() {
     TfrmTrovaAutomezzi picker(this);
-    picker.ui->lblMemory->setText(QStringLiteral("scadenzario"));
+    picker.setCallerTag(QStringLiteral("scadenzario"));
     picker.exec();
 }
 
