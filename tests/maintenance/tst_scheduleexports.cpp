@@ -314,7 +314,7 @@ void TestScheduleExports::helpTexts() {
         testsupport::SeenHelp seen;
         ModalAnswerer answerer;
         testsupport::captureHelp(answerer, seen);
-        window->ui->cmdGuida->click();
+        child<QAbstractButton>(window.get(), "cmdGuida")->click();
         QCoreApplication::processEvents();
         QCOMPARE(seen.title, title);
         QCOMPARE(seen.text.split("\n\n").size(), paragraphs);
