@@ -32,7 +32,6 @@ public Q_SLOTS:
 
 protected:
     void FormClose() override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void openApp(const QString& instanceName);
