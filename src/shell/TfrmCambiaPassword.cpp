@@ -1,6 +1,8 @@
 #include "shell/TfrmCambiaPassword.h"
 
+#include "common/CommandTable.h"
 #include "common/Look.h"
+#include "common/Pictures.h"
 #include "common/Text.h"
 #include "common/WindowRegistry.h"
 #include "platform/Dialogs.h"
@@ -11,6 +13,7 @@
 #include "ui_TfrmPassword.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 
 using common::Trim;
 
@@ -29,11 +32,15 @@ bool storable(const QString& password) {
 } // namespace
 
 TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent)
-    : common::Form(parent), ui(std::make_unique<Ui::frmCambiaPassword>()) {
+    : common::Form(parent)
+    , ui(std::make_unique<Ui::frmCambiaPassword>()) {
     ui->setupUi(this);
     setNoTitleButtons();
     setFixedSize(size());
     setCentredOnScreen(true);
+    common::drawOnFirstShow(ui->imgLogo, [](QWidget* logo) {
+        static_cast<QLabel*>(logo)->setPixmap(common::logoPicture(logo->size()));
+    });
     for (QWidget* mark : {ui->effPasswordOld, ui->effPasswordNew, ui->effConferma})
         common::markFocusRectangle(mark);
     for (QLineEdit* edit : {ui->txtPasswordOld, ui->txtPasswordNew, ui->txtConferma})
@@ -158,9 +165,15 @@ void TfrmCambiaPassword::updateOK() {
                           !Trim(ui->txtConferma->text()).isEmpty());
 }
 
-void TfrmCambiaPassword::txtPasswordOldChange() { updateOK(); }
-void TfrmCambiaPassword::txtPasswordNewChange() { updateOK(); }
-void TfrmCambiaPassword::txtConfermaChange() { updateOK(); }
+void TfrmCambiaPassword::txtPasswordOldChange() {
+    updateOK();
+}
+void TfrmCambiaPassword::txtPasswordNewChange() {
+    updateOK();
+}
+void TfrmCambiaPassword::txtConfermaChange() {
+    updateOK();
+}
 
 void TfrmCambiaPassword::cmdOKClick() {
     try {
@@ -178,8 +191,9 @@ void TfrmCambiaPassword::cmdOKClick() {
             return;
         }
         if (Trim(ui->txtPasswordNew->text()) != Trim(ui->txtConferma->text())) {
-            platform::showPlain(this, QStringLiteral("Attenzione: la nuova password non è stata confermata "
-                                                     "correttamente. E' necessario reinserire entrambi i valori."));
+            platform::showPlain(this,
+                                QStringLiteral("Attenzione: la nuova password non è stata confermata "
+                                               "correttamente. E' necessario reinserire entrambi i valori."));
             ui->txtPasswordNew->clear();
             ui->txtConferma->clear();
             ui->txtPasswordNew->setFocus();
@@ -188,12 +202,13 @@ void TfrmCambiaPassword::cmdOKClick() {
         const QString chosen = Trim(common::UpperAZ(ui->txtPasswordNew->text()));
         // A password the scrambling cannot hold would lock the user out.
         if (chosen.size() > kMaxPasswordLength || !storable(chosen)) {
-            platform::showPlain(this, chosen.size() > kMaxPasswordLength
-                                          ? QStringLiteral("Attenzione: la nuova password non può superare i "
-                                                           "255 caratteri. E' necessario reinserire entrambi i "
-                                                           "valori.")
-                                          : QStringLiteral("Attenzione: la nuova password contiene caratteri non "
-                                                           "ammessi. E' necessario reinserire entrambi i valori."));
+            platform::showPlain(this,
+                                chosen.size() > kMaxPasswordLength
+                                    ? QStringLiteral("Attenzione: la nuova password non può superare i "
+                                                     "255 caratteri. E' necessario reinserire entrambi i "
+                                                     "valori.")
+                                    : QStringLiteral("Attenzione: la nuova password contiene caratteri non "
+                                                     "ammessi. E' necessario reinserire entrambi i valori."));
             ui->txtPasswordNew->clear();
             ui->txtConferma->clear();
             ui->txtPasswordNew->setFocus();
@@ -204,13 +219,16 @@ void TfrmCambiaPassword::cmdOKClick() {
         if (!platform::writeProfileString(path, section, key, Trim(ui->lblMemory->text())))
             throw std::runtime_error("password file not written");
     } catch (const std::exception&) {
-        platform::showPlain(this, QStringLiteral("Attenzione: si è verificato un errore durante la procedura di "
-                                                 "modifica della password. Si consiglia di reinstallare il "
-                                                 "software."));
+        platform::showPlain(this,
+                            QStringLiteral("Attenzione: si è verificato un errore durante la procedura di "
+                                           "modifica della password. Si consiglia di reinstallare il "
+                                           "software."));
         return;
     }
     platform::showPlain(this, QStringLiteral("Modifica della password completata con successo."));
     close();
 }
 
-void TfrmCambiaPassword::cmdEsciClick() { close(); }
+void TfrmCambiaPassword::cmdEsciClick() {
+    close();
+}

@@ -1,7 +1,9 @@
 #include "shell/TfrmPassword.h"
 
+#include "common/CommandTable.h"
 #include "common/Failure.h"
 #include "common/Look.h"
+#include "common/Pictures.h"
 #include "common/Text.h"
 #include "common/WindowRegistry.h"
 #include "platform/Dialogs.h"
@@ -11,14 +13,20 @@
 #include "ui_TfrmPassword.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 
 using common::Trim;
 
-TfrmPassword::TfrmPassword(QWidget* parent) : common::Form(parent), ui(std::make_unique<Ui::frmPassword>()) {
+TfrmPassword::TfrmPassword(QWidget* parent)
+    : common::Form(parent)
+    , ui(std::make_unique<Ui::frmPassword>()) {
     ui->setupUi(this);
     setNoTitleButtons();
     setFixedSize(size());
     setCentredOnScreen(true);
+    common::drawOnFirstShow(ui->imgLogo, [](QWidget* logo) {
+        static_cast<QLabel*>(logo)->setPixmap(common::logoPicture(logo->size()));
+    });
     common::markFocusRectangle(ui->effPassword);
     ui->txtPassword->installEventFilter(this);
     connect(ui->txtPassword, &QLineEdit::textChanged, this, &TfrmPassword::txtPasswordChange);
@@ -29,7 +37,9 @@ TfrmPassword::TfrmPassword(QWidget* parent) : common::Form(parent), ui(std::make
 
 TfrmPassword::~TfrmPassword() = default;
 
-void TfrmPassword::FormShow() { ui->txtPassword->setFocus(); }
+void TfrmPassword::FormShow() {
+    ui->txtPassword->setFocus();
+}
 
 bool TfrmPassword::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui->txtPassword) {
@@ -62,13 +72,21 @@ bool TfrmPassword::txtPasswordKeyDown(QKeyEvent* event) {
     return true;
 }
 
-void TfrmPassword::txtPasswordChange() { ui->cmdOK->setEnabled(!Trim(ui->txtPassword->text()).isEmpty()); }
+void TfrmPassword::txtPasswordChange() {
+    ui->cmdOK->setEnabled(!Trim(ui->txtPassword->text()).isEmpty());
+}
 
-void TfrmPassword::txtPasswordKeyUp() { txtPasswordChange(); }
+void TfrmPassword::txtPasswordKeyUp() {
+    txtPasswordChange();
+}
 
-void TfrmPassword::txtPasswordEnter() { ui->effPassword->setVisible(true); }
+void TfrmPassword::txtPasswordEnter() {
+    ui->effPassword->setVisible(true);
+}
 
-void TfrmPassword::txtPasswordExit() { ui->effPassword->setVisible(false); }
+void TfrmPassword::txtPasswordExit() {
+    ui->effPassword->setVisible(false);
+}
 
 void TfrmPassword::cmdOKClick() {
     QString stored;
@@ -79,8 +97,9 @@ void TfrmPassword::cmdOKClick() {
         ui->lblMemory->setText(shell::DecryptPassword(ui->lblMemory->text()));
         stored = Trim(ui->lblMemory->text());
     } catch (const std::exception&) {
-        platform::showPlain(this, QStringLiteral("Attenzione: si è verificato un errore durante la procedura di "
-                                                 "lettura della password. Si consiglia di reinstallare il software."));
+        platform::showPlain(
+            this, QStringLiteral("Attenzione: si è verificato un errore durante la procedura di "
+                                 "lettura della password. Si consiglia di reinstallare il software."));
         return;
     }
     const QString typed = Trim(common::UpperAZ(ui->txtPassword->text()));
