@@ -10,7 +10,6 @@
 #include "shell/Crypt.h"
 #include "shell/TfrmPassword.h"
 #include "ui_TfrmCambiaPassword.h"
-#include "ui_TfrmPassword.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -65,10 +64,7 @@ void TfrmCambiaPassword::FormShow() {
 void TfrmCambiaPassword::FormClose() {
     hide();
     if (auto* login = common::sharedWindow<TfrmPassword>(QStringLiteral("frmPassword"))) {
-        login->ui->txtPassword->clear();
-        login->ui->lblMemory->clear();
-        login->show();
-        login->ui->txtPassword->setFocus();
+        login->showEmpty();
     }
 }
 

@@ -124,3 +124,10 @@ void TfrmPassword::cmdEsciClick() {
     close();
     platform::endProgram();
 }
+
+void TfrmPassword::showEmpty() {
+    ui->txtPassword->clear();
+    ui->lblMemory->clear();
+    show();
+    ui->txtPassword->setFocus();
+}
