@@ -1,5 +1,7 @@
 #include "common/Form.h"
 
+#include "platform/Screen.h"
+
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -21,6 +23,7 @@ void Form::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous())
         return;
+    platform::fitIntoScreen(this);
     if (centred_)
         centreOnScreen(this);
     FormShow();
