@@ -25,6 +25,8 @@ void CardContract::init() {
     card_->show();
     QVERIFY(QTest::qWaitForWindowExposed(card_));
     QApplication::setActiveWindow(card_);
+    if (spec_.shown)
+        spec_.shown(card_);
 }
 
 void CardContract::cleanup() {
@@ -77,6 +79,12 @@ void CardContract::setPosition(const QString& text) {
 QWidget* CardContract::field(int required) const {
     return child<QWidget>(card_, spec_.required.at(required).first);
 }
+int CardContract::requiredIndex(const QString& name) const {
+    for (int k = 0; k < spec_.required.size(); ++k)
+        if (spec_.required.at(k).first == name)
+            return k;
+    qFatal("%s is not a required field", qPrintable(name));
+}
 QString CardContract::fieldText(int required) const {
     return common::controlText(field(required));
 }
@@ -88,7 +96,7 @@ void CardContract::setFields(const QStringList& texts) {
 
 QStringList CardContract::marked(int n) const {
     QStringList texts = spec_.sample;
-    texts[0] = QStringLiteral("V%1").arg(n);
+    texts[spec_.marker] = QStringLiteral("V%1").arg(n);
     return texts;
 }
 
@@ -146,14 +154,14 @@ void CardContract::navigation() {
     if (records > 0) // a partial record at the end is not counted
         folder_->write(spec_.archive, archiveOf(records) + QByteArray(recordSize() - 1, 'x'));
     setPosition(before);
-    common::setControlText(field(0), QStringLiteral("unchanged"));
+    common::setControlText(field(spec_.marker), QStringLiteral("unchanged"));
     const auto seen = run(Command(command));
     QCOMPARE(position(), after);
     if (notice)
         COMPARE_ONE_BOX(seen, common::kEmptyArchive, QMessageBox::Information, "OK", "Annulla");
     else
         QCOMPARE(seen.size(), 0);
-    QCOMPARE(common::Trim(fieldText(0)), loads ? "V" + after : QString("unchanged"));
+    QCOMPARE(common::Trim(fieldText(spec_.marker)), loads ? "V" + after : QString("unchanged"));
     QVERIFY(folder_->exists(spec_.archive)); // a missing archive is created by any command
 }
 
@@ -202,7 +210,7 @@ void CardContract::saveAppendsThenOverwrites() {
     QCOMPARE(bytes.mid(5 * size), spec_.record(spec_.sample));
     // A second save writes over the same record.
     QStringList changed = spec_.sample;
-    changed[0] = QStringLiteral("W");
+    changed[spec_.marker] = QStringLiteral("W");
     setFields(changed);
     seen = run(Command::Save);
     COMPARE_ONE_BOX(seen, common::kSavedOver, QMessageBox::Information);
@@ -219,7 +227,7 @@ void CardContract::saveOverwritesRecordOnShow() {
     run(Command::Next);
     QCOMPARE(position(), QString("2"));
     QStringList changed = marked(2);
-    changed[1] = QStringLiteral("Z"); // the second field: the last may take only dates
+    changed[spec_.marker + 1] = QStringLiteral("Z"); // the last field may take only dates
     setFields(changed);
     const auto seen = run(Command::Save);
     COMPARE_ONE_BOX(seen, common::kSavedOver, QMessageBox::Information);
@@ -269,7 +277,12 @@ void CardContract::duplicateThenSave() {
     seen = run(Command::Duplicate);
     COMPARE_ONE_BOX(seen, common::kDuplicateDone, QMessageBox::Information);
     QCOMPARE(position(), QString());
-    QCOMPARE(common::Trim(fieldText(0)), QString("V3"));
+    QCOMPARE(common::Trim(fieldText(spec_.marker)), QString("V3"));
+    for (const QString& name : spec_.duplicateClears) {
+        const int k = requiredIndex(name);
+        QCOMPARE(common::Trim(fieldText(k)), QString());
+        common::setControlText(field(k), spec_.sample.at(k));
+    }
     seen = run(Command::Save);
     COMPARE_ONE_BOX(seen, spec_.appended, QMessageBox::Information);
     QCOMPARE(position(), QString("4"));
@@ -280,7 +293,7 @@ void CardContract::duplicateThenSave() {
     run(Command::First);
     run(Command::Last);
     QCOMPARE(position(), QString("4"));
-    QCOMPARE(common::Trim(fieldText(0)), QString("V3"));
+    QCOMPARE(common::Trim(fieldText(spec_.marker)), QString("V3"));
 }
 
 void CardContract::newCardAfterDuplicate() {

@@ -12,7 +12,8 @@
 //     spec.buttons = {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdDuplica",
 //     "cmdSalva"}; testsupport::CardContract contract(spec); status |= QTest::qExec(&contract, argc, argv);
 // The first required field must be the card's first field. Records of the navigation archives hold
-// "V<n>" in the first required field and the samples in the others.
+// "V<n>" in the marker field (by default the first required field) and the samples in the others; the
+// marker field and the required field after it take free text.
 #pragma once
 
 #include "ModalAnswerer.h"
@@ -42,6 +43,11 @@ struct CardSpec {
     QMessageBox::Icon failureIcon = QMessageBox::Critical;
     // First, previous, next, last, new, duplicate and save buttons; none: the card form's own calls.
     QStringList buttons;
+    int marker = 0; // the required field that tells the records apart
+    // The required fields a duplicate empties: checked empty, then filled with their samples again.
+    QStringList duplicateClears;
+    // Readies the shown card for work (a card behind a start panel opens it here).
+    std::function<void(QWidget*)> shown;
 };
 
 class CardContract : public QObject {
@@ -72,6 +78,7 @@ private:
     void setPosition(const QString& text);
     QWidget* field(int required) const;
     QString fieldText(int required) const;
+    int requiredIndex(const QString& name) const;
     void setFields(const QStringList& texts);
     QStringList marked(int n) const; // the required texts of navigation record n
     QByteArray archiveOf(int records) const;
