@@ -1,5 +1,7 @@
 #include "app/Program.h"
 
+#include "booking/Openers.h"
+#include "booking/TfrmGiorno.h"
 #include "common/TfrmGuida.h"
 #include "fleet/DeadlineList.h"
 #include "fleet/TfrmAllegaCartella.h"
@@ -11,6 +13,8 @@
 #include "fleet/TfrmTrovaAutomezzi.h"
 #include "fleet/TfrmVeicolario.h"
 #include "fleet/TfrmZoom.h"
+#include "planner/TfrmMenuDisponibili.h"
+#include "planner/TfrmPlanning.h"
 #include "platform/Program.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCalendario.h"
@@ -61,9 +65,9 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmMenuRiepSpese"), {}},
         {QStringLiteral("TfrmStatCosti"), {}},
         {QStringLiteral("TfrmRiepSpese"), {}},
-        {QStringLiteral("TfrmMenuDisponibili"), {}},
-        {QStringLiteral("TfrmPlanning"), {}},
-        {QStringLiteral("TfrmGiorno"), {}},
+        {QStringLiteral("TfrmMenuDisponibili"), make<TfrmMenuDisponibili>()},
+        {QStringLiteral("TfrmPlanning"), make<TfrmPlanning>()},
+        {QStringLiteral("TfrmGiorno"), make<TfrmGiorno>()},
         {QStringLiteral("TfrmIntervallo"), {}},
         {QStringLiteral("TfrmStampaPlanning"), {}},
         {QStringLiteral("TfrmAnteprimaPlanning"), {}},
@@ -92,6 +96,8 @@ QList<common::WindowEntry> creationTable() {
 }
 
 void startWindows() {
+    // The planner's commands open the booking dialogs through the openers these folders register.
+    booking::registerWithPlanner();
     common::WindowRegistry::instance().createAll(creationTable());
     if (QWidget* login = common::sharedWindow(QStringLiteral("frmPassword")))
         login->show();
