@@ -15,7 +15,11 @@
 #include "fleet/TfrmZoom.h"
 #include "planner/TfrmMenuDisponibili.h"
 #include "planner/TfrmPlanning.h"
+#include "platform/Application.h"
 #include "platform/Program.h"
+#include "platform/ProgramFolder.h"
+#include "platform/SafeFile.h"
+#include "shell/Crypt.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCalendario.h"
 #include "shell/TfrmCambiaPassword.h"
@@ -26,6 +30,7 @@
 #include "shell/TfrmSplash.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 namespace app {
 
@@ -96,6 +101,11 @@ QList<common::WindowEntry> creationTable() {
 }
 
 void startWindows() {
+    // A write stopped half-way leaves its temporary beside the file; for the password file it holds the
+    // scrambled password.
+    platform::removeStaleTemporaries(
+        platform::programFolder(),
+        {QFileInfo(shell::passwordFilePath()).fileName(), QStringLiteral("*.ini")});
     // The planner's commands open the booking dialogs through the openers these folders register.
     booking::registerWithPlanner();
     common::WindowRegistry::instance().createAll(creationTable());
@@ -105,7 +115,8 @@ void startWindows() {
 
 int runProgram(int argc, char** argv) {
     platform::drawOnProcessor();
-    QApplication application(argc, argv);
+    platform::Application application(argc, argv);
+    platform::useItalian();
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("Veicolario"));
     startWindows();

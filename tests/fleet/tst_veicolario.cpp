@@ -1,5 +1,7 @@
+#include "CardContract.h"
 #include "HelpCapture.h"
 #include "ModalAnswerer.h"
+#include "SmallDisk.h"
 #include "TestFolder.h"
 #include "common/Archive.h"
 #include "common/CardForm.h"
@@ -12,6 +14,8 @@
 #include "fleet/TfrmVeicolario.h"
 #include "fleet/VehiclePhoto.h"
 #include "platform/FileDialogs.h"
+#include "platform/Files.h"
+#include "platform/ProgramFolder.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCalendario.h"
 #include "ui_TfrmAvvio.h"
@@ -28,6 +32,9 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
+
+#include <sys/stat.h>
 
 using testsupport::ModalAnswerer;
 namespace SV = fleet::SchedaVeicolo;
@@ -85,17 +92,11 @@ private Q_SLOTS:
     void cleanup();
     void asCreated();
     void helpText();
-    void navigation_data();
-    void navigation();
     void loadFillsEveryField();
-    void requiredFields_data();
-    void requiredFields();
     void saveAppendsThenOverwrites();
-    void saveOverwritesRecordOnShow();
     void saveFailures_data();
     void saveFailures();
     void duplicate();
-    void duplicateThenNew();
     void plateTyping_data();
     void plateTyping();
     void plateInnerBlank();
@@ -115,6 +116,10 @@ private Q_SLOTS:
     void photoSaveFailureKeepsPicture();
     void unchangedPhotoNotReencoded();
     void duplicatePhotoIsPlaceholder();
+    void photoOnFullDiskKeepsOldFile_data();
+    void photoOnFullDiskKeepsOldFile();
+    void oddPhotoFiles_data();
+    void oddPhotoFiles();
 
 private:
     std::unique_ptr<testsupport::TestFolder> folder;
@@ -226,103 +231,6 @@ void TestVeicolario::helpText() {
     QVERIFY(paragraphs.at(5).contains("ad intervalli di sei secondi"));
 }
 
-void TestVeicolario::navigation_data() {
-    QTest::addColumn<int>("records");
-    QTest::addColumn<QString>("before"); // lblPosizione before the command
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("after"); // lblPosizione after
-    QTest::addColumn<bool>("notice");   // the empty-archive notice shows
-    QTest::addColumn<bool>("loads");    // a record is loaded
-    QTest::newRow("first, empty archive") << 0 << ""
-                                          << "cmdPrimo"
-                                          << "" << true << false;
-    QTest::newRow("previous, empty archive") << 0 << ""
-                                             << "cmdIndietro"
-                                             << "" << true << false;
-    QTest::newRow("next, empty archive") << 0 << ""
-                                         << "cmdAvanti"
-                                         << "" << true << false;
-    QTest::newRow("last, empty archive") << 0 << ""
-                                         << "cmdUltimo"
-                                         << "" << true << false;
-    QTest::newRow("first, empty archive, label kept") << 0 << "2"
-                                                      << "cmdPrimo"
-                                                      << "2" << true << false;
-    QTest::newRow("last, empty archive, label kept") << 0 << "2"
-                                                     << "cmdUltimo"
-                                                     << "2" << true << false;
-    QTest::newRow("next, empty archive, label emptied") << 0 << "2"
-                                                        << "cmdAvanti"
-                                                        << "" << true << false;
-    QTest::newRow("previous on 1, empty archive: silent") << 0 << "1"
-                                                          << "cmdIndietro"
-                                                          << "1" << false << false;
-    QTest::newRow("first from new") << 3 << ""
-                                    << "cmdPrimo"
-                                    << "1" << false << true;
-    QTest::newRow("previous from new") << 3 << ""
-                                       << "cmdIndietro"
-                                       << "1" << false << true;
-    QTest::newRow("next from new") << 3 << ""
-                                   << "cmdAvanti"
-                                   << "1" << false << true;
-    QTest::newRow("last from new") << 3 << ""
-                                   << "cmdUltimo"
-                                   << "3" << false << true;
-    QTest::newRow("first from 3") << 3 << "3"
-                                  << "cmdPrimo"
-                                  << "1" << false << true;
-    QTest::newRow("previous from 3") << 3 << "3"
-                                     << "cmdIndietro"
-                                     << "2" << false << true;
-    QTest::newRow("previous from 2") << 3 << "2"
-                                     << "cmdIndietro"
-                                     << "1" << false << true;
-    QTest::newRow("previous on 1: nothing") << 3 << "1"
-                                            << "cmdIndietro"
-                                            << "1" << false << false;
-    QTest::newRow("next from 1") << 3 << "1"
-                                 << "cmdAvanti"
-                                 << "2" << false << true;
-    QTest::newRow("next on last: nothing") << 3 << "3"
-                                           << "cmdAvanti"
-                                           << "3" << false << false;
-    QTest::newRow("next past last: nothing") << 3 << "7"
-                                             << "cmdAvanti"
-                                             << "7" << false << false;
-    QTest::newRow("last from 1") << 3 << "1"
-                                 << "cmdUltimo"
-                                 << "3" << false << true;
-    QTest::newRow("last on last") << 3 << "3"
-                                  << "cmdUltimo"
-                                  << "3" << false << true;
-}
-
-void TestVeicolario::navigation() {
-    QFETCH(int, records);
-    QFETCH(QString, before);
-    QFETCH(QString, command);
-    QFETCH(QString, after);
-    QFETCH(bool, notice);
-    QFETCH(bool, loads);
-    if (records > 0)
-        folder->write(fleet::kVehicleArchive, archiveOf(records) + "partial tail");
-    label("lblPosizione")->setText(before);
-    edit("txtTipo")->setText("unchanged");
-    const auto seen = click(command);
-    QCOMPARE(position(), after);
-    if (notice) {
-        QCOMPARE(seen.size(), 1);
-        QCOMPARE(seen.first().text, common::kEmptyArchive);
-        QCOMPARE(seen.first().icon, QMessageBox::Information);
-        QCOMPARE(seen.first().buttons, QStringList({"OK", "Annulla"}));
-    } else {
-        QCOMPARE(seen.size(), 0);
-    }
-    QCOMPARE(edit("txtTipo")->text(), loads ? "V" + after : QString("unchanged"));
-    QVERIFY(folder->exists(fleet::kVehicleArchive)); // a missing archive is created by any command
-}
-
 void TestVeicolario::loadFillsEveryField() {
     common::Record r(SV::layout());
     for (int i = 0; i < SV::FieldCount; ++i)
@@ -342,40 +250,10 @@ void TestVeicolario::loadFillsEveryField() {
         QCOMPARE(controls.at(i)->property("text").toString(), QString::fromUtf8("F%1 € è").arg(i));
     }
     QCOMPARE(edit("txtTarga")->text(), QString("ABCDEFGHIJKL"));
-}
-
-void TestVeicolario::requiredFields_data() {
-    QTest::addColumn<QStringList>("values"); // Tipo, Marca, Modello, Targa
-    QTest::addColumn<QString>("warning");
-    QTest::addColumn<QString>("focus");
-    const QString start = QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare ");
-    QTest::newRow("all empty") << QStringList{"", "", "", ""} << start + "il tipo di veicolo."
-                               << "txtTipo";
-    QTest::newRow("type of blanks, plate empty")
-        << QStringList{"   ", "Fiat", "Panda", ""} << start + "il tipo di veicolo."
-        << "txtTipo";
-    QTest::newRow("make") << QStringList{"Auto", "", "", ""} << start + "la marca del veicolo."
-                          << "txtMarca";
-    QTest::newRow("model") << QStringList{"Auto", "Fiat", " ", "AB"} << start + "il modello del veicolo."
-                           << "txtModello";
-    QTest::newRow("plate") << QStringList{"Auto", "Fiat", "Panda", ""} << start + "la targa del veicolo."
-                           << "txtTarga";
-}
-
-void TestVeicolario::requiredFields() {
-    QFETCH(QStringList, values);
-    QFETCH(QString, warning);
-    QFETCH(QString, focus);
-    const QStringList names{"txtTipo", "txtMarca", "txtModello", "txtTarga"};
-    for (int i = 0; i < 4; ++i)
-        edit(names.at(i))->setText(values.at(i));
-    const auto seen = click("cmdSalva");
-    QCOMPARE(seen.size(), 1);
-    QCOMPARE(seen.first().text, warning);
-    QCOMPARE(seen.first().icon, QMessageBox::Warning);
-    QCOMPARE(card->focusWidget(), edit(focus));
-    QVERIFY(!folder->exists(fleet::kVehicleArchive)); // the archive is not even opened
-    QCOMPARE(position(), QString());
+    // Every one-line field shows the beginning of its value, not its end.
+    for (QWidget* control : controls)
+        if (auto* field = qobject_cast<QLineEdit*>(control))
+            QVERIFY2(field->cursorPosition() == 0, qPrintable(field->objectName()));
 }
 
 void TestVeicolario::saveAppendsThenOverwrites() {
@@ -424,22 +302,6 @@ void TestVeicolario::saveAppendsThenOverwrites() {
     click("cmdUltimo");
     QCOMPARE(edit("txtTelaio")->text(), QString("WVWZZZ1JZX"));
     QCOMPARE(edit("txtColore")->text(), QString("Bianco"));
-}
-
-void TestVeicolario::saveOverwritesRecordOnShow() {
-    folder->write(fleet::kVehicleArchive, archiveOf(3));
-    click("cmdPrimo");
-    click("cmdAvanti");
-    QCOMPARE(position(), QString("2"));
-    edit("txtMarca")->setText("Lancia");
-    const auto seen = click("cmdSalva");
-    QCOMPARE(seen.size(), 1);
-    QCOMPARE(seen.first().text, common::kSavedOver);
-    const QByteArray bytes = folder->read(fleet::kVehicleArchive);
-    QCOMPARE(bytes.size(), 3 * kSize);
-    QCOMPARE(bytes.left(kSize), vehicle("V1"));
-    QCOMPARE(bytes.mid(kSize, kSize), vehicle("V2", "Lancia"));
-    QCOMPARE(bytes.mid(2 * kSize), vehicle("V3"));
 }
 
 void TestVeicolario::saveFailures_data() {
@@ -511,16 +373,6 @@ void TestVeicolario::duplicate() {
     for (int i = 0; i < SV::File01; ++i)
         expected.set(i, "F" + QString::number(i));
     QCOMPARE(bytes.mid(4 * kSize), expected.bytes());
-}
-
-void TestVeicolario::duplicateThenNew() {
-    folder->write(fleet::kVehicleArchive, archiveOf(2));
-    click("cmdPrimo");
-    click("cmdDuplica");
-    click("cmdNuovo");
-    for (const QString& name : kEditNames)
-        QCOMPARE(edit(name)->text(), QString());
-    QCOMPARE(position(), QString());
 }
 
 void TestVeicolario::plateTyping_data() {
@@ -900,8 +752,10 @@ void TestVeicolario::photoSaveFailureKeepsPicture() {
     click("btnCaricaFoto");
     fillRequired();
     auto seen = click("cmdSalva");
-    QCOMPARE(seen.size(), 1); // the card is saved; the photo failure is silent
-    QCOMPARE(seen.first().text, common::kAppendedInserita);
+    QCOMPARE(seen.size(), 1); // the record is saved, but the photo is not: nothing says "saved"
+    QCOMPARE(seen.first().text, common::kArchiveFailure);
+    QCOMPARE(position(), QString("1"));
+    QCOMPARE(folder->read(fleet::kVehicleArchive).size(), kSize);
     QVERIFY(!card->photo().isPlaceholder()); // and the picture stays, so the next save can store it
     QVERIFY(QFile::remove(folder->path("Veicolario")));
     seen = click("cmdSalva");
@@ -948,10 +802,111 @@ void TestVeicolario::duplicatePhotoIsPlaceholder() {
     QCOMPARE(folder->read("Veicolario/Scheda_Veicolo_3.jpg"), own);
 }
 
+void TestVeicolario::photoOnFullDiskKeepsOldFile_data() {
+    QTest::addColumn<bool>("real");
+    QTest::newRow("simulated") << false;
+    QTest::newRow("small real disk") << true;
+}
+
+void TestVeicolario::photoOnFullDiskKeepsOldFile() {
+    QFETCH(bool, real);
+    testsupport::SmallDisk disk;
+    if (real) {
+        SKIP_UNLESS_MOUNTED(disk);
+        platform::setProgramFolderForTests(disk.folder());
+    }
+    const auto write = [](const QString& name, const QByteArray& bytes) {
+        QFile f(platform::programPath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    const auto read = [](const QString& name) {
+        QFile f(platform::programPath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray original = jpegOf(Qt::red, QSize(320, 240));
+    write(fleet::kVehicleArchive, archiveOf(1));
+    QVERIFY(QDir().mkpath(platform::programPath("Veicolario")));
+    write("Veicolario/Scheda_Veicolo_1.jpg", original);
+    write("blue.jpg", jpegOf(Qt::blue, QSize(320, 240)));
+    click("cmdPrimo");
+    platform::setFileDialogAnswerForTests(
+        [](const platform::FileDialogRequest&) { return platform::programPath("blue.jpg"); });
+    click("btnCaricaFoto");
+    edit("txtNote")->setText("nuova nota");
+    std::optional<platform::FullDiskForTests> simulated;
+    if (real)
+        QVERIFY(disk.fill());
+    else
+        simulated.emplace(kSize); // room for the record, none for the photo
+    const auto seen = click("cmdSalva");
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.first().text, common::kArchiveFailure);
+    QCOMPARE(seen.first().icon, QMessageBox::Critical);
+    QCOMPARE(read("Veicolario/Scheda_Veicolo_1.jpg"), original);
+    QCOMPARE(QDir(platform::programPath("Veicolario")).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"Scheda_Veicolo_1.jpg"});
+    QVERIFY(card->photo().picture().pixelColor(10, 10).blue() > 200); // the new picture stays on show
+}
+
+void TestVeicolario::oddPhotoFiles_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << "pipe";
+    QTest::newRow("link to /dev/zero") << "device";
+}
+
+void TestVeicolario::oddPhotoFiles() {
+    QFETCH(QString, kind);
+    folder->write(fleet::kVehicleArchive, archiveOf(1));
+    QVERIFY(QDir(folder->folder()).mkdir("Veicolario"));
+    const QString path = folder->path("Veicolario/Scheda_Veicolo_1.jpg");
+    if (kind == "pipe")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        QVERIFY(QFile::link("/dev/zero", path));
+    QElapsedTimer timer;
+    timer.start();
+    // Loading: no picture, so the placeholder, and no message.
+    auto seen = click("cmdPrimo");
+    QCOMPARE(seen.size(), 0);
+    QVERIFY(card->photo().isPlaceholder());
+    // Saving over it: refused and shown, the odd file left alone.
+    seen = click("cmdSalva");
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.first().text, common::kArchiveFailure);
+    QVERIFY(timer.elapsed() < 1000);
+    QCOMPARE(
+        QDir(folder->path("Veicolario")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+        QStringList{"Scheda_Veicolo_1.jpg"});
+    QVERIFY(!QFileInfo(path).isFile());
+    QCOMPARE(QFileInfo(path).isSymLink(), kind == "device");
+}
+
+// The vehicle card under the contract every card keeps.
+testsupport::CardSpec vehicleCardSpec() {
+    testsupport::CardSpec spec;
+    spec.make = [] { return new TfrmVeicolario; };
+    spec.archive = fleet::kVehicleArchive;
+    spec.record = [](const QStringList& required) {
+        return vehicle(required.at(0), required.at(1), required.at(2), required.at(3));
+    };
+    const QString start = QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare ");
+    spec.required = {{"txtTipo", start + "il tipo di veicolo."},
+                     {"txtMarca", start + "la marca del veicolo."},
+                     {"txtModello", start + "il modello del veicolo."},
+                     {"txtTarga", start + "la targa del veicolo."}};
+    spec.sample = {"Autovettura", "Fiat", "Panda", "AB123CD"};
+    spec.buttons = {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo",
+                    "cmdNuovo", "cmdDuplica",  "cmdSalva"};
+    return spec;
+}
+
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     TestVeicolario test;
-    return QTest::qExec(&test, argc, argv);
+    testsupport::CardContract contract(vehicleCardSpec());
+    const int failed = QTest::qExec(&test, argc, argv);
+    return failed | QTest::qExec(&contract, argc, argv);
 }
 #include "tst_veicolario.moc"
