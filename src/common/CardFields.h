@@ -40,6 +40,9 @@ public:
     void add(QLineEdit* field, const QColor& background);
     // A date field: read-only; openPicker runs with the field's tag for the keys that open the picker.
     void addDate(QLineEdit* field, const QColor& background, const QString& tag);
+    // A field of any kind marked by a highlight shown while it has the focus, in place of the focus
+    // colour; it joins the Enter order like the others.
+    void addHighlighted(QWidget* field, QWidget* highlight);
     // A field where Enter does something else: the handler runs instead of moving on.
     void setOnEnter(QLineEdit* field, std::function<void()> handler);
 
@@ -48,7 +51,7 @@ public:
 
     QColor background(QLineEdit* field) const { return backgrounds_.value(field); }
     // The field that Enter in field moves to.
-    QLineEdit* next(QLineEdit* field) const;
+    QWidget* next(QWidget* field) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -58,7 +61,8 @@ private:
     QWidget* window_;
     QString baseStyle_;
     QList<QColor> colours_;
-    QList<QLineEdit*> order_;
+    QList<QWidget*> order_;
+    QHash<QWidget*, QWidget*> highlights_;
     QHash<QLineEdit*, QColor> backgrounds_;
     QHash<QLineEdit*, QString> dateTags_;
     QHash<QLineEdit*, std::function<void()>> onEnter_;

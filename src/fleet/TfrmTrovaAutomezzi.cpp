@@ -2,12 +2,12 @@
 
 #include "common/Failure.h"
 #include "common/Text.h"
+#include "common/VehicleReceiver.h"
 #include "common/WindowRegistry.h"
 #include "fleet/SchedaVeicolo.h"
 #include "fleet/TfrmVeicolario.h"
 #include "fleet/VehicleLines.h"
 #include "ui_TfrmTrovaAutomezzi.h"
-
 
 using namespace fleet::SchedaVeicolo;
 
@@ -72,10 +72,16 @@ void TfrmTrovaAutomezzi::pick(qint64 number, const common::Record& v) {
         if (!card)
             throw common::Failure("the vehicle card is missing");
         card->showRecord(v, number);
-    } else if (tag == QLatin1String("scadenzario") || tag == QLatin1String("chilometrico") ||
-               tag == QLatin1String("costi")) {
+    } else if (tag == QLatin1String("scadenzario")) {
+        auto* card =
+            dynamic_cast<common::VehicleReceiver*>(common::sharedWindow(QStringLiteral("frmScadenzario")));
+        if (!card)
+            throw common::Failure("the schedule card is missing");
+        card->setVehicle(
+            {v.get(Tipo), v.get(Marca), v.get(Modello), v.get(Colore), v.get(Alimentazione), v.get(Targa)});
+    } else if (tag == QLatin1String("chilometrico") || tag == QLatin1String("costi")) {
         // Not built yet: type, make, model, colour, fuel and plate into txtVeicolo, txtMarca, txtModello,
-        // txtColore, txtAlimentazione, txtTarga of the appointment, mileage or cost card, once they exist.
+        // txtColore, txtAlimentazione, txtTarga of the mileage or cost card, once they exist.
     } else if (tag == QLatin1String("riepspese")) {
         // Not built yet: the plate into txtTipologia of the cost summary's query window, once it exists.
     }
