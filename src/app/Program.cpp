@@ -2,6 +2,7 @@
 
 #include "booking/Openers.h"
 #include "booking/TfrmGiorno.h"
+#include "booking/TfrmIntervallo.h"
 #include "common/TfrmGuida.h"
 #include "fleet/DeadlineList.h"
 #include "fleet/TfrmAllegaCartella.h"
@@ -75,7 +76,7 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmMenuDisponibili"), make<TfrmMenuDisponibili>()},
         {QStringLiteral("TfrmPlanning"), make<TfrmPlanning>()},
         {QStringLiteral("TfrmGiorno"), make<TfrmGiorno>()},
-        {QStringLiteral("TfrmIntervallo"), {}},
+        {QStringLiteral("TfrmIntervallo"), make<TfrmIntervallo>()},
         {QStringLiteral("TfrmStampaPlanning"), {}},
         {QStringLiteral("TfrmAnteprimaPlanning"), {}},
         {QStringLiteral("TfrmRiepPrenotazioni"), {}},
