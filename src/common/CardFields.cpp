@@ -72,11 +72,16 @@ void CardFields::addDate(QLineEdit* field, const QColor& background, const QStri
     dateTags_.insert(field, tag);
 }
 
-void CardFields::setOnEnter(QLineEdit* field, std::function<void()> handler) {
+void CardFields::addPlain(QWidget* field) {
+    order_.append(field);
+    field->installEventFilter(this);
+}
+
+void CardFields::setOnEnter(QWidget* field, std::function<void()> handler) {
     onEnter_.insert(field, std::move(handler));
 }
 
-QLineEdit* CardFields::next(QLineEdit* field) const {
+QWidget* CardFields::next(QWidget* field) const {
     const qsizetype i = order_.indexOf(field);
     if (i < 0 || order_.isEmpty())
         return nullptr;
@@ -84,32 +89,32 @@ QLineEdit* CardFields::next(QLineEdit* field) const {
 }
 
 bool CardFields::eventFilter(QObject* watched, QEvent* event) {
-    auto* field = qobject_cast<QLineEdit*>(watched); // null while the edit is being destroyed
-    if (!field || !backgrounds_.contains(field))
+    auto* field = qobject_cast<QWidget*>(watched); // null while the field is being destroyed
+    if (!field || !order_.contains(field))
         return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent*>(event)->key();
         const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-        if (dateTags_.contains(field)) {
+        if (auto* edit = qobject_cast<QLineEdit*>(field); edit && dateTags_.contains(edit)) {
             switch (dateFieldKey(key, dateEnterMovesOn)) {
             case DateKey::Pass:
                 return false;
             case DateKey::Clear:
-                field->clear();
+                edit->clear();
                 return true;
             case DateKey::Next:
                 break; // moves on below
             case DateKey::Picker:
                 if (openPicker)
-                    openPicker(dateTags_.value(field));
+                    openPicker(dateTags_.value(edit));
                 return true;
             }
         }
         if (enter) {
             if (const auto it = onEnter_.constFind(field); it != onEnter_.constEnd())
                 (*it)();
-            else if (QLineEdit* to = next(field))
+            else if (QWidget* to = next(field))
                 to->setFocus(Qt::TabFocusReason);
             return true;
         }

@@ -40,15 +40,17 @@ public:
     void add(QLineEdit* field, const QColor& background);
     // A date field: read-only; openPicker runs with the field's tag for the keys that open the picker.
     void addDate(QLineEdit* field, const QColor& background, const QString& tag);
+    // A field of any kind (a drop-down too) that only joins the Enter order; its look is the window's.
+    void addPlain(QWidget* field);
     // A field where Enter does something else: the handler runs instead of moving on.
-    void setOnEnter(QLineEdit* field, std::function<void()> handler);
+    void setOnEnter(QWidget* field, std::function<void()> handler);
 
     std::function<void(const QString& tag)> openPicker;
     bool dateEnterMovesOn = true;
 
     QColor background(QLineEdit* field) const { return backgrounds_.value(field); }
     // The field that Enter in field moves to.
-    QLineEdit* next(QLineEdit* field) const;
+    QWidget* next(QWidget* field) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -58,10 +60,10 @@ private:
     QWidget* window_;
     QString baseStyle_;
     QList<QColor> colours_;
-    QList<QLineEdit*> order_;
+    QList<QWidget*> order_;
     QHash<QLineEdit*, QColor> backgrounds_;
     QHash<QLineEdit*, QString> dateTags_;
-    QHash<QLineEdit*, std::function<void()>> onEnter_;
+    QHash<QWidget*, std::function<void()>> onEnter_;
 };
 
 } // namespace common

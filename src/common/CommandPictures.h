@@ -20,6 +20,7 @@ enum class Command {
     Export,
     SlideShow,
     Import,
+    Pending, // payments to settle
     Help,
     Exit
 };

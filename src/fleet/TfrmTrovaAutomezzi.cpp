@@ -1,5 +1,6 @@
 #include "fleet/TfrmTrovaAutomezzi.h"
 
+#include "common/ControlText.h"
 #include "common/Failure.h"
 #include "common/Text.h"
 #include "common/WindowRegistry.h"
@@ -14,6 +15,18 @@ using namespace fleet::SchedaVeicolo;
 namespace {
 
 QString ultimaRicerca;
+
+// The chosen vehicle's type, make, model, colour, fuel and plate into the fields of that name of a card.
+void writeVehicle(const QString& card, const common::Record& v) {
+    QWidget* window = common::sharedWindow(card);
+    if (!window)
+        throw common::Failure("the card is missing");
+    const std::pair<const char*, int> fields[] = {{"txtVeicolo", Tipo},     {"txtMarca", Marca},
+                                                  {"txtModello", Modello},  {"txtColore", Colore},
+                                                  {"txtAlimentazione", Alimentazione}, {"txtTarga", Targa}};
+    for (const auto& [control, field] : fields)
+        common::writeControlText(window, QLatin1String(control), v.get(field));
+}
 
 } // namespace
 
@@ -72,10 +85,11 @@ void TfrmTrovaAutomezzi::pick(qint64 number, const common::Record& v) {
         if (!card)
             throw common::Failure("the vehicle card is missing");
         card->showRecord(v, number);
-    } else if (tag == QLatin1String("scadenzario") || tag == QLatin1String("chilometrico") ||
-               tag == QLatin1String("costi")) {
+    } else if (tag == QLatin1String("costi")) {
+        writeVehicle(QStringLiteral("frmCosti"), v);
+    } else if (tag == QLatin1String("scadenzario") || tag == QLatin1String("chilometrico")) {
         // Not built yet: type, make, model, colour, fuel and plate into txtVeicolo, txtMarca, txtModello,
-        // txtColore, txtAlimentazione, txtTarga of the appointment, mileage or cost card, once they exist.
+        // txtColore, txtAlimentazione, txtTarga of the appointment or mileage card, once they exist.
     } else if (tag == QLatin1String("riepspese")) {
         // Not built yet: the plate into txtTipologia of the cost summary's query window, once it exists.
     }

@@ -1,0 +1,43 @@
+#include "costs/CostLists.h"
+
+#include "common/Failure.h"
+#include "common/ListWindow.h"
+#include "common/WindowRegistry.h"
+#include "costs/SchedaCosto.h"
+#include "costs/TfrmCosti.h"
+
+namespace costs {
+
+void collectCostLines(common::ArchiveFile& archive, const std::function<bool(const common::Record&)>& pass,
+                      QStringList& lines) {
+    QString line;
+    archive.forEach([&](qint64, const common::Record& cost) {
+        if (!pass || pass(cost)) {
+            line.reserve(200);
+            appendCostLine(cost, line);
+            lines.append(line);
+            line = QString();
+        }
+    });
+}
+
+bool isUnpaid(const common::Record& cost) {
+    return cost.get(SchedaCosto::Saldato) == kSaldatoNo;
+}
+
+void showInCard(qint64 number, const common::Record& cost) {
+    auto* card = common::sharedWindow<TfrmCosti>(QStringLiteral("frmCosti"));
+    if (!card)
+        throw common::Failure("the cost card is missing");
+    card->showRecord(cost, number);
+}
+
+void loadChosenCost(const QString& chosen) {
+    auto* card = common::sharedWindow<TfrmCosti>(QStringLiteral("frmCosti"));
+    if (!card)
+        throw common::Failure("the cost card is missing");
+    common::ArchiveFile archive = openCostArchive(card->costFile());
+    common::loadMatchingRecords(archive, chosen, &costLine, &showInCard);
+}
+
+} // namespace costs
