@@ -11,12 +11,12 @@ namespace SchedaCosto {
 
 namespace {
 constexpr std::array<common::FieldSpec, FieldCount> kFields{{
-    {"GiornoMese", 2},      {"Mese", 10},          {"Anno", 4},           {"Data", 10},
-    {"Luogo", 50},          {"Veicolo", 50},       {"Marca", 50},         {"Modello", 50},
-    {"Colore", 50},         {"Alimentazione", 50}, {"Targa", 30},         {"Causale", 50},
-    {"Descrizione", 250},   {"Modalita", 120},     {"Estremi", 120},      {"Importo", 15},
-    {"Pagatore", 120},      {"RecPagatore", 50},   {"Beneficiario", 120}, {"RecBeneficiario", 50},
-    {"Conducente", 50},     {"Recapito", 50},      {"Saldato", 2},        {"Note", 250},
+    {"GiornoMese", 2},    {"Mese", 10},          {"Anno", 4},           {"Data", 10},
+    {"Luogo", 50},        {"Veicolo", 50},       {"Marca", 50},         {"Modello", 50},
+    {"Colore", 50},       {"Alimentazione", 50}, {"Targa", 30},         {"Causale", 50},
+    {"Descrizione", 250}, {"Modalita", 120},     {"Estremi", 120},      {"Importo", 15},
+    {"Pagatore", 120},    {"RecPagatore", 50},   {"Beneficiario", 120}, {"RecBeneficiario", 50},
+    {"Conducente", 50},   {"Recapito", 50},      {"Saldato", 2},        {"Note", 250},
 }};
 static_assert(common::recordSize(kFields) == kCostRecordSize);
 } // namespace
@@ -67,10 +67,11 @@ const QStringList& dayItems() {
 }
 
 const QStringList& vehicleTypes() {
-    static const QStringList kTypes{"Autobus",    "Autocarro",     "Autovettura", "Camper",   "Ciclomotore",
-                                    "Furgoncino", "Furgone",       "Imbarcazione", "Mezzo agricolo",
-                                    "Motocarro",  "Motociclo",     "Motoscafo",   "Natante",  "Rimorchio",
-                                    "Roulotte",   "Scooter",       "Trattore",    "Veicolo edile", "Yacht"};
+    static const QStringList kTypes{"Autobus",        "Autocarro",     "Autovettura", "Camper",
+                                    "Ciclomotore",    "Furgoncino",    "Furgone",     "Imbarcazione",
+                                    "Mezzo agricolo", "Motocarro",     "Motociclo",   "Motoscafo",
+                                    "Natante",        "Rimorchio",     "Roulotte",    "Scooter",
+                                    "Trattore",       "Veicolo edile", "Yacht"};
     return kTypes;
 }
 

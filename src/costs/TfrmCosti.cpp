@@ -43,8 +43,9 @@ const QString kNeedModel =
     QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare il modello del veicolo.");
 const QString kNeedPlate = QString::fromUtf8(
     "Attenzione: per salvare la scheda è necessario indicare il numero di targa del veicolo.");
-const QString kBadMonth = QStringLiteral("Attenzione: selezionare il mese dal menu a cascata.\n\r\n\r"
-                                         "Per poter salvare la scheda è necessario indicare una data valida.");
+const QString kBadMonth =
+    QStringLiteral("Attenzione: selezionare il mese dal menu a cascata.\n\r\n\r"
+                   "Per poter salvare la scheda è necessario indicare una data valida.");
 
 constexpr int kAmountWidth = 15;
 
@@ -62,12 +63,12 @@ TfrmCosti::TfrmCosti(QWidget* parent)
     for (QWidget* box : {ui->recVeicolo, ui->recPagamento, ui->recPersone, ui->recNote})
         common::setBackground(box, common::kPaleBlueBox);
 
-    controls_ = {ui->txtGiorno,        ui->txtMese,         ui->lblAnno,         ui->lblData,
-                 ui->txtLuogo,         ui->txtVeicolo,      ui->txtMarca,        ui->txtModello,
-                 ui->txtColore,        ui->txtAlimentazione, ui->txtTarga,       ui->txtCausale,
-                 ui->txtDescrizione,   ui->txtModalita,     ui->txtEstremi,      ui->txtImporto,
-                 ui->txtPagatore,      ui->txtRecPagatore,  ui->txtBeneficiario, ui->txtRecBeneficiario,
-                 ui->txtConducente,    ui->txtRecapito,     ui->chkSaldato,      ui->txtNote};
+    controls_ = {ui->txtGiorno,      ui->txtMese,          ui->lblAnno,         ui->lblData,
+                 ui->txtLuogo,       ui->txtVeicolo,       ui->txtMarca,        ui->txtModello,
+                 ui->txtColore,      ui->txtAlimentazione, ui->txtTarga,        ui->txtCausale,
+                 ui->txtDescrizione, ui->txtModalita,      ui->txtEstremi,      ui->txtImporto,
+                 ui->txtPagatore,    ui->txtRecPagatore,   ui->txtBeneficiario, ui->txtRecBeneficiario,
+                 ui->txtConducente,  ui->txtRecapito,      ui->chkSaldato,      ui->txtNote};
     Q_ASSERT(controls_.size() == FieldCount);
 
     ui->txtVeicolo->addItems(costs::vehicleTypes());
@@ -77,7 +78,7 @@ TfrmCosti::TfrmCosti(QWidget* parent)
     // The widths of the record; the amount's is a typing limit, as a normalised amount may be longer.
     for (int f = 0; f < FieldCount; ++f) {
         QWidget* control = controls_.at(f);
-        const int width = layout().width(f);
+        const int width = costs::SchedaCosto::layout().width(f);
         if (auto* combo = qobject_cast<QComboBox*>(control))
             combo->lineEdit()->setMaxLength(width);
         else if (auto* edit = qobject_cast<QLineEdit*>(control); edit && edit != ui->txtImporto)
@@ -87,12 +88,13 @@ TfrmCosti::TfrmCosti(QWidget* parent)
 
     // Enter order, highlights and the keys of the filtered fields.
     fields_ = new common::CardFields(this);
-    const QList<QWidget*> enterOrder{
-        ui->txtVeicolo,     ui->txtMarca,           ui->txtModello,     ui->txtColore,   ui->txtAlimentazione,
-        ui->txtTarga,       ui->txtGiorno,          ui->txtMese,        ui->txtLuogo,    ui->txtCausale,
-        ui->txtDescrizione, ui->txtModalita,        ui->txtEstremi,     ui->txtImporto,  ui->txtPagatore,
-        ui->txtRecPagatore, ui->txtBeneficiario,    ui->txtRecBeneficiario, ui->txtConducente,
-        ui->txtRecapito,    ui->txtNote};
+    const QList<QWidget*> enterOrder{ui->txtVeicolo,     ui->txtMarca,         ui->txtModello,
+                                     ui->txtColore,      ui->txtAlimentazione, ui->txtTarga,
+                                     ui->txtGiorno,      ui->txtMese,          ui->txtLuogo,
+                                     ui->txtCausale,     ui->txtDescrizione,   ui->txtModalita,
+                                     ui->txtEstremi,     ui->txtImporto,       ui->txtPagatore,
+                                     ui->txtRecPagatore, ui->txtBeneficiario,  ui->txtRecBeneficiario,
+                                     ui->txtConducente,  ui->txtRecapito,      ui->txtNote};
     for (QWidget* field : enterOrder) {
         // The filters of this window run before the Enter order's.
         fields_->addPlain(field);
@@ -104,19 +106,20 @@ TfrmCosti::TfrmCosti(QWidget* parent)
             highlights_.insert(field, highlight);
         }
     }
-    setStyleSheet(styleSheet() + QStringLiteral("QFrame[objectName^=\"eff\"] { background: #FFFF00; border: 2px "
-                                                "solid qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #FFFF00, "
-                                                "stop:1 #FFFFFF); }\n"));
+    setStyleSheet(styleSheet() +
+                  QStringLiteral("QFrame[objectName^=\"eff\"] { background: #FFFF00; border: 2px "
+                                 "solid qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #FFFF00, "
+                                 "stop:1 #FFFFFF); }\n"));
     connect(ui->txtTarga, &QLineEdit::textEdited, this, &TfrmCosti::txtTargaChange);
 
     using common::Command;
     const std::pair<QToolButton*, Command> pictures[] = {
-        {ui->cmdNuovo, Command::New},         {ui->cmdSalva, Command::Save},
-        {ui->cmdTrova, Command::Find},        {ui->cmdImporta, Command::Import},
-        {ui->cmdStampa, Command::Print},      {ui->cmdEsporta, Command::Export},
-        {ui->cmdPrimo, Command::First},       {ui->cmdIndietro, Command::Previous},
-        {ui->cmdAvanti, Command::Next},       {ui->cmdUltimo, Command::Last},
-        {ui->cmdSospese, Command::Pending},   {ui->cmdGuida, Command::Help},
+        {ui->cmdNuovo, Command::New},       {ui->cmdSalva, Command::Save},
+        {ui->cmdTrova, Command::Find},      {ui->cmdImporta, Command::Import},
+        {ui->cmdStampa, Command::Print},    {ui->cmdEsporta, Command::Export},
+        {ui->cmdPrimo, Command::First},     {ui->cmdIndietro, Command::Previous},
+        {ui->cmdAvanti, Command::Next},     {ui->cmdUltimo, Command::Last},
+        {ui->cmdSospese, Command::Pending}, {ui->cmdGuida, Command::Help},
         {ui->cmdEsci, Command::Exit},
     };
     for (const auto& [button, command] : pictures) {
@@ -335,7 +338,8 @@ bool TfrmCosti::eventFilter(QObject* watched, QEvent* event) {
                 if (action == costs::KeyAction::Swallow)
                     return true;
                 // The record's width limits typing, not the texts that the program writes.
-                if (action == costs::KeyAction::Pass && !key.text().isEmpty() && costs::isAmountChar(key.text().at(0)) &&
+                if (action == costs::KeyAction::Pass && !key.text().isEmpty() &&
+                    costs::isAmountChar(key.text().at(0)) &&
                     ui->txtImporto->text().size() - ui->txtImporto->selectedText().size() >= kAmountWidth)
                     return true;
             }

@@ -21,8 +21,8 @@ TfrmTrovaCosti::TfrmTrovaCosti(QWidget* parent)
     setNoTitleButtons();
     setCentredOnScreen(true);
     common::SearchControls c;
-    c.filters = {ui->txtData,         ui->txtCausale, ui->txtConducente, ui->txtPagatore,      ui->txtBeneficiario,
-                 ui->txtTarga,        ui->txtMarca,   ui->txtModello,    ui->txtDescrizione,   ui->txtNote};
+    c.filters = {ui->txtData,  ui->txtCausale, ui->txtConducente, ui->txtPagatore,    ui->txtBeneficiario,
+                 ui->txtTarga, ui->txtMarca,   ui->txtModello,    ui->txtDescrizione, ui->txtNote};
     c.highlights = {ui->effCampo01, ui->effCampo02, ui->effCampo03, ui->effCampo04, ui->effCampo05,
                     ui->effCampo06, ui->effCampo07, ui->effCampo08, ui->effCampo09, ui->effCampo10};
     c.btnCerca = ui->btnCerca;

@@ -9,7 +9,6 @@
 #include "fleet/VehicleLines.h"
 #include "ui_TfrmTrovaAutomezzi.h"
 
-
 using namespace fleet::SchedaVeicolo;
 
 namespace {
@@ -21,9 +20,12 @@ void writeVehicle(const QString& card, const common::Record& v) {
     QWidget* window = common::sharedWindow(card);
     if (!window)
         throw common::Failure("the card is missing");
-    const std::pair<const char*, int> fields[] = {{"txtVeicolo", Tipo},     {"txtMarca", Marca},
-                                                  {"txtModello", Modello},  {"txtColore", Colore},
-                                                  {"txtAlimentazione", Alimentazione}, {"txtTarga", Targa}};
+    const std::pair<const char*, int> fields[] = {{"txtVeicolo", Tipo},
+                                                  {"txtMarca", Marca},
+                                                  {"txtModello", Modello},
+                                                  {"txtColore", Colore},
+                                                  {"txtAlimentazione", Alimentazione},
+                                                  {"txtTarga", Targa}};
     for (const auto& [control, field] : fields)
         common::writeControlText(window, QLatin1String(control), v.get(field));
 }
