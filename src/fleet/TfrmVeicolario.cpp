@@ -1,7 +1,7 @@
 #include "fleet/TfrmVeicolario.h"
 
 #include "common/CardFields.h"
-#include "common/CommandPictures.h"
+#include "common/CommandTable.h"
 #include "common/ControlText.h"
 #include "common/Help.h"
 #include "common/Look.h"
@@ -117,75 +117,51 @@ TfrmVeicolario::TfrmVeicolario(QWidget* parent)
     ui->txtTarga->installEventFilter(this);
     connect(ui->txtTarga, &QLineEdit::textEdited, this, &TfrmVeicolario::txtTargaChange);
 
-    using common::Command;
-    const std::pair<QToolButton*, Command> pictures[] = {
-        {ui->cmdNuovo, Command::New},           {ui->cmdDuplica, Command::Duplicate},
-        {ui->cmdSalva, Command::Save},          {ui->cmdTrova, Command::Find},
-        {ui->cmdFile, Command::Attach},         {ui->cmdAnteprima, Command::Preview},
-        {ui->cmdStampa, Command::Print},        {ui->cmdPrimo, Command::First},
-        {ui->cmdIndietro, Command::Previous},   {ui->cmdAvanti, Command::Next},
-        {ui->cmdUltimo, Command::Last},         {ui->cmdEsporta, Command::Export},
-        {ui->cmdSlideshow, Command::SlideShow}, {ui->cmdGuida, Command::Help},
-        {ui->cmdEsci, Command::Exit},
-    };
-    for (const auto& [button, command] : pictures) {
-        button->setIcon(common::commandIcon(command, 26));
-        button->setIconSize(QSize(26, 26));
-    }
     for (QToolButton* arrow : {ui->cmdPrimo, ui->cmdIndietro, ui->cmdAvanti, ui->cmdUltimo})
         arrow->setToolButtonStyle(Qt::ToolButtonIconOnly);
 
     photo_ = std::make_unique<fleet::PhotoBox>(ui->imgFoto, ui->imgBianco);
 
-    hints_ = new common::StatusHints(ui->panInfo, this);
-    const std::pair<QWidget*, const char*> hinted[] = {
-        {ui->cmdNuovo, "Prepara la schermata per l'inserimento di una nuova scheda."},
-        {ui->cmdDuplica,
-         "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
-        {ui->cmdSalva, "Salva la scheda in archivio."},
-        {ui->cmdTrova, "Trova una scheda in archivio."},
-        {ui->cmdFile, "Allega file alla scheda."},
-        {ui->cmdAnteprima, "Visualizza l'anteprima di stampa della scheda."},
-        {ui->cmdStampa, "Stampa la scheda."},
-        {ui->cmdPrimo, "Visualizza la prima scheda in archivio."},
-        {ui->cmdIndietro, "Visualizza la scheda precedente in archivio."},
-        {ui->cmdAvanti, "Visualizza la scheda successiva in archivio."},
-        {ui->cmdUltimo, "Visualizza l'ultima scheda in archivio."},
-        {ui->cmdEsporta, "Esporta archivio in Excel."},
-        {ui->cmdSlideshow, "Esegui lo slide show del parco automezzi."},
-        {ui->cmdGuida, "Visualizza la guida in linea."},
-        {ui->cmdEsci, "Esci da questa schermata."},
-        {ui->btnCaricaFoto, "Carica una foto."},
-        {ui->btnSalvaFoto, "Salva la foto su disco."},
-        {ui->btnCancFoto, "Cancella la foto."},
-        {ui->btnZoomFoto, "Visualizza la foto nelle sue dimensioni reali."},
+    using common::Command;
+    using common::commandPicture;
+    using W = TfrmVeicolario;
+    static const common::CommandTable<W> kCommands{
+        {"cmdNuovo", commandPicture(Command::New, 26),
+         "Prepara la schermata per l'inserimento di una nuova scheda.", &W::cmdNuovoClick},
+        {"cmdDuplica", commandPicture(Command::Duplicate, 26),
+         "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.",
+         &W::cmdDuplicaClick},
+        {"cmdSalva", commandPicture(Command::Save, 26), "Salva la scheda in archivio.", &W::cmdSalvaClick},
+        {"cmdTrova", commandPicture(Command::Find, 26), "Trova una scheda in archivio.", &W::cmdTrovaClick},
+        {"cmdFile", commandPicture(Command::Attach, 26), "Allega file alla scheda.", &W::cmdFileClick},
+        {"cmdAnteprima", commandPicture(Command::Preview, 26),
+         "Visualizza l'anteprima di stampa della scheda.", &W::cmdAnteprimaClick},
+        {"cmdStampa", commandPicture(Command::Print, 26), "Stampa la scheda.", &W::cmdStampaClick},
+        {"cmdPrimo", commandPicture(Command::First, 26), "Visualizza la prima scheda in archivio.",
+         &W::cmdPrimoClick},
+        {"cmdIndietro", commandPicture(Command::Previous, 26), "Visualizza la scheda precedente in archivio.",
+         &W::cmdIndietroClick},
+        {"cmdAvanti", commandPicture(Command::Next, 26), "Visualizza la scheda successiva in archivio.",
+         &W::cmdAvantiClick},
+        {"cmdUltimo", commandPicture(Command::Last, 26), "Visualizza l'ultima scheda in archivio.",
+         &W::cmdUltimoClick},
+        {"cmdEsporta", commandPicture(Command::Export, 26), "Esporta archivio in Excel.",
+         &W::cmdEsportaClick},
+        {"cmdSlideshow", commandPicture(Command::SlideShow, 26), "Esegui lo slide show del parco automezzi.",
+         &W::cmdSlideshowClick},
+        {"cmdGuida", commandPicture(Command::Help, 26), "Visualizza la guida in linea.", &W::cmdGuidaClick},
+        {"cmdEsci", commandPicture(Command::Exit, 26), "Esci da questa schermata.", &W::cmdEsciClick},
+        {"btnCaricaFoto", {}, "Carica una foto.", &W::btnCaricaFotoClick},
+        {"btnSalvaFoto", {}, "Salva la foto su disco.", &W::btnSalvaFotoClick},
+        {"btnCancFoto", {}, "Cancella la foto.", &W::btnCancFotoClick},
+        {"btnZoomFoto", {}, "Visualizza la foto nelle sue dimensioni reali.", &W::btnZoomFotoClick},
     };
-    for (const auto& [widget, text] : hinted)
-        hints_->add(widget, QString::fromUtf8(text));
+    hints_ = new common::StatusHints(ui->panInfo, this);
+    common::installCommands(this, kCommands, hints_);
     for (int i = 0; i <= fleet::SchedaVeicolo::Note; ++i)
         hints_->addQuiet(controls_.at(i));
     // The window, its panels and boxes, the captions, the header and the photo box.
     hints_->addBackgroundTree(this);
-
-    connect(ui->cmdNuovo, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdNuovoClick);
-    connect(ui->cmdDuplica, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdDuplicaClick);
-    connect(ui->cmdSalva, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdSalvaClick);
-    connect(ui->cmdTrova, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdTrovaClick);
-    connect(ui->cmdFile, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdFileClick);
-    connect(ui->cmdAnteprima, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdAnteprimaClick);
-    connect(ui->cmdStampa, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdStampaClick);
-    connect(ui->cmdPrimo, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdPrimoClick);
-    connect(ui->cmdIndietro, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdIndietroClick);
-    connect(ui->cmdAvanti, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdAvantiClick);
-    connect(ui->cmdUltimo, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdUltimoClick);
-    connect(ui->cmdEsporta, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdEsportaClick);
-    connect(ui->cmdSlideshow, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdSlideshowClick);
-    connect(ui->cmdGuida, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdGuidaClick);
-    connect(ui->cmdEsci, &QAbstractButton::clicked, this, &TfrmVeicolario::cmdEsciClick);
-    connect(ui->btnCaricaFoto, &QAbstractButton::clicked, this, &TfrmVeicolario::btnCaricaFotoClick);
-    connect(ui->btnSalvaFoto, &QAbstractButton::clicked, this, &TfrmVeicolario::btnSalvaFotoClick);
-    connect(ui->btnCancFoto, &QAbstractButton::clicked, this, &TfrmVeicolario::btnCancFotoClick);
-    connect(ui->btnZoomFoto, &QAbstractButton::clicked, this, &TfrmVeicolario::btnZoomFotoClick);
 }
 
 TfrmVeicolario::~TfrmVeicolario() = default;

@@ -1,11 +1,17 @@
 #include "platform/Dialogs.h"
 
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace platform {
 
 namespace {
+
+std::function<std::optional<QString>(const TextPrompt&)>& textPromptAnswer() {
+    static std::function<std::optional<QString>(const TextPrompt&)> answer;
+    return answer;
+}
 
 int run(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
         QMessageBox::StandardButtons buttons) {
@@ -27,14 +33,16 @@ int run(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QSt
 void showKinded(QWidget* parent, MsgKind kind, const QString& text) {
     switch (kind) {
     case MsgKind::Warning:
-        run(parent, QMessageBox::Warning, QStringLiteral("Attenzione"), text, QMessageBox::Ok | QMessageBox::Cancel);
+        run(parent, QMessageBox::Warning, QStringLiteral("Attenzione"), text,
+            QMessageBox::Ok | QMessageBox::Cancel);
         break;
     case MsgKind::Information:
         run(parent, QMessageBox::Information, QStringLiteral("Informazione"), text,
             QMessageBox::Ok | QMessageBox::Cancel);
         break;
     case MsgKind::Error:
-        run(parent, QMessageBox::Critical, QStringLiteral("Errore"), text, QMessageBox::Ok | QMessageBox::Cancel);
+        run(parent, QMessageBox::Critical, QStringLiteral("Errore"), text,
+            QMessageBox::Ok | QMessageBox::Cancel);
         break;
     }
 }
@@ -46,6 +54,26 @@ bool askYesNo(QWidget* parent, const QString& text) {
 
 void showPlain(QWidget* parent, const QString& text) {
     run(parent, QMessageBox::NoIcon, QStringLiteral("Veicolario"), text, QMessageBox::Ok);
+}
+
+void setTextPromptAnswerForTests(std::function<std::optional<QString>(const TextPrompt&)> answer) {
+    textPromptAnswer() = std::move(answer);
+}
+
+std::optional<QString> askText(QWidget* parent, const TextPrompt& prompt) {
+    if (textPromptAnswer())
+        return textPromptAnswer()(prompt);
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("dlgTesto"));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(prompt.caption);
+    dialog.setLabelText(prompt.label);
+    dialog.setTextValue(prompt.preset);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Annulla"));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }
 
 } // namespace platform

@@ -3,6 +3,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 class QWidget;
 
 namespace platform {
@@ -15,5 +18,17 @@ void showKinded(QWidget* parent, MsgKind kind, const QString& text);
 bool askYesNo(QWidget* parent, const QString& text);
 // A plain box with OK alone.
 void showPlain(QWidget* parent, const QString& text);
+
+// A one-line text prompt: a window caption, a label before the field and the field's preset text.
+struct TextPrompt {
+    QString caption;
+    QString label;
+    QString preset;
+};
+// The text as the user left it, or nothing when the user cancels.
+std::optional<QString> askText(QWidget* parent, const TextPrompt& prompt);
+// Tests only: answers every prompt with what answer returns (nothing: cancel); an empty function restores
+// the real prompt.
+void setTextPromptAnswerForTests(std::function<std::optional<QString>(const TextPrompt&)> answer);
 
 } // namespace platform

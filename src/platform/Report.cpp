@@ -38,6 +38,17 @@ void setPrintDialogForTests(std::function<bool(QPrinter&)> dialog) {
     printDialogForTests() = std::move(dialog);
 }
 
+bool askPrinter(QWidget* parent, QPrinter& printer, int pageCount) {
+    if (printDialogForTests())
+        return printDialogForTests()(printer);
+    QPrintDialog dialog(&printer, parent);
+    if (pageCount > 0) {
+        dialog.setMinMax(1, pageCount);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    }
+    return dialog.exec() == QDialog::Accepted;
+}
+
 void ReportMemo::setText(const QString& text) {
     lines_ = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
@@ -413,16 +424,8 @@ bool Report::print(QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     if (!prepared_.isEmpty())
         printer.setPageLayout(layoutOf(prepared_.first()));
-    if (printDialogForTests()) {
-        if (!printDialogForTests()(printer))
-            return false;
-    } else {
-        QPrintDialog dialog(&printer, parent);
-        dialog.setMinMax(1, int(prepared_.size()));
-        dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-        if (dialog.exec() != QDialog::Accepted)
-            return false;
-    }
+    if (!askPrinter(parent, printer, int(prepared_.size())))
+        return false;
     printOn(printer);
     return true;
 }

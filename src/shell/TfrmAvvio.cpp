@@ -1,5 +1,6 @@
 #include "shell/TfrmAvvio.h"
 
+#include "common/CommandTable.h"
 #include "common/Help.h"
 #include "common/Look.h"
 #include "common/Misc.h"
@@ -12,17 +13,29 @@
 #include "ui_TfrmAvvio.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 
 namespace {
 
-struct Tile {
-    QLabel* Ui::frmAvvio::*picture;
-    QLabel* Ui::frmAvvio::*button;
-    QColor colour;
-    const char* caption;
-    void (TfrmAvvio::*command)();
-};
+// A tile's picture and its "Apri" button share the tile's colour.
+common::CommandPicture tilePicture(QColor colour, const char* caption) {
+    return [colour, caption](QWidget* control) {
+        static_cast<QLabel*>(control)->setPixmap(
+            common::tilePicture(control->size(), colour, QString::fromUtf8(caption)));
+    };
+}
+
+common::CommandPicture tileButton(QColor colour) {
+    return [colour](QWidget* control) {
+        static_cast<QLabel*>(control)->setPixmap(
+            common::buttonPicture(control->size(), colour, QStringLiteral("Apri")));
+    };
+}
+
+common::CommandPicture iconPicture(common::Icon icon) {
+    return [icon](QWidget* control) {
+        static_cast<QLabel*>(control)->setPixmap(common::iconPicture(icon, control->height()));
+    };
+}
 
 } // namespace
 
@@ -33,68 +46,39 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
     setWindowState(Qt::WindowMaximized);
     common::setBackground(this, QColor(235, 240, 248));
 
-    const Tile tiles[] = {
-        {&Ui::frmAvvio::imgApp02, &Ui::frmAvvio::btnApp02, QColor(0, 90, 170), "Parco Automezzi",
-         &TfrmAvvio::imgApp02Click},
-        {&Ui::frmAvvio::imgApp03, &Ui::frmAvvio::btnApp03, QColor(230, 120, 0), "Scadenze Imminenti",
-         &TfrmAvvio::imgApp03Click},
-        {&Ui::frmAvvio::imgApp04, &Ui::frmAvvio::btnApp04, QColor(0, 140, 70), "Costi sostenuti",
-         &TfrmAvvio::imgApp04Click},
-        {&Ui::frmAvvio::imgApp06, &Ui::frmAvvio::btnApp06, QColor(130, 40, 150), "Planner Prenotazioni",
-         &TfrmAvvio::imgApp06Click},
-        {&Ui::frmAvvio::imgApp07, &Ui::frmAvvio::btnApp07, QColor(180, 30, 50), "Scadenzario Manutenzioni",
-         &TfrmAvvio::imgApp07Click},
-        {&Ui::frmAvvio::imgApp08, &Ui::frmAvvio::btnApp08, QColor(0, 130, 140), "Scadenzario Chilometrico",
-         &TfrmAvvio::imgApp08Click},
-    };
-    for (const Tile& tile : tiles) {
-        QLabel* picture = ui.get()->*tile.picture;
-        QLabel* button = ui.get()->*tile.button;
-        const QString caption = QString::fromUtf8(tile.caption);
-        picture->setPixmap(common::tilePicture(picture->size(), tile.colour, caption));
-        button->setPixmap(common::buttonPicture(button->size(), tile.colour, QStringLiteral("Apri")));
-        commands_.insert(picture, tile.command);
-        commands_.insert(button, tile.command);
-    }
     ui->imgTitolo->setPixmap(common::logoPicture(ui->imgTitolo->size()));
-    const struct {
-        QLabel* label;
-        common::Icon icon;
-        void (TfrmAvvio::*command)();
-    } icons[] = {
-        {ui->imgInfo, common::Icon::Info, &TfrmAvvio::imgInfoClick},
-        {ui->imgGuida, common::Icon::Help, &TfrmAvvio::imgGuidaClick},
-        {ui->imgCrediti, common::Icon::Credits, &TfrmAvvio::imgCreditiClick},
-        {ui->imgEsci, common::Icon::Exit, &TfrmAvvio::imgEsciClick},
+
+    using W = TfrmAvvio;
+    const QColor fleet(0, 90, 170), deadlines(230, 120, 0), costs(0, 140, 70), planner(130, 40, 150),
+        maintenance(180, 30, 50), mileage(0, 130, 140);
+    static const common::CommandTable<W> kCommands{
+        {"imgApp02", tilePicture(fleet, "Parco Automezzi"), nullptr, &W::imgApp02Click},
+        {"btnApp02", tileButton(fleet), nullptr, &W::imgApp02Click},
+        {"imgApp03", tilePicture(deadlines, "Scadenze Imminenti"), nullptr, &W::imgApp03Click},
+        {"btnApp03", tileButton(deadlines), nullptr, &W::imgApp03Click},
+        {"imgApp04", tilePicture(costs, "Costi sostenuti"), nullptr, &W::imgApp04Click},
+        {"btnApp04", tileButton(costs), nullptr, &W::imgApp04Click},
+        {"imgApp06", tilePicture(planner, "Planner Prenotazioni"), nullptr, &W::imgApp06Click},
+        {"btnApp06", tileButton(planner), nullptr, &W::imgApp06Click},
+        {"imgApp07", tilePicture(maintenance, "Scadenzario Manutenzioni"), nullptr, &W::imgApp07Click},
+        {"btnApp07", tileButton(maintenance), nullptr, &W::imgApp07Click},
+        {"imgApp08", tilePicture(mileage, "Scadenzario Chilometrico"), nullptr, &W::imgApp08Click},
+        {"btnApp08", tileButton(mileage), nullptr, &W::imgApp08Click},
+        {"imgInfo", iconPicture(common::Icon::Info), nullptr, &W::imgInfoClick},
+        {"imgGuida", iconPicture(common::Icon::Help), nullptr, &W::imgGuidaClick},
+        {"imgCrediti", iconPicture(common::Icon::Credits), nullptr, &W::imgCreditiClick},
+        {"imgEsci", iconPicture(common::Icon::Exit), nullptr, &W::imgEsciClick},
+        {"imgSito",
+         [](QWidget* control) {
+             static_cast<QLabel*>(control)->setPixmap(
+                 common::bannerPicture(control->size(), QString::fromLatin1(shell::kMakerSiteShown)));
+         },
+         nullptr, &W::imgSitoClick},
     };
-    for (const auto& icon : icons) {
-        icon.label->setPixmap(common::iconPicture(icon.icon, icon.label->height()));
-        commands_.insert(icon.label, icon.command);
-    }
-    ui->imgSito->setPixmap(
-        common::bannerPicture(ui->imgSito->size(), QString::fromLatin1(shell::kMakerSiteShown)));
-    commands_.insert(ui->imgSito, &TfrmAvvio::imgSitoClick);
-    for (QObject* picture : commands_.keys()) {
-        static_cast<QWidget*>(picture)->setCursor(Qt::PointingHandCursor);
-        picture->installEventFilter(this);
-    }
+    common::installCommands(this, kCommands);
 }
 
 TfrmAvvio::~TfrmAvvio() = default;
-
-bool TfrmAvvio::eventFilter(QObject* watched, QEvent* event) {
-    // A picture's click: the left button released over the picture pressed.
-    if (event->type() == QEvent::MouseButtonRelease) {
-        const auto found = commands_.constFind(watched);
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (found != commands_.constEnd() && mouse->button() == Qt::LeftButton &&
-            static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint())) {
-            (this->*found.value())();
-            return true;
-        }
-    }
-    return common::Form::eventFilter(watched, event);
-}
 
 void TfrmAvvio::resizeEvent(QResizeEvent* event) {
     common::Form::resizeEvent(event);

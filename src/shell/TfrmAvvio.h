@@ -3,7 +3,6 @@
 
 #include "common/Form.h"
 
-#include <QHash>
 #include <memory>
 
 namespace Ui {
@@ -33,10 +32,8 @@ public Q_SLOTS:
 
 protected:
     void FormClose() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void openApp(const QString& instanceName);
-    QHash<QObject*, void (TfrmAvvio::*)()> commands_;
 };

@@ -1,3 +1,4 @@
+#include "CardContract.h"
 #include "ModalAnswerer.h"
 #include "TestFolder.h"
 #include "common/CardForm.h"
@@ -24,12 +25,18 @@ public:
     explicit SmallCard(common::CardMessages messages)
         : common::CardForm(this, new QLabel(this), std::move(messages))
         , nome(new QLineEdit(this))
-        , note(new QLineEdit(this)) {}
+        , note(new QLineEdit(this)) {
+        setObjectName("frmPiccolo");
+        findChild<QLabel*>()->setObjectName("lblPosizione");
+        nome->setObjectName("txtNome");
+        note->setObjectName("txtNote");
+    }
 
     QLineEdit* nome;
     QLineEdit* note;
     bool opensOnDuplicate = false;
     bool extraCheckFails = false;
+    bool noteRequired = false;
     QStringList calls;
 
 protected:
@@ -60,7 +67,11 @@ protected:
         }
         return true;
     }
-    QList<common::RequiredField> requiredFields() const override { return {{nome, "manca il nome"}}; }
+    QList<common::RequiredField> requiredFields() const override {
+        if (noteRequired)
+            return {{nome, "manca il nome"}, {note, "manca la nota"}};
+        return {{nome, "manca il nome"}};
+    }
     bool duplicateOpensArchive() const override { return opensOnDuplicate; }
     void duplicateFields() override { note->setText("0,00"); }
 };
@@ -179,9 +190,31 @@ void TestCardForm::showRecordFromAList() {
     QCOMPARE(card.note->text(), QString("0,00"));
 }
 
+// The small card under the contract every card keeps.
+testsupport::CardSpec smallCardSpec() {
+    testsupport::CardSpec spec;
+    spec.make = [] {
+        auto* card = new SmallCard({});
+        card->noteRequired = true;
+        return card;
+    };
+    spec.archive = "piccolo.pro";
+    spec.record = [](const QStringList& required) {
+        common::Record r(smallLayout());
+        r.set(0, required.at(0));
+        r.set(1, required.at(1));
+        return r.bytes();
+    };
+    spec.required = {{"txtNome", "manca il nome"}, {"txtNote", "manca la nota"}};
+    spec.sample = {"Mario", "12"};
+    return spec;
+}
+
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     TestCardForm test;
-    return QTest::qExec(&test, argc, argv);
+    testsupport::CardContract contract(smallCardSpec());
+    const int failed = QTest::qExec(&test, argc, argv);
+    return failed | QTest::qExec(&contract, argc, argv);
 }
 #include "tst_cardform.moc"

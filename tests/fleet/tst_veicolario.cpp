@@ -1,3 +1,4 @@
+#include "CardContract.h"
 #include "HelpCapture.h"
 #include "ModalAnswerer.h"
 #include "TestFolder.h"
@@ -85,17 +86,11 @@ private Q_SLOTS:
     void cleanup();
     void asCreated();
     void helpText();
-    void navigation_data();
-    void navigation();
     void loadFillsEveryField();
-    void requiredFields_data();
-    void requiredFields();
     void saveAppendsThenOverwrites();
-    void saveOverwritesRecordOnShow();
     void saveFailures_data();
     void saveFailures();
     void duplicate();
-    void duplicateThenNew();
     void plateTyping_data();
     void plateTyping();
     void plateInnerBlank();
@@ -226,103 +221,6 @@ void TestVeicolario::helpText() {
     QVERIFY(paragraphs.at(5).contains("ad intervalli di sei secondi"));
 }
 
-void TestVeicolario::navigation_data() {
-    QTest::addColumn<int>("records");
-    QTest::addColumn<QString>("before"); // lblPosizione before the command
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("after"); // lblPosizione after
-    QTest::addColumn<bool>("notice");   // the empty-archive notice shows
-    QTest::addColumn<bool>("loads");    // a record is loaded
-    QTest::newRow("first, empty archive") << 0 << ""
-                                          << "cmdPrimo"
-                                          << "" << true << false;
-    QTest::newRow("previous, empty archive") << 0 << ""
-                                             << "cmdIndietro"
-                                             << "" << true << false;
-    QTest::newRow("next, empty archive") << 0 << ""
-                                         << "cmdAvanti"
-                                         << "" << true << false;
-    QTest::newRow("last, empty archive") << 0 << ""
-                                         << "cmdUltimo"
-                                         << "" << true << false;
-    QTest::newRow("first, empty archive, label kept") << 0 << "2"
-                                                      << "cmdPrimo"
-                                                      << "2" << true << false;
-    QTest::newRow("last, empty archive, label kept") << 0 << "2"
-                                                     << "cmdUltimo"
-                                                     << "2" << true << false;
-    QTest::newRow("next, empty archive, label emptied") << 0 << "2"
-                                                        << "cmdAvanti"
-                                                        << "" << true << false;
-    QTest::newRow("previous on 1, empty archive: silent") << 0 << "1"
-                                                          << "cmdIndietro"
-                                                          << "1" << false << false;
-    QTest::newRow("first from new") << 3 << ""
-                                    << "cmdPrimo"
-                                    << "1" << false << true;
-    QTest::newRow("previous from new") << 3 << ""
-                                       << "cmdIndietro"
-                                       << "1" << false << true;
-    QTest::newRow("next from new") << 3 << ""
-                                   << "cmdAvanti"
-                                   << "1" << false << true;
-    QTest::newRow("last from new") << 3 << ""
-                                   << "cmdUltimo"
-                                   << "3" << false << true;
-    QTest::newRow("first from 3") << 3 << "3"
-                                  << "cmdPrimo"
-                                  << "1" << false << true;
-    QTest::newRow("previous from 3") << 3 << "3"
-                                     << "cmdIndietro"
-                                     << "2" << false << true;
-    QTest::newRow("previous from 2") << 3 << "2"
-                                     << "cmdIndietro"
-                                     << "1" << false << true;
-    QTest::newRow("previous on 1: nothing") << 3 << "1"
-                                            << "cmdIndietro"
-                                            << "1" << false << false;
-    QTest::newRow("next from 1") << 3 << "1"
-                                 << "cmdAvanti"
-                                 << "2" << false << true;
-    QTest::newRow("next on last: nothing") << 3 << "3"
-                                           << "cmdAvanti"
-                                           << "3" << false << false;
-    QTest::newRow("next past last: nothing") << 3 << "7"
-                                             << "cmdAvanti"
-                                             << "7" << false << false;
-    QTest::newRow("last from 1") << 3 << "1"
-                                 << "cmdUltimo"
-                                 << "3" << false << true;
-    QTest::newRow("last on last") << 3 << "3"
-                                  << "cmdUltimo"
-                                  << "3" << false << true;
-}
-
-void TestVeicolario::navigation() {
-    QFETCH(int, records);
-    QFETCH(QString, before);
-    QFETCH(QString, command);
-    QFETCH(QString, after);
-    QFETCH(bool, notice);
-    QFETCH(bool, loads);
-    if (records > 0)
-        folder->write(fleet::kVehicleArchive, archiveOf(records) + "partial tail");
-    label("lblPosizione")->setText(before);
-    edit("txtTipo")->setText("unchanged");
-    const auto seen = click(command);
-    QCOMPARE(position(), after);
-    if (notice) {
-        QCOMPARE(seen.size(), 1);
-        QCOMPARE(seen.first().text, common::kEmptyArchive);
-        QCOMPARE(seen.first().icon, QMessageBox::Information);
-        QCOMPARE(seen.first().buttons, QStringList({"OK", "Annulla"}));
-    } else {
-        QCOMPARE(seen.size(), 0);
-    }
-    QCOMPARE(edit("txtTipo")->text(), loads ? "V" + after : QString("unchanged"));
-    QVERIFY(folder->exists(fleet::kVehicleArchive)); // a missing archive is created by any command
-}
-
 void TestVeicolario::loadFillsEveryField() {
     common::Record r(SV::layout());
     for (int i = 0; i < SV::FieldCount; ++i)
@@ -342,40 +240,6 @@ void TestVeicolario::loadFillsEveryField() {
         QCOMPARE(controls.at(i)->property("text").toString(), QString::fromUtf8("F%1 € è").arg(i));
     }
     QCOMPARE(edit("txtTarga")->text(), QString("ABCDEFGHIJKL"));
-}
-
-void TestVeicolario::requiredFields_data() {
-    QTest::addColumn<QStringList>("values"); // Tipo, Marca, Modello, Targa
-    QTest::addColumn<QString>("warning");
-    QTest::addColumn<QString>("focus");
-    const QString start = QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare ");
-    QTest::newRow("all empty") << QStringList{"", "", "", ""} << start + "il tipo di veicolo."
-                               << "txtTipo";
-    QTest::newRow("type of blanks, plate empty")
-        << QStringList{"   ", "Fiat", "Panda", ""} << start + "il tipo di veicolo."
-        << "txtTipo";
-    QTest::newRow("make") << QStringList{"Auto", "", "", ""} << start + "la marca del veicolo."
-                          << "txtMarca";
-    QTest::newRow("model") << QStringList{"Auto", "Fiat", " ", "AB"} << start + "il modello del veicolo."
-                           << "txtModello";
-    QTest::newRow("plate") << QStringList{"Auto", "Fiat", "Panda", ""} << start + "la targa del veicolo."
-                           << "txtTarga";
-}
-
-void TestVeicolario::requiredFields() {
-    QFETCH(QStringList, values);
-    QFETCH(QString, warning);
-    QFETCH(QString, focus);
-    const QStringList names{"txtTipo", "txtMarca", "txtModello", "txtTarga"};
-    for (int i = 0; i < 4; ++i)
-        edit(names.at(i))->setText(values.at(i));
-    const auto seen = click("cmdSalva");
-    QCOMPARE(seen.size(), 1);
-    QCOMPARE(seen.first().text, warning);
-    QCOMPARE(seen.first().icon, QMessageBox::Warning);
-    QCOMPARE(card->focusWidget(), edit(focus));
-    QVERIFY(!folder->exists(fleet::kVehicleArchive)); // the archive is not even opened
-    QCOMPARE(position(), QString());
 }
 
 void TestVeicolario::saveAppendsThenOverwrites() {
@@ -424,22 +288,6 @@ void TestVeicolario::saveAppendsThenOverwrites() {
     click("cmdUltimo");
     QCOMPARE(edit("txtTelaio")->text(), QString("WVWZZZ1JZX"));
     QCOMPARE(edit("txtColore")->text(), QString("Bianco"));
-}
-
-void TestVeicolario::saveOverwritesRecordOnShow() {
-    folder->write(fleet::kVehicleArchive, archiveOf(3));
-    click("cmdPrimo");
-    click("cmdAvanti");
-    QCOMPARE(position(), QString("2"));
-    edit("txtMarca")->setText("Lancia");
-    const auto seen = click("cmdSalva");
-    QCOMPARE(seen.size(), 1);
-    QCOMPARE(seen.first().text, common::kSavedOver);
-    const QByteArray bytes = folder->read(fleet::kVehicleArchive);
-    QCOMPARE(bytes.size(), 3 * kSize);
-    QCOMPARE(bytes.left(kSize), vehicle("V1"));
-    QCOMPARE(bytes.mid(kSize, kSize), vehicle("V2", "Lancia"));
-    QCOMPARE(bytes.mid(2 * kSize), vehicle("V3"));
 }
 
 void TestVeicolario::saveFailures_data() {
@@ -511,16 +359,6 @@ void TestVeicolario::duplicate() {
     for (int i = 0; i < SV::File01; ++i)
         expected.set(i, "F" + QString::number(i));
     QCOMPARE(bytes.mid(4 * kSize), expected.bytes());
-}
-
-void TestVeicolario::duplicateThenNew() {
-    folder->write(fleet::kVehicleArchive, archiveOf(2));
-    click("cmdPrimo");
-    click("cmdDuplica");
-    click("cmdNuovo");
-    for (const QString& name : kEditNames)
-        QCOMPARE(edit(name)->text(), QString());
-    QCOMPARE(position(), QString());
 }
 
 void TestVeicolario::plateTyping_data() {
@@ -948,10 +786,31 @@ void TestVeicolario::duplicatePhotoIsPlaceholder() {
     QCOMPARE(folder->read("Veicolario/Scheda_Veicolo_3.jpg"), own);
 }
 
+// The vehicle card under the contract every card keeps.
+testsupport::CardSpec vehicleCardSpec() {
+    testsupport::CardSpec spec;
+    spec.make = [] { return new TfrmVeicolario; };
+    spec.archive = fleet::kVehicleArchive;
+    spec.record = [](const QStringList& required) {
+        return vehicle(required.at(0), required.at(1), required.at(2), required.at(3));
+    };
+    const QString start = QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare ");
+    spec.required = {{"txtTipo", start + "il tipo di veicolo."},
+                     {"txtMarca", start + "la marca del veicolo."},
+                     {"txtModello", start + "il modello del veicolo."},
+                     {"txtTarga", start + "la targa del veicolo."}};
+    spec.sample = {"Autovettura", "Fiat", "Panda", "AB123CD"};
+    spec.buttons = {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo",
+                    "cmdNuovo", "cmdDuplica",  "cmdSalva"};
+    return spec;
+}
+
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     TestVeicolario test;
-    return QTest::qExec(&test, argc, argv);
+    testsupport::CardContract contract(vehicleCardSpec());
+    const int failed = QTest::qExec(&test, argc, argv);
+    return failed | QTest::qExec(&contract, argc, argv);
 }
 #include "tst_veicolario.moc"

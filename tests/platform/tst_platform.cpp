@@ -3,8 +3,11 @@
 #include "platform/Dialogs.h"
 #include "platform/IniFile.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QInputDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -23,6 +26,8 @@ private Q_SLOTS:
     void iniWriteFailureLeavesFile();
     void boxesShowTheirForm_data();
     void boxesShowTheirForm();
+    void textPromptShowsAndAnswers_data();
+    void textPromptShowsAndAnswers();
 };
 
 void TestPlatform::ansiRoundTrip_data() {
@@ -31,8 +36,10 @@ void TestPlatform::ansiRoundTrip_data() {
     QTest::addColumn<QString>("back");
     QTest::newRow("ascii") << "Fiat Panda" << QByteArray("Fiat Panda") << "Fiat Panda";
     QTest::newRow("euro") << QString::fromUtf8("10 €") << QByteArray("10 \x80") << QString::fromUtf8("10 €");
-    QTest::newRow("accents") << QString::fromUtf8("Sì è") << QByteArray("S\xEC \xE8") << QString::fromUtf8("Sì è");
-    QTest::newRow("quotes") << QString::fromUtf8("“x”") << QByteArray("\x93x\x94") << QString::fromUtf8("“x”");
+    QTest::newRow("accents") << QString::fromUtf8("Sì è") << QByteArray("S\xEC \xE8")
+                             << QString::fromUtf8("Sì è");
+    QTest::newRow("quotes") << QString::fromUtf8("“x”") << QByteArray("\x93x\x94")
+                            << QString::fromUtf8("“x”");
     QTest::newRow("unmappable") << QString::fromUtf8("a☃b") << QByteArray("a?b") << "a?b";
     QTest::newRow("outside BMP is one ?") << QString::fromUtf8("a😀b") << QByteArray("a?b") << "a?b";
     QTest::newRow("C1 control unmappable") << QString(QChar(0x80)) << QByteArray("?") << "?";
@@ -83,12 +90,15 @@ void TestPlatform::iniRead() {
 void TestPlatform::iniWriteKeepsOtherLines_data() {
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QByteArray>("after");
-    QTest::newRow("replace") << QByteArray("; nota\r\n[Accesso]\r\nValore=OLD\r\nAltro = x \r\n\r\n[Z]\nk=v\n")
-                             << QByteArray("; nota\r\n[Accesso]\r\nValore=NEW\r\nAltro = x \r\n\r\n[Z]\nk=v\n");
-    QTest::newRow("replace lf file") << QByteArray("[ACCESSO]\nvalore=OLD\n") << QByteArray("[ACCESSO]\nValore=NEW\n");
+    QTest::newRow("replace")
+        << QByteArray("; nota\r\n[Accesso]\r\nValore=OLD\r\nAltro = x \r\n\r\n[Z]\nk=v\n")
+        << QByteArray("; nota\r\n[Accesso]\r\nValore=NEW\r\nAltro = x \r\n\r\n[Z]\nk=v\n");
+    QTest::newRow("replace lf file") << QByteArray("[ACCESSO]\nvalore=OLD\n")
+                                     << QByteArray("[ACCESSO]\nValore=NEW\n");
     QTest::newRow("add key to section") << QByteArray("[Accesso]\r\nAltro=1\r\n\r\n[Z]\r\n")
                                         << QByteArray("[Accesso]\r\nAltro=1\r\nValore=NEW\r\n\r\n[Z]\r\n");
-    QTest::newRow("add section") << QByteArray("[Z]\r\nk=v") << QByteArray("[Z]\r\nk=v\r\n[Accesso]\r\nValore=NEW\r\n");
+    QTest::newRow("add section") << QByteArray("[Z]\r\nk=v")
+                                 << QByteArray("[Z]\r\nk=v\r\n[Accesso]\r\nValore=NEW\r\n");
     QTest::newRow("new file") << QByteArray() << QByteArray("[Accesso]\r\nValore=NEW\r\n");
 }
 
@@ -140,11 +150,21 @@ void TestPlatform::boxesShowTheirForm() {
     answerer.answer(form == 3 ? "No" : "");
     bool yes = true;
     switch (form) {
-    case 0: showKinded(nullptr, MsgKind::Warning, text); break;
-    case 1: showKinded(nullptr, MsgKind::Information, text); break;
-    case 2: showKinded(nullptr, MsgKind::Error, text); break;
-    case 3: yes = askYesNo(nullptr, text); break;
-    default: showPlain(nullptr, text); break;
+    case 0:
+        showKinded(nullptr, MsgKind::Warning, text);
+        break;
+    case 1:
+        showKinded(nullptr, MsgKind::Information, text);
+        break;
+    case 2:
+        showKinded(nullptr, MsgKind::Error, text);
+        break;
+    case 3:
+        yes = askYesNo(nullptr, text);
+        break;
+    default:
+        showPlain(nullptr, text);
+        break;
     }
     QCOMPARE(answerer.seen.size(), 1);
     QCOMPARE(answerer.seen[0].text, text);
@@ -155,6 +175,39 @@ void TestPlatform::boxesShowTheirForm() {
     QCOMPARE(got, buttons);
     if (form == 3)
         QVERIFY(!yes);
+}
+
+void TestPlatform::textPromptShowsAndAnswers_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("typed and OK") << "4" << true;
+    QTest::newRow("emptied and OK") << "" << true;
+    QTest::newRow("cancel") << "4" << false;
+}
+
+void TestPlatform::textPromptShowsAndAnswers() {
+    QFETCH(QString, typed);
+    QFETCH(bool, accept);
+    QStringList shown;
+    testsupport::ModalAnswerer answerer;
+    answerer.onOther = [&](QWidget* w) {
+        auto* dialog = qobject_cast<QInputDialog*>(w);
+        if (!dialog)
+            return false;
+        QStringList buttons;
+        for (QPushButton* b : dialog->findChildren<QPushButton*>())
+            buttons << b->text();
+        buttons.sort();
+        shown << dialog->windowTitle() << dialog->labelText() << dialog->textValue() << buttons.join(",");
+        dialog->setTextValue(typed);
+        accept ? dialog->accept() : dialog->reject();
+        return true;
+    };
+    const std::optional<QString> answer = askText(nullptr, {"Titolo", "Campo:", "1"});
+    QCOMPARE(shown, QStringList({"Titolo", "Campo:", "1", "Annulla,OK"}));
+    QCOMPARE(answer.has_value(), accept);
+    if (accept)
+        QCOMPARE(*answer, typed);
 }
 
 QTEST_MAIN(TestPlatform)

@@ -7,13 +7,36 @@
 
 namespace testsupport {
 
-ModalAnswerer::ModalAnswerer(QStringList answers) : answers_(std::move(answers)) {
+ModalAnswerer::ModalAnswerer(QStringList answers)
+    : answers_(std::move(answers)) {
     timer_.setInterval(10);
     connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::poll);
     timer_.start();
 }
 
 ModalAnswerer::~ModalAnswerer() = default;
+
+SeenBox answerBox(QMessageBox* box, const QString& wanted) {
+    SeenBox s;
+    s.text = box->text();
+    s.icon = box->icon();
+    const auto buttons = box->buttons();
+    // QMessageBox keeps its buttons in layout order, which is what the user sees.
+    QList<QAbstractButton*> ordered(buttons.begin(), buttons.end());
+    std::sort(ordered.begin(), ordered.end(),
+              [](QAbstractButton* a, QAbstractButton* b) { return a->x() < b->x(); });
+    for (QAbstractButton* b : ordered)
+        s.buttons.append(b->text());
+    QAbstractButton* press = ordered.isEmpty() ? nullptr : ordered.first();
+    for (QAbstractButton* b : ordered)
+        if (!wanted.isEmpty() && b->text() == wanted)
+            press = b;
+    if (press)
+        press->click();
+    else
+        box->done(0);
+    return s;
+}
 
 void ModalAnswerer::poll() {
     QWidget* modal = QApplication::activeModalWidget();
@@ -25,26 +48,7 @@ void ModalAnswerer::poll() {
             onOther(modal);
         return;
     }
-    SeenBox s;
-    s.text = box->text();
-    s.icon = box->icon();
-    const auto buttons = box->buttons();
-    // QMessageBox keeps its buttons in layout order, which is what the user sees.
-    QList<QAbstractButton*> ordered(buttons.begin(), buttons.end());
-    std::sort(ordered.begin(), ordered.end(),
-              [](QAbstractButton* a, QAbstractButton* b) { return a->x() < b->x(); });
-    for (QAbstractButton* b : ordered)
-        s.buttons.append(b->text());
-    seen.append(s);
-    const QString wanted = answers_.isEmpty() ? QString() : answers_.takeFirst();
-    QAbstractButton* press = ordered.isEmpty() ? nullptr : ordered.first();
-    for (QAbstractButton* b : ordered)
-        if (!wanted.isEmpty() && b->text() == wanted)
-            press = b;
-    if (press)
-        press->click();
-    else
-        box->done(0);
+    seen.append(answerBox(box, answers_.isEmpty() ? QString() : answers_.takeFirst()));
 }
 
 } // namespace testsupport

@@ -16,6 +16,9 @@ struct SeenBox {
     QStringList buttons; // in the box's order, as their texts
 };
 
+// Records what box shows and presses the button with text buttonText ("" or none such: the first).
+SeenBox answerBox(QMessageBox* box, const QString& buttonText);
+
 // While alive, polls the active modal widget; each QMessageBox found is recorded and answered with the
 // next button of the queue (by its text; "" = the first button). Any other modal widget is handed to
 // onOther, when set, and otherwise left alone.

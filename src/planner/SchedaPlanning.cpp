@@ -1,0 +1,75 @@
+#include "planner/SchedaPlanning.h"
+
+namespace planner {
+
+namespace SchedaPlanning {
+
+namespace {
+constexpr std::array<common::FieldSpec, FieldCount> kFields = [] {
+    std::array<common::FieldSpec, FieldCount> fields{};
+    fields[Veicolo] = {"Veicolo", 50};
+    fields[Marca] = {"Marca", 50};
+    fields[Modello] = {"Modello", 50};
+    fields[Targa] = {"Targa", 30};
+    for (int slot = 1; slot <= kDaySlots; ++slot)
+        fields[dayField(slot)] = {"Prenotazione", kBookingWidth};
+    return fields;
+}();
+static_assert(common::recordSize(kFields) == kPlannerRecordSize);
+} // namespace
+
+const common::RecordLayout& layout() {
+    static const common::RecordLayout layout{std::span<const common::FieldSpec>(kFields)};
+    return layout;
+}
+
+} // namespace SchedaPlanning
+
+QString plannerFileName(const QString& plate, const QString& year) {
+    return QStringLiteral("Prenotazioni veicolo targa ") + plate + QStringLiteral(" anno ") + year +
+           QStringLiteral(".pln");
+}
+
+bool plateFitsFileName(const QString& plate) {
+    for (const QChar c : plate) {
+        if (c.unicode() < 32 || c.unicode() == 127 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            return false;
+    }
+    return true;
+}
+
+bool loadPlanner(const QString& path, DayTexts& days) {
+    common::ArchiveFile file = common::ArchiveFile::atPath(path, SchedaPlanning::layout());
+    if (file.count() == 0)
+        return false;
+    const common::Record record = file.read(1);
+    for (int slot = 1; slot <= kDaySlots; ++slot)
+        days[slot - 1] = record.get(SchedaPlanning::dayField(slot));
+    file.close();
+    return true;
+}
+
+void savePlanner(const QString& path, const PlannerHeader& header, const DayTexts& days) {
+    common::ArchiveFile file = common::ArchiveFile::atPath(path, SchedaPlanning::layout());
+    common::Record record(SchedaPlanning::layout());
+    record.set(SchedaPlanning::Veicolo, header.veicolo);
+    record.set(SchedaPlanning::Marca, header.marca);
+    record.set(SchedaPlanning::Modello, header.modello);
+    record.set(SchedaPlanning::Targa, header.targa);
+    for (int slot = 1; slot <= kDaySlots; ++slot)
+        record.set(SchedaPlanning::dayField(slot), days[slot - 1]);
+    // A file shorter than one record counts as empty: its record 1 is written from its first byte.
+    if (file.count() == 0)
+        file.append(record);
+    else
+        file.overwrite(1, record);
+    file.flush();
+    file.close();
+}
+
+void touchPlanner(const QString& path) {
+    common::ArchiveFile file = common::ArchiveFile::atPath(path, SchedaPlanning::layout());
+    file.close();
+}
+
+} // namespace planner
