@@ -1,7 +1,9 @@
 #include "costs/TfrmCosti.h"
 
 #include "common/CardFields.h"
+#include "common/CardPrint.h"
 #include "common/CommandPictures.h"
+#include "common/CommandTable.h"
 #include "common/ControlText.h"
 #include "common/Help.h"
 #include "common/Look.h"
@@ -113,59 +115,44 @@ TfrmCosti::TfrmCosti(QWidget* parent)
     connect(ui->txtTarga, &QLineEdit::textEdited, this, &TfrmCosti::txtTargaChange);
 
     using common::Command;
-    const std::pair<QToolButton*, Command> pictures[] = {
-        {ui->cmdNuovo, Command::New},       {ui->cmdSalva, Command::Save},
-        {ui->cmdTrova, Command::Find},      {ui->cmdImporta, Command::Import},
-        {ui->cmdStampa, Command::Print},    {ui->cmdEsporta, Command::Export},
-        {ui->cmdPrimo, Command::First},     {ui->cmdIndietro, Command::Previous},
-        {ui->cmdAvanti, Command::Next},     {ui->cmdUltimo, Command::Last},
-        {ui->cmdSospese, Command::Pending}, {ui->cmdGuida, Command::Help},
-        {ui->cmdEsci, Command::Exit},
+    using common::commandPicture;
+    using W = TfrmCosti;
+    static const common::CommandTable<W> kCommands{
+        {"cmdNuovo", commandPicture(Command::New, 26),
+         "Prepara la schermata per la registrazione di una nuova scheda.", &W::cmdNuovoClick},
+        {"cmdSalva", commandPicture(Command::Save, 26), "Salva la scheda corrente in archivio.",
+         &W::cmdSalvaClick},
+        {"cmdTrova", commandPicture(Command::Find, 26), "Trova una scheda in archivio.", &W::cmdTrovaClick},
+        {"cmdImporta", commandPicture(Command::Import, 26), "Importa i dati dal Parco Automezzi.",
+         &W::cmdImportaClick},
+        {"cmdStampa", commandPicture(Command::Print, 26), "Stampa la scheda corrente.", &W::cmdStampaClick},
+        {"cmdEsporta", commandPicture(Command::Export, 26),
+         "Esporta le schede in archivio in un file di Microsoft Excel.", &W::cmdEsportaClick},
+        {"cmdPrimo", commandPicture(Command::First, 26), "Visualizza la prima scheda in archivio.",
+         &W::cmdPrimoClick},
+        {"cmdIndietro", commandPicture(Command::Previous, 26), "Visualizza la scheda precedente in archivio.",
+         &W::cmdIndietroClick},
+        {"cmdAvanti", commandPicture(Command::Next, 26), "Visualizza la scheda successiva in archivio.",
+         &W::cmdAvantiClick},
+        {"cmdUltimo", commandPicture(Command::Last, 26), "Visualizza l'ultima scheda in archivio.",
+         &W::cmdUltimoClick},
+        {"cmdSospese", commandPicture(Command::Pending, 26),
+         "Visualizza il riepilogo dei pagamenti da saldare.", &W::cmdSospeseClick},
+        {"cmdGuida", commandPicture(Command::Help, 26),
+         "Visualizza la pagina della guida sensibile al contesto.", &W::cmdGuidaClick},
+        {"cmdEsci", commandPicture(Command::Exit, 26), "Esci da questa schermata di lavoro.",
+         &W::cmdEsciClick},
     };
-    for (const auto& [button, command] : pictures) {
-        button->setIcon(common::commandIcon(command, 26));
-        button->setIconSize(QSize(26, 26));
-    }
-
     hints_ = new common::StatusHints(ui->panInfo, this);
-    const std::pair<QWidget*, const char*> hinted[] = {
-        {ui->cmdNuovo, "Prepara la schermata per la registrazione di una nuova scheda."},
-        {ui->cmdSalva, "Salva la scheda corrente in archivio."},
-        {ui->cmdTrova, "Trova una scheda in archivio."},
-        {ui->cmdImporta, "Importa i dati dal Parco Automezzi."},
-        {ui->cmdStampa, "Stampa la scheda corrente."},
-        {ui->cmdEsporta, "Esporta le schede in archivio in un file di Microsoft Excel."},
-        {ui->cmdPrimo, "Visualizza la prima scheda in archivio."},
-        {ui->cmdIndietro, "Visualizza la scheda precedente in archivio."},
-        {ui->cmdAvanti, "Visualizza la scheda successiva in archivio."},
-        {ui->cmdUltimo, "Visualizza l'ultima scheda in archivio."},
-        {ui->cmdSospese, "Visualizza il riepilogo dei pagamenti da saldare."},
-        {ui->cmdGuida, "Visualizza la pagina della guida sensibile al contesto."},
-        {ui->cmdEsci, "Esci da questa schermata di lavoro."},
-        {ui->chkSaldato, "Spunta questa casella per indicare che il pagamento è stato saldato."},
-    };
-    for (const auto& [widget, text] : hinted)
-        hints_->add(widget, QString::fromUtf8(text));
+    common::installCommands(this, kCommands, hints_);
+    hints_->add(ui->chkSaldato,
+                QString::fromUtf8("Spunta questa casella per indicare che il pagamento è stato saldato."));
     for (QWidget* field : enterOrder) {
         hints_->addQuiet(field);
         if (auto* combo = qobject_cast<QComboBox*>(field))
             hints_->addQuiet(combo->lineEdit());
     }
     hints_->addBackgroundTree(this);
-
-    connect(ui->cmdNuovo, &QAbstractButton::clicked, this, &TfrmCosti::cmdNuovoClick);
-    connect(ui->cmdSalva, &QAbstractButton::clicked, this, &TfrmCosti::cmdSalvaClick);
-    connect(ui->cmdTrova, &QAbstractButton::clicked, this, &TfrmCosti::cmdTrovaClick);
-    connect(ui->cmdImporta, &QAbstractButton::clicked, this, &TfrmCosti::cmdImportaClick);
-    connect(ui->cmdStampa, &QAbstractButton::clicked, this, &TfrmCosti::cmdStampaClick);
-    connect(ui->cmdEsporta, &QAbstractButton::clicked, this, &TfrmCosti::cmdEsportaClick);
-    connect(ui->cmdPrimo, &QAbstractButton::clicked, this, &TfrmCosti::cmdPrimoClick);
-    connect(ui->cmdIndietro, &QAbstractButton::clicked, this, &TfrmCosti::cmdIndietroClick);
-    connect(ui->cmdAvanti, &QAbstractButton::clicked, this, &TfrmCosti::cmdAvantiClick);
-    connect(ui->cmdUltimo, &QAbstractButton::clicked, this, &TfrmCosti::cmdUltimoClick);
-    connect(ui->cmdSospese, &QAbstractButton::clicked, this, &TfrmCosti::cmdSospeseClick);
-    connect(ui->cmdGuida, &QAbstractButton::clicked, this, &TfrmCosti::cmdGuidaClick);
-    connect(ui->cmdEsci, &QAbstractButton::clicked, this, &TfrmCosti::cmdEsciClick);
 }
 
 TfrmCosti::~TfrmCosti() = default;
@@ -441,5 +428,8 @@ QList<std::pair<QString, QString>> TfrmCosti::printRows() const {
 }
 
 void TfrmCosti::cmdStampaClick() {
-    // The shared card print: question, copies, print dialog, one document per copy.
+    common::CardPrintContent card{printTitle(), {}};
+    for (const auto& [label, value] : printRows())
+        card.rows.push_back({label, value});
+    common::printCard(this, QStringLiteral("Si vuole stampare la presente scheda?"), card);
 }

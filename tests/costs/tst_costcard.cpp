@@ -1,10 +1,15 @@
+#include "CardContract.h"
 #include "Controls.h"
 #include "CostFixture.h"
 #include "HelpCapture.h"
 #include "ModalAnswerer.h"
+#include "RecordingDevice.h"
 #include "TestFolder.h"
+#include "common/CardPrint.h"
 #include "common/Clock.h"
 #include "costs/TfrmMenuCosti.h"
+#include "platform/Dialogs.h"
+#include "platform/Report.h"
 #include "ui_TfrmGuida.h"
 
 #include <QCheckBox>
@@ -83,6 +88,7 @@ private Q_SLOTS:
     void menuYear();
     void menuYearKeys();
     void helpSharedByMenuAndCard();
+    void cardPrintRowsFromTheScreen();
 };
 
 void TestCostCard::saveChecks_data() {
@@ -515,5 +521,81 @@ void TestCostCard::helpSharedByMenuAndCard() {
     }
 }
 
-QTEST_MAIN(TestCostCard)
+void TestCostCard::cardPrintRowsFromTheScreen() {
+    testsupport::TestFolder folder;
+    TfrmCosti* card = testsupport::makeCostCard();
+    card->show();
+    fillValid(card);
+    setText(card, "txtVeicolo", "Autovettura");
+    setText(card, "txtImporto", "");
+    setText(card, "txtBeneficiario", "Comune");
+    setText(card, "txtRecBeneficiario", "06 123");
+    platform::setTextPromptAnswerForTests([](const platform::TextPrompt&) { return QString("2"); });
+    platform::setPrintDialogForTests([](QPrinter&) { return true; });
+    testsupport::RecordingDevice device;
+    common::setCardPrintTargetForTests([&](QPrinter&) { return &device; });
+    ModalAnswerer answerer({QString::fromUtf8("Sì")});
+    QTest::mouseClick(child<QToolButton>(card, "cmdStampa"), Qt::LeftButton);
+    platform::setTextPromptAnswerForTests({});
+    platform::setPrintDialogForTests({});
+    common::setCardPrintTargetForTests({});
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen.first().text, QString("Si vuole stampare la presente scheda?"));
+    QCOMPARE(device.documents.size(), 2);
+    QCOMPARE(device.documents.first().texts.first().text, QString("SCHEDA COSTI SOSTENUTI"));
+    QStringList texts;
+    for (const auto& t : device.documents.first().texts)
+        texts << t.text;
+    for (const QString& expected :
+         {QString("Data saldo:"), QString("05 Febbraio 2024"), QString("Autovettura Fiat Panda"),
+          QString::fromUtf8("€ "), QString("Comune  Tel. 06 123"), QString("  Tel. "),
+          QString("Pagamento saldato:"), QString("No"), QString::fromUtf8("Modalità di pagamento:")})
+        QVERIFY2(texts.contains(expected), qPrintable(expected));
+    QCOMPARE(texts.count(QString::fromUtf8("€ ")), 1); // an empty amount prints the sign alone
+    device.image(0).save("/tmp/costshots/cardprint.png");
+}
+
+// The cost card under the contract every card keeps: no duplicate, the make marks the records.
+testsupport::CardSpec costCardSpec() {
+    testsupport::CardSpec spec;
+    spec.make = [] { return testsupport::makeCostCard("2024"); };
+    spec.archive = "2024.eur";
+    spec.record = [](const QStringList& required) {
+        testsupport::CostFields fields{{GiornoMese, required.at(0)},
+                                       {Mese, required.at(1)},
+                                       {Causale, required.at(2)},
+                                       {Marca, required.at(3)},
+                                       {Modello, required.at(4)},
+                                       {Targa, required.at(5)},
+                                       {Anno, "2024"},
+                                       {Importo, "0,00"},
+                                       {Saldato, "No"}};
+        fields[Data] = costs::composeDate(required.at(0), costs::monthNumber(required.at(1)), "2024");
+        return testsupport::cost(fields).bytes();
+    };
+    const QString start = QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare ");
+    spec.required = {{"txtGiorno", start + "il giorno del pagamento."},
+                     {"txtMese", start + "il mese del pagamento."},
+                     {"txtCausale", start + "la causale del pagamento."},
+                     {"txtMarca", start + "la marca del veicolo."},
+                     {"txtModello", start + "il modello del veicolo."},
+                     {"txtTarga", start + "il numero di targa del veicolo."}};
+    spec.sample = {"05", "Febbraio", "Bollo", "Fiat", "Panda", "AB123CD"};
+    spec.buttons = {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "", "cmdSalva"};
+    spec.appended = common::kAppendedSalvata;
+    spec.hasDuplicate = false;
+    spec.markedField = 3;
+    spec.firstField = "txtVeicolo";
+    return spec;
+}
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    TestCostCard test;
+    testsupport::CardContract contract(costCardSpec());
+    const int failed = QTest::qExec(&test, argc, argv);
+    common::WindowRegistry::instance().destroyAll();
+    return failed | QTest::qExec(&contract, argc, argv);
+}
 #include "tst_costcard.moc"
