@@ -16,7 +16,11 @@
 #include "fleet/TfrmTrovaAutomezzi.h"
 #include "fleet/TfrmVeicolario.h"
 #include "fleet/TfrmZoom.h"
+#include "platform/Application.h"
 #include "platform/Program.h"
+#include "platform/ProgramFolder.h"
+#include "platform/SafeFile.h"
+#include "shell/Crypt.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCalendario.h"
 #include "shell/TfrmCambiaPassword.h"
@@ -27,6 +31,7 @@
 #include "shell/TfrmSplash.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 namespace app {
 
@@ -97,6 +102,11 @@ QList<common::WindowEntry> creationTable() {
 }
 
 void startWindows() {
+    // A write stopped half-way leaves its temporary beside the file; for the password file it holds the
+    // scrambled password.
+    platform::removeStaleTemporaries(
+        platform::programFolder(),
+        {QFileInfo(shell::passwordFilePath()).fileName(), QStringLiteral("*.ini")});
     common::WindowRegistry::instance().createAll(creationTable());
     if (QWidget* login = common::sharedWindow(QStringLiteral("frmPassword")))
         login->show();
@@ -104,7 +114,8 @@ void startWindows() {
 
 int runProgram(int argc, char** argv) {
     platform::drawOnProcessor();
-    QApplication application(argc, argv);
+    platform::Application application(argc, argv);
+    platform::useItalian();
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("Veicolario"));
     startWindows();

@@ -3,10 +3,14 @@
 #include "common/Failure.h"
 #include "common/Text.h"
 #include "platform/Ansi.h"
+#include "platform/Files.h"
 #include "platform/ProgramFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -123,9 +127,14 @@ void Record::set(int field, const QString& text) {
 }
 
 namespace {
-[[noreturn]] void fail(const QFile& file, const char* what) {
-    throw Failure(std::string(what) + ": " + file.fileName().toStdString() + ": " +
-                  file.errorString().toStdString());
+[[noreturn]] void fail(const QString& path, const char* what, const QString& why) {
+    throw Failure(std::string(what) + ": " + path.toStdString() + ": " + why.toStdString());
+}
+[[noreturn]] void fail(const QFile& file, const QString& path, const char* what) {
+    fail(path, what, file.errorString());
+}
+[[noreturn]] void failErrno(const QString& path, const char* what) {
+    fail(path, what, QString::fromLocal8Bit(std::strerror(errno)));
 }
 } // namespace
 
@@ -138,16 +147,14 @@ ArchiveFile ArchiveFile::atPath(const QString& path, const RecordLayout& layout)
 
 ArchiveFile::ArchiveFile(AtPath, const QString& path, const RecordLayout& layout)
     : layout_(&layout)
-    , file_(path) {
-    const QFileInfo info(path);
-    // Only a regular file is an archive: a folder, a device or a pipe under its name is a failure.
-    if (info.exists() && !info.isFile())
-        throw Failure("not an archive file: " + path.toStdString());
-    created_ = !info.exists();
-    // ReadWrite creates a missing file and never truncates an existing one; a read-only or locked
-    // archive fails here instead of being replaced.
-    if (!file_.open(QIODevice::ReadWrite))
-        fail(file_, "cannot open the archive");
+    , path_(path) {
+    created_ = !QFileInfo(path).isSymLink() && !QFileInfo::exists(path);
+    // Only a regular file is an archive: a folder, a device, a pipe or a link that leads nowhere under its
+    // name is a failure, never a wait or a file created elsewhere. A missing file is created; an existing
+    // one is never truncated, and a read-only or locked archive fails here instead of being replaced.
+    QString why;
+    if (!platform::openRegularFile(file_, path, QIODevice::ReadWrite, &why))
+        fail(path, "cannot open the archive", why);
 }
 
 qint64 ArchiveFile::count() const {
@@ -160,10 +167,10 @@ Record ArchiveFile::read(qint64 number) {
     if (number < 1 || number > count())
         throw Failure("record number outside the archive");
     if (!file_.seek((number - 1) * layout_->size()))
-        fail(file_, "cannot seek");
+        fail(file_, path_, "cannot seek");
     QByteArray bytes = file_.read(layout_->size());
     if (bytes.size() != layout_->size())
-        fail(file_, "cannot read");
+        fail(file_, path_, "cannot read");
     return Record(*layout_, std::move(bytes));
 }
 
@@ -172,13 +179,13 @@ void ArchiveFile::forEach(const std::function<void(qint64, const Record&)>& visi
     const int size = layout_->size();
     constexpr qint64 kBlockRecords = 256;
     if (!file_.seek(0))
-        fail(file_, "cannot seek");
+        fail(file_, path_, "cannot seek");
     // One buffer for every block; each record is visited in place, and a visitor that keeps one copies it.
     QByteArray block(std::min(kBlockRecords, total) * size, Qt::Uninitialized);
     for (qint64 first = 0; first < total; first += kBlockRecords) {
         const qint64 n = std::min(kBlockRecords, total - first);
         if (file_.read(block.data(), n * size) != n * size)
-            fail(file_, "cannot read");
+            fail(file_, path_, "cannot read");
         for (qint64 i = 0; i < n; ++i)
             visit(first + i + 1, Record(Record::InBlock{}, *layout_, block.constData() + i * size));
     }
@@ -188,10 +195,11 @@ void ArchiveFile::writeAt(qint64 number, const Record& record) {
     // A record of another size would shift every record after it.
     if (record.bytes().size() != layout_->size())
         throw Failure("record of the wrong size for the archive");
-    if (!file_.seek((number - 1) * layout_->size()))
-        fail(file_, "cannot seek");
-    if (file_.write(record.bytes()) != layout_->size())
-        fail(file_, "cannot write");
+    const QByteArray bytes = record.bytes();
+    // Straight to the file, every byte confirmed: a failed write shows here, not at a later flush.
+    if (!platform::writeFullyAt(file_.handle(), (number - 1) * layout_->size(), bytes.constData(),
+                                bytes.size()))
+        failErrno(path_, "cannot write");
 }
 
 void ArchiveFile::overwrite(qint64 number, const Record& record) {
@@ -202,20 +210,58 @@ void ArchiveFile::overwrite(qint64 number, const Record& record) {
 
 qint64 ArchiveFile::append(const Record& record) {
     const qint64 number = count() + 1;
-    writeAt(number, record);
+    const qint64 end = (number - 1) * layout_->size();
+    const qint64 before = file_.size();
+    // A partial record after the last whole one is written over; kept to be put back on a failure.
+    QByteArray tail;
+    if (before > end) {
+        if (!file_.seek(end))
+            fail(file_, path_, "cannot seek");
+        tail = file_.read(before - end);
+        if (tail.size() != before - end)
+            fail(file_, path_, "cannot read");
+    }
+    try {
+        writeAt(number, record);
+    } catch (const Failure&) {
+        cutBack(end, tail);
+        throw;
+    }
+    if (unflushedFrom_ < 0) {
+        unflushedFrom_ = end;
+        unflushedTail_ = tail;
+    }
     return number;
+}
+
+void ArchiveFile::cutBack(qint64 end, const QByteArray& tail) {
+    // The file as it was: a partial record left at the end would be read as part of the next record
+    // appended after it. The tail goes back over bytes already on the disk, so it needs no new space.
+    const int fd = file_.handle();
+    if (::ftruncate(fd, off_t(end + tail.size())) == 0 && !tail.isEmpty()) {
+        const ssize_t restored = ::pwrite(fd, tail.constData(), size_t(tail.size()), off_t(end));
+        Q_UNUSED(restored); // nothing more can be done about it: the failure is being reported already
+    }
+    ::fsync(fd);
+    unflushedFrom_ = -1;
+    unflushedTail_.clear();
 }
 
 void ArchiveFile::flush() {
     if (!file_.isOpen())
         throw Failure("archive closed");
-    if (!file_.flush())
-        fail(file_, "cannot write");
-    if (::fsync(file_.handle()) != 0)
-        fail(file_, "cannot sync");
+    if (::fsync(file_.handle()) != 0) {
+        const int error = errno;
+        if (unflushedFrom_ >= 0)
+            cutBack(unflushedFrom_, unflushedTail_);
+        errno = error;
+        failErrno(path_, "cannot sync");
+    }
+    unflushedFrom_ = -1;
+    unflushedTail_.clear();
     if (created_) {
         // A new file is on the disk only once its folder entry is.
-        const QByteArray folder = QFile::encodeName(QFileInfo(file_.fileName()).absolutePath());
+        const QByteArray folder = QFile::encodeName(QFileInfo(path_).absolutePath());
         const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0)
             throw Failure("cannot open the archive's folder");

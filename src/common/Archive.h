@@ -104,24 +104,31 @@ public:
     void forEach(const std::function<void(qint64 number, const Record&)>& visit);
     // Refuses a number outside 1..count, so a shrunken file never gets a gap.
     void overwrite(qint64 number, const Record& record);
-    // Writes after the last whole record; returns the new record's number.
+    // Writes after the last whole record; returns the new record's number. When the write fails the file
+    // is cut back to its old length before the failure is thrown, so no partial record stays.
     qint64 append(const Record& record);
-    // Puts what was written on the disk (and, for a file this object created, its folder entry).
+    // Puts what was written on the disk (and, for a file this object created, its folder entry). When
+    // that fails, records appended since the last flush are cut off again.
     void flush();
     // Closes the file; later operations throw. The destructor closes it too.
     void close();
 
     const RecordLayout& layout() const { return *layout_; }
-    QString path() const { return file_.fileName(); }
+    QString path() const { return path_; }
 
 private:
     struct AtPath {};
     ArchiveFile(AtPath, const QString& path, const RecordLayout& layout);
     void writeAt(qint64 number, const Record& record);
+    void cutBack(qint64 end, const QByteArray& tail);
 
     const RecordLayout* layout_;
+    QString path_;
     QFile file_;
     bool created_ = false;
+    // Where the first append not yet flushed began, and the partial record it wrote over.
+    qint64 unflushedFrom_ = -1;
+    QByteArray unflushedTail_;
 };
 
 } // namespace common

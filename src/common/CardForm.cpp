@@ -159,7 +159,12 @@ void CardForm::save() {
         showKinded(window_, messages_.archiveFailure, kArchiveFailure);
         return;
     }
-    afterSave(number);
+    try {
+        afterSave(number);
+    } catch (const std::exception&) {
+        showKinded(window_, messages_.archiveFailure, kArchiveFailure);
+        return;
+    }
     showKinded(window_, MsgKind::Information, appended ? messages_.appended : kSavedOver);
 }
 

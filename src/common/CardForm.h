@@ -85,7 +85,8 @@ protected:
     // and stops the save. By default the required fields.
     virtual bool checkBeforeSave();
     virtual QList<RequiredField> requiredFields() const { return {}; }
-    // After the record is on the disk and the archive closed, before the confirmation box.
+    // After the record is on the disk and the archive closed, before the confirmation box. A failure thrown
+    // here (the vehicle card's photo) shows the archive failure message instead of the confirmation.
     virtual void afterSave(qint64) {}
     // Duplicate: whether the card opens its archive while duplicating, and what it resets.
     virtual bool duplicateOpensArchive() const { return false; }

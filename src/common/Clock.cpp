@@ -3,14 +3,36 @@
 namespace common {
 
 namespace {
-QDate& fixedToday() {
-    static QDate date;
-    return date;
+QDateTime& fixedNow() {
+    static QDateTime when;
+    return when;
 }
 } // namespace
 
-QDate today() { return fixedToday().isValid() ? fixedToday() : QDate::currentDate(); }
+QDateTime now() {
+    return fixedNow().isValid() ? fixedNow() : QDateTime::currentDateTime();
+}
 
-void setTodayForTests(const QDate& date) { fixedToday() = date; }
+QDate today() {
+    return now().date();
+}
+
+void setNowForTests(const QDateTime& when) {
+    fixedNow() = when;
+}
+
+void setTodayForTests(const QDate& date) {
+    fixedNow() = date.isValid() ? QDateTime(date, QTime(0, 0)) : QDateTime();
+}
+
+QString printedOnText(const QDateTime& when) {
+    // Date and time read from one moment, so they cannot straddle midnight.
+    return QStringLiteral("Stampa eseguita in data ") + when.date().toString(QStringLiteral("dd/MM/yyyy")) +
+           QStringLiteral(" alle ore ") + when.time().toString(QStringLiteral("HH:mm:ss"));
+}
+
+QString printedOnText() {
+    return printedOnText(now());
+}
 
 } // namespace common

@@ -11,11 +11,14 @@
 namespace common {
 
 bool setControlText(QWidget* control, const QString& text) {
-    if (auto* edit = qobject_cast<QLineEdit*>(control))
+    // A one-line field shows the beginning of its text, not the end where setText leaves the cursor.
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         edit->setText(text);
-    else if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->isEditable())
+        edit->setCursorPosition(0);
+    } else if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->isEditable()) {
         combo->setEditText(text);
-    else if (auto* label = qobject_cast<QLabel*>(control))
+        combo->lineEdit()->setCursorPosition(0);
+    } else if (auto* label = qobject_cast<QLabel*>(control))
         label->setText(text);
     else if (auto* plain = qobject_cast<QPlainTextEdit*>(control))
         plain->setPlainText(text);

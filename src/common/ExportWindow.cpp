@@ -162,10 +162,8 @@ void ExportWindow::writeFile() const {
     QList<SpreadsheetColumn> columns;
     for (int c = 1; c < layout_.columns.size(); ++c)
         columns.append({layout_.columns[c].title, layout_.columns[c].fileWidth});
-    writeSpreadsheet(
-        platform::programPath(layout_.fileName),
-        spreadsheetContent(layout_.sheetName, columns, grid_->rowCount(),
-                           [this](qsizetype row, int column) { return grid_->cell(row, column + 1); }));
+    writeSpreadsheet(platform::programPath(layout_.fileName), layout_.sheetName, columns, grid_->rowCount(),
+                     [this](qsizetype row, int column) { return grid_->cell(row, column + 1); });
 }
 
 void ExportWindow::cmdEsciClick() {

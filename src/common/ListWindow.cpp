@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStringListModel>
 
@@ -165,22 +166,28 @@ int findInList(const QStringList& lines, int selected, const QString& typed, QSt
 
 namespace {
 
-constexpr int kItemWidth = 1600;
-
 // Every line is as wide as the widest list line may be, so long lines scroll sideways instead of being cut.
 class LineModel : public QStringListModel {
 public:
-    LineModel(QObject* parent, int lineHeight)
+    LineModel(QObject* parent, int lineHeight, int itemWidth)
         : QStringListModel(parent)
-        , lineHeight_(lineHeight) {}
+        , lineHeight_(lineHeight)
+        , itemWidth_(itemWidth) {}
     QVariant data(const QModelIndex& index, int role) const override {
         if (role == Qt::SizeHintRole)
-            return QSize(kItemWidth, lineHeight_);
+            return QSize(itemWidth_, lineHeight_);
         return QStringListModel::data(index, role);
+    }
+    void setItemWidth(int width) {
+        itemWidth_ = width;
+        // The view caches item sizes: a layout change makes it ask again.
+        Q_EMIT layoutAboutToBeChanged();
+        Q_EMIT layoutChanged();
     }
 
 private:
     int lineHeight_;
+    int itemWidth_;
 };
 
 constexpr double kLineHeight = 12.822;
@@ -256,7 +263,7 @@ void ListWindow::bindList(QListView* list, QPushButton* print, QPushButton* clos
                           QPushButton* findButton, QWidget* findMark) {
     list_ = list;
     list_->setFont(QFont(QStringLiteral("Courier New"), 12));
-    model_ = new LineModel(this, QFontMetrics(list_->font()).height() + 2);
+    model_ = new LineModel(this, QFontMetrics(list_->font()).height() + 2, itemWidth_);
     list_->setModel(model_);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -266,7 +273,8 @@ void ListWindow::bindList(QListView* list, QPushButton* print, QPushButton* clos
     QPalette palette = list_->palette();
     palette.setColor(QPalette::Text, Qt::black);
     list_->setPalette(palette);
-    connect(list_, &QListView::doubleClicked, this, &ListWindow::lstRecordsDblClick);
+    // A double-click anywhere in the list, on a line or where no line is.
+    list_->viewport()->installEventFilter(this);
     connect(print, &QPushButton::clicked, this, &ListWindow::btnStampaClick);
     connect(closeButton, &QPushButton::clicked, this, &ListWindow::btnChiudiClick);
     find_ = find;
@@ -283,6 +291,12 @@ void ListWindow::bindList(QListView* list, QPushButton* print, QPushButton* clos
         findMark_->setAutoFillBackground(true);
         findMark_->hide();
     }
+}
+
+void ListWindow::setItemWidth(int width) {
+    itemWidth_ = width;
+    if (model_)
+        static_cast<LineModel*>(model_)->setItemWidth(width);
 }
 
 void ListWindow::setLines(QStringList lines) {
@@ -334,13 +348,10 @@ void ListWindow::btnTrovaClick() {
 }
 
 void ListWindow::btnStampaClick() {
-    try {
-        fillRiepilogoDati(*report_, printTitle(), lines_);
-        report_->prepare();
-        report_->print(this);
-    } catch (const std::exception& e) {
-        platform::showKinded(this, platform::MsgKind::Error, QString::fromLocal8Bit(e.what()));
-    }
+    // A failure here is the program's error box, shown where events are delivered.
+    fillRiepilogoDati(*report_, printTitle(), lines_);
+    report_->prepare();
+    report_->print(this);
 }
 
 void ListWindow::btnChiudiClick() {
@@ -348,10 +359,15 @@ void ListWindow::btnChiudiClick() {
 }
 
 void ListWindow::lstRecordsDblClick() {
+    loadFromLine(selectedIndex());
+}
+
+void ListWindow::loadFromLine(int index) {
+    if (!hasLoadFromList())
+        return;
     try {
-        const int index = selectedIndex();
-        if (index < 0)
-            throw Failure("no line selected");
+        if (index < 0 || index >= lines_.size())
+            throw Failure("no line chosen");
         loadChosen(Trim(lines_.at(index)));
     } catch (const std::exception&) {
         // A failed load only closes the list; what reached the card stays.
@@ -368,6 +384,17 @@ void ListWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool ListWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (list_ && watched == list_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        // The press before it has selected the line under the mouse; no line there is no choice.
+        const QModelIndex at = list_->indexAt(mouse->position().toPoint());
+        if (at.isValid())
+            selectIndex(at.row());
+        loadFromLine(at.isValid() ? at.row() : -1);
+        return true;
+    }
     if (watched == find_) {
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();

@@ -65,12 +65,17 @@ protected:
     void setLines(QStringList lines);
     void clearLines();
     void setSorted(bool sorted) { sorted_ = sorted; }
+    // The width of every line in the list, wider than the box so long lines scroll sideways.
+    void setItemWidth(int width);
 
     // Runs when the window closes, before the lines are removed.
     virtual void FormClose() {}
     // The find text of this window kind, kept for the run; nullptr for a window without find.
     virtual QString* UltimaRicerca() { return nullptr; }
     virtual QString printTitle() const = 0;
+    // Whether a double-click loads the chosen line's record into a card; a window without it ignores
+    // double-clicks. Each list window says which it is.
+    virtual bool hasLoadFromList() const = 0;
     // Loads the record of the chosen line (trimmed); throws on failure. The window closes afterwards.
     virtual void loadChosen(const QString& chosen) { Q_UNUSED(chosen); }
     // Empties the find text and the selection; windows with find in list call it when shown.
@@ -80,6 +85,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Load from list on line index (-1: no line chosen), then close; nothing without load from list.
+    void loadFromLine(int index);
+
     QListView* list_ = nullptr;
     QStringListModel* model_ = nullptr;
     QLineEdit* find_ = nullptr;
@@ -87,6 +95,7 @@ private:
     QWidget* findMark_ = nullptr;
     QStringList lines_;
     bool sorted_ = true;
+    int itemWidth_ = 1600;
     std::unique_ptr<platform::Report> report_;
 };
 

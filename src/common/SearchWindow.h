@@ -57,6 +57,7 @@ protected:
 
     void FormShow() override;
     void FormClose() override;
+    bool hasLoadFromList() const override { return true; }
     void loadChosen(const QString& chosen) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

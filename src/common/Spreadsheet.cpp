@@ -3,8 +3,7 @@
 #include "common/Failure.h"
 #include "common/Text.h"
 #include "platform/Ansi.h"
-
-#include <QSaveFile>
+#include "platform/SafeFile.h"
 
 namespace common {
 
@@ -80,12 +79,10 @@ void appendCellText(QByteArray& out, const QString& text) {
     }
 }
 
-} // namespace
-
-QByteArray spreadsheetContent(const QString& sheetName, const QList<SpreadsheetColumn>& columns,
-                              qsizetype rowCount, const SpreadsheetCell& cell) {
-    QByteArray out;
-    out.reserve(2048 + rowCount * (9 + columns.size() * 48));
+// Builds the file in order; whenever more than a chunk is held, spill takes it (and empties it).
+void generate(QByteArray& out, const std::function<void(QByteArray&)>& spill, const QString& sheetName,
+              const QList<SpreadsheetColumn>& columns, qsizetype rowCount, const SpreadsheetCell& cell) {
+    constexpr qsizetype kChunk = 256 * 1024;
     out += kRoot;
     out += kHead;
     appendCellText(out, sheetName);
@@ -107,22 +104,39 @@ QByteArray spreadsheetContent(const QString& sheetName, const QList<SpreadsheetC
             out += "</td>";
         }
         out += "</tr>";
+        if (spill && out.size() >= kChunk)
+            spill(out);
     }
     out += "</table></body></html>";
+}
+
+} // namespace
+
+QByteArray spreadsheetContent(const QString& sheetName, const QList<SpreadsheetColumn>& columns,
+                              qsizetype rowCount, const SpreadsheetCell& cell) {
+    QByteArray out;
+    out.reserve(2048 + rowCount * (9 + columns.size() * 48));
+    generate(out, {}, sheetName, columns, rowCount, cell);
     return out;
 }
 
-void writeSpreadsheet(const QString& path, const QByteArray& content) {
-    QSaveFile file(path);
-    // A file that another program holds open or a folder without write permission must fail here, not
-    // leave a second copy beside the first.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Failure("cannot create " + path.toStdString() + ": " + file.errorString().toStdString());
-    if (file.write(content) != content.size())
-        throw Failure("cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
+void writeSpreadsheet(const QString& path, const QString& sheetName, const QList<SpreadsheetColumn>& columns,
+                      qsizetype rowCount, const SpreadsheetCell& cell) {
+    platform::SafeFile file(path);
+    // A folder without write permission, or a name that is not a regular file, fails here.
+    if (!file.open())
+        throw Failure("cannot create " + file.errorString().toStdString());
+    QByteArray chunk;
+    chunk.reserve(320 * 1024);
+    const auto spill = [&](QByteArray& out) {
+        if (!file.write(out))
+            throw Failure("cannot write " + file.errorString().toStdString());
+        out.clear(); // keeps its capacity
+    };
+    generate(chunk, spill, sheetName, columns, rowCount, cell);
+    spill(chunk);
     if (!file.commit())
-        throw Failure("cannot save " + path.toStdString() + ": " + file.errorString().toStdString());
+        throw Failure("cannot save " + file.errorString().toStdString());
 }
 
 } // namespace common

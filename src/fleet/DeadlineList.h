@@ -31,6 +31,7 @@ public:
 protected:
     void FormShow() override;
     QString printTitle() const override;
+    bool hasLoadFromList() const override { return false; }
 
 private:
     const DeadlineKind& kind_;

@@ -23,6 +23,9 @@ const QString kFolder = QStringLiteral("Documenti_Allegati");
 const QString kAskOverwrite = QString::fromUtf8(
     "Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome.\r\n\r\n"
     "Si vuole sovrascrivere il file esistente?");
+const QString kCopyFailed = QString::fromUtf8(
+    "Attenzione: il sistema non permette di copiare il file nella cartella dei documenti allegati.\n\r\n\r"
+    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
 
 QString attachmentsFolder() {
     return platform::programPath(kFolder) + QLatin1Char('/');
@@ -72,17 +75,22 @@ void TfrmAllegaCartella::sfoglia(int slot) {
     if (source.isEmpty())
         return;
     const QString name = QFileInfo(source).fileName();
-    if (!QDir().mkpath(platform::programPath(kFolder)))
-        return; // the slot keeps what it named
+    if (!QDir().mkpath(platform::programPath(kFolder))) {
+        platform::showPlain(this, kCopyFailed); // the slot keeps what it named
+        return;
+    }
     const QString destination = attachmentsFolder() + Trim(name);
     if (QFileInfo::exists(destination) && !platform::askYesNo(this, kAskOverwrite)) {
         // The slot names the file already in the folder.
         slots_[slot].file->setText(name);
         return;
     }
-    // Only a file that is really in the folder is named by the slot.
+    // Only a file that is really in the folder is named by the slot; a failed copy leaves the folder's file
+    // as it was and says so.
     if (platform::copyFileReplacing(source, destination))
         slots_[slot].file->setText(name);
+    else
+        platform::showPlain(this, kCopyFailed);
 }
 
 void TfrmAllegaCartella::apri(int slot) {

@@ -3,6 +3,7 @@
 #include "common/CardFields.h"
 #include "common/CommandTable.h"
 #include "common/ControlText.h"
+#include "common/Failure.h"
 #include "common/Help.h"
 #include "common/Look.h"
 #include "common/StatusHints.h"
@@ -225,7 +226,9 @@ QList<common::RequiredField> TfrmVeicolario::requiredFields() const {
 }
 
 void TfrmVeicolario::afterSave(qint64) {
-    SalvaFotoScheda();
+    // The record is saved; a photo that did not reach the disk must not be called saved.
+    if (!SalvaFotoScheda())
+        throw common::Failure("the card's photo was not saved");
 }
 
 void TfrmVeicolario::duplicateFields() {
@@ -343,10 +346,9 @@ void TfrmVeicolario::ApriFotoScheda() {
         photo_->showPlaceholder();
 }
 
-void TfrmVeicolario::SalvaFotoScheda() {
+bool TfrmVeicolario::SalvaFotoScheda() {
     // A failure keeps the picture on show, so that the next save can still store it.
-    if (QDir().mkpath(fleet::photoFolder()))
-        photo_->saveAs(fleet::photoPath(ui->lblPosizione->text()));
+    return QDir().mkpath(fleet::photoFolder()) && photo_->saveAs(fleet::photoPath(ui->lblPosizione->text()));
 }
 
 void TfrmVeicolario::btnCaricaFotoClick() {

@@ -31,8 +31,9 @@ public:
     fleet::PhotoBox& photo() { return *photo_; }
     // Loads the photo of the number on show; the placeholder when there is none.
     void ApriFotoScheda();
-    // Saves the photo box under the number on show; a failure keeps the picture on show, silently.
-    void SalvaFotoScheda();
+    // Saves the photo box under the number on show; false when it did not reach the disk, the picture then
+    // stays on show.
+    bool SalvaFotoScheda();
     // The controls of the 38 record fields, in record order: 32 edits, then the six hidden labels.
     QList<QWidget*> recordControls() const { return controls_; }
 

@@ -1,6 +1,7 @@
 #include "fleet/VehiclePhoto.h"
 
 #include "common/Text.h"
+#include "platform/Files.h"
 #include "platform/Images.h"
 #include "platform/ProgramFolder.h"
 
@@ -122,9 +123,8 @@ bool PhotoBox::saveAs(const QString& path) const {
     if (jpegBytes_.isEmpty())
         return platform::saveJpeg(picture_, path);
     if (QFileInfo(path).absoluteFilePath() == sourcePath_) {
-        QFile same(path);
-        if (same.open(QIODevice::ReadOnly) && same.size() == jpegBytes_.size() &&
-            same.readAll() == jpegBytes_)
+        const platform::WholeFile same = platform::readWholeFile(path, jpegBytes_.size());
+        if (same.status == platform::WholeFile::Read && same.bytes == jpegBytes_)
             return true; // the file already holds this very picture
     }
     return platform::saveFileBytes(jpegBytes_, path);

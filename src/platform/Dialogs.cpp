@@ -21,10 +21,11 @@ int run(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QSt
         b->setText(QStringLiteral("OK"));
     if (auto* b = box.button(QMessageBox::Cancel))
         b->setText(QStringLiteral("Annulla"));
+    // Italian whether or not Qt's translations are loaded, with the mnemonics they give.
     if (auto* b = box.button(QMessageBox::Yes))
-        b->setText(QStringLiteral("Sì"));
+        b->setText(QStringLiteral("&Sì"));
     if (auto* b = box.button(QMessageBox::No))
-        b->setText(QStringLiteral("No"));
+        b->setText(QStringLiteral("&No"));
     return box.exec();
 }
 

@@ -1,32 +1,153 @@
 #include "platform/Files.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "platform/SafeFile.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
-bool copyFileReplacing(const QString& source, const QString& destination) {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
+namespace {
+
+// Free bytes of the simulated disk; negative when no disk is simulated.
+qint64 simulatedFree = -1;
+
+QString reason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// How many of size bytes the simulated disk takes; sets errno when not all.
+qint64 allowed(qint64 size) {
+    if (simulatedFree < 0)
+        return size;
+    return std::min(size, simulatedFree);
+}
+
+template <class Write> bool writeLoop(const char* data, qint64 size, Write&& writeSome) {
+    qint64 room = allowed(size);
+    while (room > 0) {
+        const ssize_t n = writeSome(data, size_t(std::min<qint64>(room, 1 << 30)));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (n == 0) {
+            errno = EIO;
+            return false;
+        }
+        if (simulatedFree >= 0)
+            simulatedFree -= n;
+        data += n;
+        size -= n;
+        room -= n;
+    }
+    if (size > 0) {
+        errno = ENOSPC;
         return false;
-    QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly))
+    }
+    return true;
+}
+
+} // namespace
+
+bool writeFully(int fd, const char* data, qint64 size) {
+    return writeLoop(data, size, [fd](const char* p, size_t n) { return ::write(fd, p, n); });
+}
+
+bool writeFullyAt(int fd, qint64 offset, const char* data, qint64 size) {
+    const char* start = data;
+    return writeLoop(data, size, [fd, offset, start](const char* p, size_t n) {
+        return ::pwrite(fd, p, n, off_t(offset + (p - start)));
+    });
+}
+
+FullDiskForTests::FullDiskForTests(qint64 freeBytes) {
+    simulatedFree = std::max<qint64>(freeBytes, 0);
+}
+
+FullDiskForTests::~FullDiskForTests() {
+    simulatedFree = -1;
+}
+
+bool openRegularFile(QFile& file, const QString& path, QIODevice::OpenMode mode, QString* error) {
+    const auto failWith = [&](const QString& why) {
+        if (error)
+            *error = path + QStringLiteral(": ") + why;
+        return false;
+    };
+    const QByteArray name = QFile::encodeName(path);
+    const bool write = mode & QIODevice::WriteOnly;
+    int fd = -1;
+    struct stat link {};
+    if (write && ::lstat(name.constData(), &link) != 0 && errno == ENOENT) {
+        // Nothing has this name, not even a link: create the file here, never through a link.
+        fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    } else {
+        // O_NONBLOCK: opening a pipe must not wait for a writer.
+        fd = ::open(name.constData(), (write ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC);
+    }
+    if (fd < 0)
+        return failWith(reason(errno));
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return failWith(QStringLiteral("not a regular file"));
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        const int e = errno;
+        ::close(fd);
+        return failWith(reason(e));
+    }
+    if (!file.open(fd, (write ? QIODevice::ReadWrite : QIODevice::ReadOnly) | QIODevice::Unbuffered,
+                   QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return failWith(file.errorString());
+    }
+    return true;
+}
+
+WholeFile readWholeFile(const QString& path, qint64 maxBytes) {
+    WholeFile result;
+    struct stat link {};
+    if (::lstat(QFile::encodeName(path).constData(), &link) != 0 && errno == ENOENT) {
+        result.status = WholeFile::Missing;
+        return result;
+    }
+    QFile file;
+    if (!openRegularFile(file, path, QIODevice::ReadOnly) || file.size() > maxBytes)
+        return result;
+    // The size may grow while reading: never read past the bound.
+    QByteArray bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > maxBytes)
+        return result;
+    result.status = WholeFile::Read;
+    result.bytes = std::move(bytes);
+    return result;
+}
+
+bool copyFileReplacing(const QString& source, const QString& destination) {
+    QFile in;
+    if (!openRegularFile(in, source, QIODevice::ReadOnly))
+        return false;
+    SafeFile out(destination);
+    if (!out.open())
         return false;
     constexpr qint64 kChunk = 1 << 20;
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(kChunk);
-        if (chunk.isEmpty() && in.error() != QFileDevice::NoError) {
-            out.cancelWriting();
+    QByteArray chunk(kChunk, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = in.read(chunk.data(), kChunk);
+        if (n < 0)
             return false;
-        }
-        if (out.write(chunk) != chunk.size()) {
-            out.cancelWriting();
+        if (n == 0)
+            break;
+        if (!out.write(QByteArrayView(chunk.constData(), n)))
             return false;
-        }
-    }
-    if (in.error() != QFileDevice::NoError) {
-        out.cancelWriting();
-        return false;
     }
     return out.commit();
 }

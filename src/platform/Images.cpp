@@ -1,10 +1,11 @@
 #include "platform/Images.h"
 
+#include "platform/Files.h"
+#include "platform/SafeFile.h"
+
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace platform {
 
@@ -12,14 +13,17 @@ namespace {
 constexpr int kJpegQuality = 90;
 // A picture larger than this is refused rather than filling the memory.
 constexpr int kMaxPixels = 100'000'000;
+// No photo comes near this; a larger file is refused rather than read into memory.
+constexpr qint64 kMaxPictureBytes = 256LL * 1024 * 1024;
 } // namespace
 
 std::optional<LoadedPicture> loadPicture(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a regular file: a pipe or a device under a photo's name is no picture.
+    const WholeFile file = readWholeFile(path, kMaxPictureBytes);
+    if (file.status != WholeFile::Read)
         return std::nullopt;
     LoadedPicture picture;
-    const QByteArray bytes = file.readAll();
+    const QByteArray& bytes = file.bytes;
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -50,14 +54,7 @@ bool saveJpeg(const QImage& image, const QString& path) {
 }
 
 bool saveFileBytes(const QByteArray& bytes, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeWholeFile(path, bytes);
 }
 
 } // namespace platform

@@ -14,11 +14,12 @@ struct LoadedPicture {
     QByteArray fileBytes; // the file as read, when it is a JPEG; empty otherwise
 };
 
-// A JPEG, bitmap or other picture that Qt reads; nothing when the file is missing or no picture.
+// A JPEG, bitmap or other picture that Qt reads; nothing when the file is missing, not a regular file or
+// no picture.
 std::optional<LoadedPicture> loadPicture(const QString& path);
-// Writes image as a JPEG file, replacing any file of that name only once the new one is complete.
+// Writes image as a JPEG file through the safe write (platform/SafeFile.h).
 bool saveJpeg(const QImage& image, const QString& path);
-// Writes bytes as the whole file, replacing it only once the new one is complete.
+// Writes bytes as the whole file through the safe write.
 bool saveFileBytes(const QByteArray& bytes, const QString& path);
 
 } // namespace platform

@@ -1,15 +1,18 @@
 #include "platform/IniFile.h"
 
 #include "platform/Ansi.h"
-
-#include <QFile>
-#include <QSaveFile>
+#include "platform/Files.h"
+#include "platform/SafeFile.h"
 
 #include <optional>
+#include <stdexcept>
 
 namespace platform {
 
 namespace {
+
+// No settings file of the program comes near this; a larger one is not ours.
+constexpr qint64 kMaxProfileBytes = 64 * 1024;
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -110,10 +113,12 @@ Where locate(const QList<Line>& lines, const QByteArray& section, const QByteArr
 
 QString readProfileString(const QString& path, const QString& section, const QString& key,
                           const QString& defaultValue) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const WholeFile file = readWholeFile(path, kMaxProfileBytes);
+    if (file.status == WholeFile::Missing)
         return defaultValue;
-    const QList<Line> lines = splitLines(file.readAll());
+    if (file.status != WholeFile::Read)
+        throw std::runtime_error("cannot read the settings file " + path.toStdString());
+    const QList<Line> lines = splitLines(file.bytes);
     const Where w = locate(lines, toAnsi(section), toAnsi(key));
     if (w.keyLine < 0)
         return defaultValue;
@@ -122,16 +127,10 @@ QString readProfileString(const QString& path, const QString& section, const QSt
 
 bool writeProfileString(const QString& path, const QString& section, const QString& key,
                         const QString& value) {
-    QByteArray content;
-    {
-        QFile file(path);
-        if (file.exists()) {
-            if (!file.open(QIODevice::ReadOnly))
-                return false;
-            content = file.readAll();
-        }
-    }
-    QList<Line> lines = splitLines(content);
+    const WholeFile file = readWholeFile(path, kMaxProfileBytes);
+    if (file.status == WholeFile::Failed)
+        return false;
+    QList<Line> lines = splitLines(file.bytes);
     const QByteArray keyBytes = toAnsi(key);
     const QByteArray entry = keyBytes + '=' + toAnsi(value);
     const Where w = locate(lines, toAnsi(section), keyBytes);
@@ -149,14 +148,12 @@ bool writeProfileString(const QString& path, const QString& section, const QStri
             lines.append(Line{entry + "\r\n"});
         }
     }
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
+    SafeFile out(path);
+    if (!out.open())
         return false;
     for (const Line& l : lines)
-        if (out.write(l.bytes) != l.bytes.size()) {
-            out.cancelWriting();
+        if (!out.write(l.bytes))
             return false;
-        }
     return out.commit();
 }
 

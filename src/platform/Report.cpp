@@ -312,10 +312,22 @@ void Report::prepare() {
 void Report::renderPage(QPainter& painter, int index) const {
     const PreparedPage& page = prepared_.at(index);
     painter.save();
+    const QPen outline(Qt::black, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     for (const PreparedItem& item : page.items) {
         painter.save();
-        painter.setClipRect(item.rect.intersected(item.clip).adjusted(0, 0, 0.01, 0.01));
-        if (const auto* memo = dynamic_cast<const ReportMemo*>(item.source)) {
+        if (const auto* shape = dynamic_cast<const ReportShape*>(item.source)) {
+            // The outline lies on the box's edge, so two shapes that touch share one line.
+            painter.setClipRect(item.rect.adjusted(-0.5, -0.5, 0.5, 0.5).intersected(item.clip));
+            painter.setPen(outline);
+            painter.setBrush(shape->fillColor.alpha() > 0 ? QBrush(shape->fillColor) : QBrush());
+            painter.drawRect(item.rect);
+        } else if (dynamic_cast<const ReportLine*>(item.source)) {
+            // A line has no area of its own: only the band's part on this page bounds it.
+            painter.setClipRect(item.clip);
+            painter.setPen(outline);
+            painter.drawLine(item.rect.topLeft(), item.rect.bottomRight());
+        } else if (const auto* memo = dynamic_cast<const ReportMemo*>(item.source)) {
+            painter.setClipRect(item.rect.intersected(item.clip).adjusted(0, 0, 0.01, 0.01));
             if (memo->fillColor.alpha() > 0)
                 painter.fillRect(item.rect, memo->fillColor);
             painter.setPen(memo->textColor);
@@ -349,6 +361,7 @@ void Report::renderPage(QPainter& painter, int index) const {
                 painter.drawRect(item.rect.adjusted(0.5, 0.5, -0.5, -0.5));
             }
         } else if (const auto* picture = dynamic_cast<const ReportPicture*>(item.source)) {
+            painter.setClipRect(item.rect.intersected(item.clip).adjusted(0, 0, 0.01, 0.01));
             if (!picture->image.isNull()) {
                 QSizeF size = picture->image.size();
                 size.scale(item.rect.size(), Qt::KeepAspectRatio);
@@ -424,6 +437,8 @@ bool Report::print(QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     if (!prepared_.isEmpty())
         printer.setPageLayout(layoutOf(prepared_.first()));
+    if (!name_.isEmpty())
+        printer.setDocName(name_);
     if (!askPrinter(parent, printer, int(prepared_.size())))
         return false;
     printOn(printer);
@@ -447,6 +462,12 @@ void Report::preview(QWidget* parent) {
     view->setObjectName(QStringLiteral("preview"));
     layout->addWidget(bar);
     layout->addWidget(view);
+    if (previewZoom > 0) {
+        view->setZoomMode(QPrintPreviewWidget::CustomZoom);
+        view->setZoomFactor(previewZoom);
+    }
+    if (previewMaximised)
+        dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
     QObject::connect(view, &QPrintPreviewWidget::paintRequested, view, [this](QPrinter* target) {
         const int pages = int(prepared_.size());
         QPainter painter(target);

@@ -89,6 +89,22 @@ public:
     QImage image;
 };
 
+// A rectangle filled with a colour (transparent for none) and outlined by a solid black line one unit wide.
+class ReportShape : public ReportObject {
+public:
+    ReportShape(QString name, const QRectF& rect)
+        : ReportObject(std::move(name), rect) {}
+    QColor fillColor = Qt::transparent;
+};
+
+// A solid black line one unit wide from the box's top left to its bottom right corner: a box of no width
+// is a vertical line, one of no height a horizontal line.
+class ReportLine : public ReportObject {
+public:
+    ReportLine(QString name, const QRectF& rect)
+        : ReportObject(std::move(name), rect) {}
+};
+
 enum class BandKind {
     ReportTitle, // once, at the top of the first page
     PageHeader,  // at the top of every page
@@ -124,6 +140,15 @@ public:
     ReportPicture* addPicture(const QString& name, const QRectF& rect) {
         return add(std::make_unique<ReportPicture>(name, rect));
     }
+    ReportShape* addShape(const QString& name, const QRectF& rect, const QColor& fill = Qt::transparent) {
+        ReportShape* shape = add(std::make_unique<ReportShape>(name, rect));
+        shape->fillColor = fill;
+        return shape;
+    }
+    ReportLine* addLine(const QString& name, const QPointF& from, const QPointF& to) {
+        return add(std::make_unique<ReportLine>(name, QRectF(from, to)));
+    }
+    // Drawn in this order, each over the ones before.
     const std::vector<std::unique_ptr<ReportObject>>& objects() const { return objects_; }
 
 private:
@@ -156,7 +181,7 @@ private:
 
 // What one prepared page holds, in page coordinates (report units).
 struct PreparedItem {
-    const ReportObject* source = nullptr; // memo or picture of the layout
+    const ReportObject* source = nullptr; // the object of the layout
     QString name;
     QRectF rect;       // the object's box on this page
     QStringList lines; // memo: the lines printed on this page
@@ -184,6 +209,14 @@ public:
     ~Report();
     Report(const Report&) = delete;
     Report& operator=(const Report&) = delete;
+
+    // The layout's name; the print job carries it.
+    void setName(const QString& name) { name_ = name; }
+    const QString& name() const { return name_; }
+
+    // How the preview first shows: maximised or not, and at a zoom (1 is 100 %) or fitted to the width (0).
+    bool previewMaximised = false;
+    double previewZoom = 0;
 
     ReportPage* addPage(const QString& name);
     const std::vector<std::unique_ptr<ReportPage>>& pages() const { return pages_; }
@@ -219,6 +252,7 @@ public:
 private:
     QString expand(const QString& text, int page, int pages) const;
 
+    QString name_;
     std::vector<std::unique_ptr<ReportPage>> pages_;
     QList<PreparedPage> prepared_;
     std::function<QDate()> today_;

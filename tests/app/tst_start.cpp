@@ -3,6 +3,7 @@
 #include "common/WindowRegistry.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QtTest>
 
 class TestStart : public QObject {
@@ -10,6 +11,7 @@ class TestStart : public QObject {
 private Q_SLOTS:
     void tableHasTheFiftyTwoWindows();
     void windowsCreatedInOrderAndOnlyLoginShown();
+    void staleTemporariesRemovedAtStart();
 };
 
 void TestStart::tableHasTheFiftyTwoWindows() {
@@ -36,6 +38,20 @@ void TestStart::windowsCreatedInOrderAndOnlyLoginShown() {
         QCOMPARE(w->isVisible(), w->objectName() == QLatin1String("frmPassword"));
     QVERIFY(!QApplication::quitOnLastWindowClosed());
     registry.destroyAll();
+}
+
+void TestStart::staleTemporariesRemovedAtStart() {
+    // What a write stopped half-way left beside the password and settings files; the scrambled password is
+    // in the first.
+    testsupport::TestFolder folder;
+    folder.write("unins000.dll", "[Accesso]\r\nValore=5310\r\n");
+    folder.write("unins000.dll.aB3dE9", "[Accesso]\r\nValore=5310\r\n");
+    folder.write("Veicolario.ini.Zz0000", "x");
+    folder.write("Parco_Automezzi.pro", "");
+    app::startWindows();
+    common::WindowRegistry::instance().destroyAll();
+    QCOMPARE(QDir(folder.folder()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             (QStringList{"Parco_Automezzi.pro", "unins000.dll"}));
 }
 
 int main(int argc, char** argv) {

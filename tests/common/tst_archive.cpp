@@ -1,13 +1,18 @@
+#include "SmallDisk.h"
 #include "TestFolder.h"
 #include "common/Archive.h"
 #include "common/Failure.h"
 #include "fleet/SchedaVeicolo.h"
+#include "platform/Files.h"
+#include "platform/ProgramFolder.h"
 
 #include <QFile>
 #include <QtTest>
 
+#include <optional>
 #include <vector>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using common::ArchiveFile;
@@ -53,6 +58,10 @@ private Q_SLOTS:
     void overwritePastTheEndIsRefused();
     void wrongRecordSizeIsRefused();
     void closedArchiveRefusesEverything();
+    void failedAppendIsCutBack_data();
+    void failedAppendIsCutBack();
+    void oddFilesAreNoArchive_data();
+    void oddFilesAreNoArchive();
 };
 
 void TestArchive::encode_data() {
@@ -326,6 +335,69 @@ void TestArchive::closedArchiveRefusesEverything() {
     QVERIFY_THROWS_EXCEPTION(common::Failure, file.append(Record(SV::layout())));
     QVERIFY_THROWS_EXCEPTION(common::Failure, file.flush());
     QCOMPARE(folder.read(fleet::kVehicleArchive), vehicle("A"));
+}
+
+void TestArchive::failedAppendIsCutBack_data() {
+    QTest::addColumn<qint64>("freeBytes"); // -1: a real small disk, filled
+    QTest::newRow("no byte fits") << qint64(0);
+    QTest::newRow("one byte fits") << qint64(1);
+    QTest::newRow("all but one byte fit") << qint64(fleet::kVehicleRecordSize - 1);
+    QTest::newRow("small real disk") << qint64(-1);
+}
+
+void TestArchive::failedAppendIsCutBack() {
+    QFETCH(qint64, freeBytes);
+    testsupport::TestFolder folder;
+    testsupport::SmallDisk disk;
+    const QByteArray before = vehicle("Auto") + vehicle("Furgone") + "tail";
+    std::optional<platform::FullDiskForTests> simulated;
+    if (freeBytes < 0) {
+        SKIP_UNLESS_MOUNTED(disk);
+        platform::setProgramFolderForTests(disk.folder());
+        QFile f(disk.path(fleet::kVehicleArchive));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(before);
+        f.close();
+        QVERIFY(disk.fill());
+    } else {
+        folder.write(fleet::kVehicleArchive, before);
+        simulated.emplace(freeBytes);
+    }
+    {
+        ArchiveFile file = fleet::openVehicleArchive();
+        Record record(SV::layout());
+        record.set(0, "Camion");
+        QVERIFY_THROWS_EXCEPTION(common::Failure, file.append(record));
+        QCOMPARE(file.count(), 2);
+    }
+    QFile f(platform::programPath(fleet::kVehicleArchive));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
+}
+
+void TestArchive::oddFilesAreNoArchive_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << "pipe";
+    QTest::newRow("link to /dev/zero") << "device";
+    QTest::newRow("link leading nowhere") << "dangling";
+}
+
+void TestArchive::oddFilesAreNoArchive() {
+    QFETCH(QString, kind);
+    testsupport::TestFolder folder;
+    const QString path = folder.path(fleet::kVehicleArchive);
+    if (kind == "pipe")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (kind == "device")
+        QVERIFY(QFile::link("/dev/zero", path));
+    else
+        QVERIFY(QFile::link(folder.path("altrove.pro"), path));
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY_THROWS_EXCEPTION(common::Failure, fleet::openVehicleArchive());
+    QVERIFY(timer.elapsed() < 1000);
+    // A link that leads nowhere is not followed to create a file there.
+    QVERIFY(!QFileInfo::exists(folder.path("altrove.pro")));
 }
 
 QTEST_GUILESS_MAIN(TestArchive)

@@ -31,11 +31,16 @@ public:
         bindList(list, print, closeButton, find, findButton);
     }
     void fill(const QStringList& lines) { setLines(lines); }
+    using ListWindow::setItemWidth;
     QLineEdit* find;
     QPushButton* findButton;
     static QString last;
+    bool loads = true;
+    QStringList loaded;
 
 protected:
+    bool hasLoadFromList() const override { return loads; }
+    void loadChosen(const QString& chosen) override { loaded << chosen; }
     QString* UltimaRicerca() override { return &last; }
     QString printTitle() const override { return "Prova"; }
     void FormShow() override { resetFind(); }
@@ -52,8 +57,12 @@ private Q_SLOTS:
     void find_data();
     void find();
     void findWindow();
+    void doubleClick_data();
+    void doubleClick();
     void printPreparesLayout_data();
     void printPreparesLayout();
+    void itemWidth_data();
+    void itemWidth();
 };
 
 void TestListWindow::sortOrder() {
@@ -170,6 +179,41 @@ void TestListWindow::findWindow() {
     QCOMPARE(window.find->text(), QString());
 }
 
+void TestListWindow::doubleClick_data() {
+    QTest::addColumn<bool>("loads");
+    QTest::addColumn<int>("row"); // the line double-clicked; -1 for the empty part of the list
+    QTest::addColumn<QStringList>("loaded");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("on a line loads it and closes") << true << 1 << QStringList{"Furgone"} << true;
+    QTest::newRow("where no line is closes") << true << -1 << QStringList{} << true;
+    QTest::newRow("without load, a line is ignored") << false << 1 << QStringList{} << false;
+    QTest::newRow("without load, the empty part is ignored") << false << -1 << QStringList{} << false;
+}
+
+void TestListWindow::doubleClick() {
+    QFETCH(bool, loads);
+    QFETCH(int, row);
+    QFETCH(QStringList, loaded);
+    QFETCH(bool, closes);
+    ProvaList window;
+    window.loads = loads;
+    auto* list = window.findChild<QListView*>("lstRecords");
+    list->setGeometry(0, 0, 400, 300);
+    window.resize(400, 300);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.fill({"Auto  ", "Moto", "Furgone"});
+    // A line was selected before: a double-click where no line is must not load it.
+    window.selectIndex(0);
+    const QRect line = list->visualRect(list->model()->index(qMax(row, 0), 0));
+    const QPoint at = row >= 0 ? line.center() : QPoint(20, list->viewport()->height() - 5);
+    QVERIFY(row >= 0 || !list->indexAt(at).isValid());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(window.loaded, loaded);
+    QCOMPARE(window.isVisible(), !closes);
+    QCOMPARE(window.lines().isEmpty(), closes);
+}
+
 void TestListWindow::printPreparesLayout_data() {
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("pages");
@@ -212,6 +256,32 @@ void TestListWindow::printPreparesLayout() {
         printed += page.linesOf("txtRiepilogo");
     QCOMPARE(printed, lines);
     QCOMPARE(prepared.last().linesOf("txtPagina"), QStringList{"Stampa eseguita in data 10/03/2026"});
+}
+
+void TestListWindow::itemWidth_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("beforeFill");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("default") << 0 << true << 1600;
+    QTest::newRow("set before the lines") << 760 << true << 760;
+    QTest::newRow("set with lines on show") << 760 << false << 760;
+}
+
+void TestListWindow::itemWidth() {
+    QFETCH(int, width);
+    QFETCH(bool, beforeFill);
+    QFETCH(int, shown);
+    ProvaList window;
+    window.resize(900, 400);
+    window.show();
+    if (width && beforeFill)
+        window.setItemWidth(width);
+    window.fill({"riga uno", "riga due"});
+    auto* list = window.findChild<QListView*>("lstRecords");
+    QCOMPARE(list->visualRect(list->model()->index(1, 0)).width(), width && beforeFill ? shown : 1600);
+    if (width && !beforeFill)
+        window.setItemWidth(width);
+    QTRY_COMPARE(list->visualRect(list->model()->index(1, 0)).width(), shown);
 }
 
 QTEST_MAIN(TestListWindow)

@@ -1,6 +1,7 @@
 #include "TestFolder.h"
 #include "common/Failure.h"
 #include "common/Spreadsheet.h"
+#include "platform/Files.h"
 
 #include <QDir>
 #include <QtTest>
@@ -35,6 +36,19 @@ QByteArray content(const QList<QStringList>& rows) {
                               [&](qsizetype r, int c) { return rows[r][c]; });
 }
 
+void write(const QString& path, const QList<QStringList>& rows) {
+    writeSpreadsheet(path, QStringLiteral("Foglio prova"), kColumns, rows.size(),
+                     [&](qsizetype r, int c) { return rows[r][c]; });
+}
+
+// Rows enough for a file of several megabytes.
+QList<QStringList> manyRows(int count) {
+    QList<QStringList> rows;
+    for (int i = 0; i < count; ++i)
+        rows.append({QStringLiteral("Autovettura %1").arg(i), QString(100, QLatin1Char('a' + i % 26))});
+    return rows;
+}
+
 } // namespace
 
 class TestSpreadsheet : public QObject {
@@ -46,6 +60,9 @@ private Q_SLOTS:
     void rowsInOrder();
     void writeReplacesFile();
     void writeFailure();
+    void largeFileWrittenInPieces();
+    void fullDiskLeavesOldFile_data();
+    void fullDiskLeavesOldFile();
 };
 
 void TestSpreadsheet::emptyTable() {
@@ -87,7 +104,7 @@ void TestSpreadsheet::writeReplacesFile() {
     testsupport::TestFolder folder;
     folder.write(QStringLiteral("Prova.xls"), QByteArray(5000, 'z'));
     const QByteArray bytes = content({{"a", "b"}});
-    writeSpreadsheet(folder.path(QStringLiteral("Prova.xls")), bytes);
+    write(folder.path(QStringLiteral("Prova.xls")), {{"a", "b"}});
     QCOMPARE(folder.read(QStringLiteral("Prova.xls")), bytes);
     QCOMPARE(QDir(folder.folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"Prova.xls"});
 }
@@ -96,11 +113,38 @@ void TestSpreadsheet::writeFailure() {
     testsupport::TestFolder folder;
     // A folder where the file should be cannot be replaced by a file.
     QVERIFY(QDir(folder.folder()).mkdir(QStringLiteral("Prova.xls")));
-    QVERIFY_THROWS_EXCEPTION(Failure, writeSpreadsheet(folder.path(QStringLiteral("Prova.xls")), "x"));
+    QVERIFY_THROWS_EXCEPTION(Failure, write(folder.path(QStringLiteral("Prova.xls")), {{"x", ""}}));
     QCOMPARE(QDir(folder.folder()).entryList(QDir::Files | QDir::Hidden), QStringList{});
     // A missing folder.
-    QVERIFY_THROWS_EXCEPTION(Failure,
-                             writeSpreadsheet(folder.path(QStringLiteral("nessuna/Prova.xls")), "x"));
+    QVERIFY_THROWS_EXCEPTION(Failure, write(folder.path(QStringLiteral("nessuna/Prova.xls")), {{"x", ""}}));
+}
+
+void TestSpreadsheet::largeFileWrittenInPieces() {
+    testsupport::TestFolder folder;
+    const QList<QStringList> rows = manyRows(30'000);
+    write(folder.path(QStringLiteral("Prova.xls")), rows);
+    QCOMPARE(folder.read(QStringLiteral("Prova.xls")), content(rows));
+}
+
+void TestSpreadsheet::fullDiskLeavesOldFile_data() {
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<qint64>("freeBytes");
+    QTest::newRow("small file, no space") << 2 << qint64(0);
+    QTest::newRow("small file, one byte short") << 2 << qint64(content(manyRows(2)).size() - 1);
+    QTest::newRow("large file, half") << 30'000 << qint64(2'000'000);
+}
+
+void TestSpreadsheet::fullDiskLeavesOldFile() {
+    QFETCH(int, rows);
+    QFETCH(qint64, freeBytes);
+    testsupport::TestFolder folder;
+    folder.write(QStringLiteral("Prova.xls"), "the old export");
+    {
+        platform::FullDiskForTests disk(freeBytes);
+        QVERIFY_THROWS_EXCEPTION(Failure, write(folder.path(QStringLiteral("Prova.xls")), manyRows(rows)));
+    }
+    QCOMPARE(folder.read(QStringLiteral("Prova.xls")), QByteArray("the old export"));
+    QCOMPARE(QDir(folder.folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"Prova.xls"});
 }
 
 QTEST_GUILESS_MAIN(TestSpreadsheet)

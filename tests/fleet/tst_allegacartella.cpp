@@ -1,9 +1,12 @@
 #include "ModalAnswerer.h"
+#include "SmallDisk.h"
 #include "TestFolder.h"
 #include "common/WindowRegistry.h"
 #include "fleet/TfrmAllegaCartella.h"
 #include "fleet/TfrmVeicolario.h"
 #include "platform/FileDialogs.h"
+#include "platform/Files.h"
+#include "platform/ProgramFolder.h"
 #include "platform/Shell.h"
 #include "ui_TfrmAllegaCartella.h"
 #include "ui_TfrmVeicolario.h"
@@ -13,6 +16,10 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using testsupport::ModalAnswerer;
 
@@ -21,6 +28,9 @@ namespace {
 const QString kAskOverwrite = QString::fromUtf8(
     "Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome.\r\n\r\n"
     "Si vuole sovrascrivere il file esistente?");
+const QString kCopyFailed = QString::fromUtf8(
+    "Attenzione: il sistema non permette di copiare il file nella cartella dei documenti allegati.\n\r\n\r"
+    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
@@ -222,26 +232,73 @@ void TestAllegaCartella::overwriteQuestion() {
 void TestAllegaCartella::failedCopyKeepsSlot_data() {
     QTest::addColumn<QString>("obstacle");
     QTest::newRow("source gone") << "source";
+    QTest::newRow("source is a named pipe") << "pipe";
     QTest::newRow("folder is a file") << "folder";
     QTest::newRow("destination is a folder") << "destination";
+    QTest::newRow("read-only folder") << "read-only";
+    QTest::newRow("full disk over an attachment") << "full";
+    QTest::newRow("full small real disk over an attachment") << "real full";
 }
 
 void TestAllegaCartella::failedCopyKeepsSlot() {
     QFETCH(QString, obstacle);
+    testsupport::SmallDisk disk;
+    std::optional<platform::FullDiskForTests> simulated;
+    const bool realDisk = obstacle == "real full" || (obstacle == "read-only" && ::geteuid() == 0);
+    if (realDisk) {
+        SKIP_UNLESS_MOUNTED(disk);
+        platform::setProgramFolderForTests(disk.folder());
+    }
+    const QString kept = platform::programPath("Documenti_Allegati/nuovo.pdf");
     openWindow("vecchio.pdf");
-    answer = source("nuovo.pdf", "nuovo");
-    if (obstacle == "source")
+    answer = source("nuovo.pdf", QByteArray(200'000, 'n'));
+    if (obstacle == "source") {
         QVERIFY(QFile::remove(answer));
-    else if (obstacle == "folder")
+    } else if (obstacle == "pipe") {
+        QVERIFY(QFile::remove(answer));
+        QCOMPARE(::mkfifo(QFile::encodeName(answer).constData(), 0600), 0);
+    } else if (obstacle == "folder") {
         writeFile(folder->path("Documenti_Allegati"), "un file");
-    else
+    } else if (obstacle == "destination") {
         QVERIFY(QDir().mkpath(attached("nuovo.pdf")));
-    ModalAnswerer answers({QString::fromUtf8("Sì")});
+    } else {
+        // An attachment of that name is already there and must stay whole.
+        QVERIFY(QDir().mkpath(platform::programPath("Documenti_Allegati")));
+        writeFile(kept, "il documento di prima");
+        if (obstacle == "read-only" && realDisk)
+            QVERIFY(disk.makeReadOnly());
+        else if (obstacle == "read-only")
+            QVERIFY(QFile::setPermissions(platform::programPath("Documenti_Allegati"),
+                                          QFile::ReadOwner | QFile::ExeOwner));
+        else if (obstacle == "real full")
+            QVERIFY(disk.fill());
+        else
+            simulated.emplace(1000);
+    }
+    const bool hadAttachment = QFileInfo(kept).isFile();
+    const bool asks = obstacle == "destination" || hadAttachment;
+    ModalAnswerer answers({QString::fromUtf8("Sì"), ""});
+    QElapsedTimer timer;
+    timer.start();
     QTest::mouseClick(window->ui->btnSfoglia01, Qt::LeftButton);
+    QVERIFY(timer.elapsed() < 1000);
+    // The slot keeps what it named, and the failure is shown.
     QCOMPARE(window->ui->txtFile01->text(), QStringLiteral("vecchio.pdf"));
-    // Silent, but for the overwrite question when a folder bears the name.
-    QCOMPARE(answers.seen.size(), obstacle == "destination" ? 1 : 0);
-    QVERIFY(!QFileInfo(attached("nuovo.pdf")).isFile());
+    QCOMPARE(answers.seen.size(), asks ? 2 : 1);
+    QCOMPARE(answers.seen.last().text, kCopyFailed);
+    QCOMPARE(answers.seen.last().buttons, QStringList{"OK"});
+    if (hadAttachment)
+        QCOMPARE(readFile(kept), QByteArray("il documento di prima"));
+    else
+        QVERIFY(!QFileInfo(kept).isFile());
+    // No temporary stays beside it.
+    if (QDir(platform::programPath("Documenti_Allegati")).exists())
+        QVERIFY(
+            QDir(platform::programPath("Documenti_Allegati")).entryList(QDir::Files | QDir::Hidden).size() <=
+            1);
+    if (obstacle == "read-only" && !realDisk)
+        QFile::setPermissions(platform::programPath("Documenti_Allegati"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 void TestAllegaCartella::apriOpensAttachment() {

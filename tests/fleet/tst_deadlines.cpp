@@ -1,3 +1,4 @@
+#include "Controls.h"
 #include "ModalAnswerer.h"
 #include "TestFolder.h"
 #include "VehicleFixture.h"
@@ -12,6 +13,7 @@
 #include "ui_TfrmMenuScadenze.h"
 
 #include <QApplication>
+#include <QListView>
 #include <QTimer>
 #include <QtTest>
 
@@ -44,6 +46,7 @@ private Q_SLOTS:
     void windowsDiffer();
     void unreadableDateSkipsOnlyItsRecord();
     void missingArchiveIsCreatedEmpty();
+    void doubleClickDoesNothing();
     void menuOpensListsAndReturns();
     void menuHelp();
 };
@@ -179,6 +182,23 @@ void TestDeadlines::missingArchiveIsCreatedEmpty() {
     QVERIFY(list.lines().isEmpty());
     QVERIFY(folder.exists("Parco_Automezzi.pro"));
     QCOMPARE(folder.read("Parco_Automezzi.pro").size(), 0);
+}
+
+void TestDeadlines::doubleClickDoesNothing() {
+    testsupport::TestFolder folder;
+    testsupport::writeVehicles({panda("01/03/2026", "P1"), panda("02/03/2026", "P2")});
+    TfrmScadRevisione list;
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    auto* view = testsupport::child<QListView>(&list, "lstRecords");
+    const QPoint onLine = view->visualRect(view->model()->index(1, 0)).center();
+    const QPoint empty(20, view->viewport()->height() - 5);
+    QVERIFY(!view->indexAt(empty).isValid());
+    for (const QPoint& at : {onLine, empty}) {
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+        QVERIFY(list.isVisible());
+        QCOMPARE(list.lines().size(), 2);
+    }
 }
 
 void TestDeadlines::menuOpensListsAndReturns() {

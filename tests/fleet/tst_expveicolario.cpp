@@ -1,11 +1,14 @@
 #include "Controls.h"
 #include "HelpCapture.h"
 #include "ModalAnswerer.h"
+#include "SmallDisk.h"
 #include "TestFolder.h"
 #include "common/ExportWindow.h"
 #include "common/TfrmGuida.h"
 #include "fleet/SchedaVeicolo.h"
 #include "fleet/TfrmExpVeicolario.h"
+#include "platform/Files.h"
+#include "platform/ProgramFolder.h"
 #include "platform/Shell.h"
 #include "ui_TfrmGuida.h"
 
@@ -20,6 +23,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
 
 using testsupport::ModalAnswerer;
 using namespace fleet::SchedaVeicolo;
@@ -67,6 +71,8 @@ private Q_SLOTS:
     void yesAtSecondQuestionOpensFile();
     void help();
     void failureMessage();
+    void fullDiskLeavesOldFile_data();
+    void fullDiskLeavesOldFile();
     void hints();
     void enterAndEscapeDoNotClose();
 
@@ -297,6 +303,44 @@ void TestExpVeicolario::failureMessage() {
     QCOMPARE(answers.seen[1].icon, QMessageBox::NoIcon);
     QCOMPARE(answers.seen[1].buttons, QStringList{"OK"});
     QVERIFY(opened.isEmpty());
+}
+
+void TestExpVeicolario::fullDiskLeavesOldFile_data() {
+    QTest::addColumn<bool>("real");
+    QTest::newRow("simulated") << false;
+    QTest::newRow("small real disk") << true;
+}
+
+void TestExpVeicolario::fullDiskLeavesOldFile() {
+    QFETCH(bool, real);
+    const QByteArray before = "<html>the previous export</html>";
+    testsupport::SmallDisk disk;
+    if (real) {
+        SKIP_UNLESS_MOUNTED(disk);
+        platform::setProgramFolderForTests(disk.folder());
+    }
+    for (int i = 0; i < 3; ++i)
+        addVehicle({{Tipo, "Autovettura"}, {Marca, "Fiat"}, {Note, QString(200, 'n')}});
+    QFile old(platform::programPath(kXls));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write(before);
+    old.close();
+    open();
+    QCOMPARE(grid()->model()->rowCount(), 3);
+    std::optional<platform::FullDiskForTests> simulated;
+    if (real)
+        QVERIFY(disk.fill());
+    else
+        simulated.emplace(1000);
+    ModalAnswerer answers({"Sì", ""});
+    clickExport();
+    QCOMPARE(answers.seen.size(), 2);
+    QCOMPARE(answers.seen[1].text, kFailed);
+    QVERIFY(opened.isEmpty());
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), before);
+    QCOMPARE(QDir(platform::programFolder()).entryList({"Parco_Automezzi.xls*"}, QDir::Files),
+             QStringList{kXls});
 }
 
 void TestExpVeicolario::hints() {

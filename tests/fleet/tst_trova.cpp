@@ -1,3 +1,4 @@
+#include "Controls.h"
 #include "ModalAnswerer.h"
 #include "TestFolder.h"
 #include "VehicleFixture.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QtTest>
 
 using namespace fleet::SchedaVeicolo;
@@ -231,8 +233,10 @@ void TestTrova::pickVeicolarioLastEqualWins() {
         QTest::mouseClick(w.ui->btnCerca, Qt::LeftButton);
         QCOMPARE(w.lines().size(), 3);
         QCOMPARE(w.lines().at(0), w.lines().at(1));
-        w.selectIndex(chosen);
-        w.lstRecordsDblClick();
+        // A real double-click on the line.
+        auto* view = testsupport::child<QListView>(&w, "lstRecords");
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {},
+                           view->visualRect(view->model()->index(chosen, 0)).center());
         QVERIFY(w.isHidden());
         QCOMPARE(cardText(card, "lblPosizione"), QString("3"));
         QCOMPARE(cardText(card, "txtColore"), QString("Blu"));

@@ -1,6 +1,7 @@
 #include "CardContract.h"
 #include "HelpCapture.h"
 #include "ModalAnswerer.h"
+#include "SmallDisk.h"
 #include "TestFolder.h"
 #include "common/Archive.h"
 #include "common/CardForm.h"
@@ -13,6 +14,8 @@
 #include "fleet/TfrmVeicolario.h"
 #include "fleet/VehiclePhoto.h"
 #include "platform/FileDialogs.h"
+#include "platform/Files.h"
+#include "platform/ProgramFolder.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCalendario.h"
 #include "ui_TfrmAvvio.h"
@@ -29,6 +32,9 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
+
+#include <sys/stat.h>
 
 using testsupport::ModalAnswerer;
 namespace SV = fleet::SchedaVeicolo;
@@ -110,6 +116,10 @@ private Q_SLOTS:
     void photoSaveFailureKeepsPicture();
     void unchangedPhotoNotReencoded();
     void duplicatePhotoIsPlaceholder();
+    void photoOnFullDiskKeepsOldFile_data();
+    void photoOnFullDiskKeepsOldFile();
+    void oddPhotoFiles_data();
+    void oddPhotoFiles();
 
 private:
     std::unique_ptr<testsupport::TestFolder> folder;
@@ -240,6 +250,10 @@ void TestVeicolario::loadFillsEveryField() {
         QCOMPARE(controls.at(i)->property("text").toString(), QString::fromUtf8("F%1 € è").arg(i));
     }
     QCOMPARE(edit("txtTarga")->text(), QString("ABCDEFGHIJKL"));
+    // Every one-line field shows the beginning of its value, not its end.
+    for (QWidget* control : controls)
+        if (auto* field = qobject_cast<QLineEdit*>(control))
+            QVERIFY2(field->cursorPosition() == 0, qPrintable(field->objectName()));
 }
 
 void TestVeicolario::saveAppendsThenOverwrites() {
@@ -738,8 +752,10 @@ void TestVeicolario::photoSaveFailureKeepsPicture() {
     click("btnCaricaFoto");
     fillRequired();
     auto seen = click("cmdSalva");
-    QCOMPARE(seen.size(), 1); // the card is saved; the photo failure is silent
-    QCOMPARE(seen.first().text, common::kAppendedInserita);
+    QCOMPARE(seen.size(), 1); // the record is saved, but the photo is not: nothing says "saved"
+    QCOMPARE(seen.first().text, common::kArchiveFailure);
+    QCOMPARE(position(), QString("1"));
+    QCOMPARE(folder->read(fleet::kVehicleArchive).size(), kSize);
     QVERIFY(!card->photo().isPlaceholder()); // and the picture stays, so the next save can store it
     QVERIFY(QFile::remove(folder->path("Veicolario")));
     seen = click("cmdSalva");
@@ -784,6 +800,86 @@ void TestVeicolario::duplicatePhotoIsPlaceholder() {
     QCOMPARE(position(), QString("9"));
     QCOMPARE(QImage(folder->path("Veicolario/Scheda_Veicolo_9.jpg")).size(), QSize(308, 173));
     QCOMPARE(folder->read("Veicolario/Scheda_Veicolo_3.jpg"), own);
+}
+
+void TestVeicolario::photoOnFullDiskKeepsOldFile_data() {
+    QTest::addColumn<bool>("real");
+    QTest::newRow("simulated") << false;
+    QTest::newRow("small real disk") << true;
+}
+
+void TestVeicolario::photoOnFullDiskKeepsOldFile() {
+    QFETCH(bool, real);
+    testsupport::SmallDisk disk;
+    if (real) {
+        SKIP_UNLESS_MOUNTED(disk);
+        platform::setProgramFolderForTests(disk.folder());
+    }
+    const auto write = [](const QString& name, const QByteArray& bytes) {
+        QFile f(platform::programPath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    const auto read = [](const QString& name) {
+        QFile f(platform::programPath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray original = jpegOf(Qt::red, QSize(320, 240));
+    write(fleet::kVehicleArchive, archiveOf(1));
+    QVERIFY(QDir().mkpath(platform::programPath("Veicolario")));
+    write("Veicolario/Scheda_Veicolo_1.jpg", original);
+    write("blue.jpg", jpegOf(Qt::blue, QSize(320, 240)));
+    click("cmdPrimo");
+    platform::setFileDialogAnswerForTests(
+        [](const platform::FileDialogRequest&) { return platform::programPath("blue.jpg"); });
+    click("btnCaricaFoto");
+    edit("txtNote")->setText("nuova nota");
+    std::optional<platform::FullDiskForTests> simulated;
+    if (real)
+        QVERIFY(disk.fill());
+    else
+        simulated.emplace(kSize); // room for the record, none for the photo
+    const auto seen = click("cmdSalva");
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.first().text, common::kArchiveFailure);
+    QCOMPARE(seen.first().icon, QMessageBox::Critical);
+    QCOMPARE(read("Veicolario/Scheda_Veicolo_1.jpg"), original);
+    QCOMPARE(QDir(platform::programPath("Veicolario")).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"Scheda_Veicolo_1.jpg"});
+    QVERIFY(card->photo().picture().pixelColor(10, 10).blue() > 200); // the new picture stays on show
+}
+
+void TestVeicolario::oddPhotoFiles_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << "pipe";
+    QTest::newRow("link to /dev/zero") << "device";
+}
+
+void TestVeicolario::oddPhotoFiles() {
+    QFETCH(QString, kind);
+    folder->write(fleet::kVehicleArchive, archiveOf(1));
+    QVERIFY(QDir(folder->folder()).mkdir("Veicolario"));
+    const QString path = folder->path("Veicolario/Scheda_Veicolo_1.jpg");
+    if (kind == "pipe")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        QVERIFY(QFile::link("/dev/zero", path));
+    QElapsedTimer timer;
+    timer.start();
+    // Loading: no picture, so the placeholder, and no message.
+    auto seen = click("cmdPrimo");
+    QCOMPARE(seen.size(), 0);
+    QVERIFY(card->photo().isPlaceholder());
+    // Saving over it: refused and shown, the odd file left alone.
+    seen = click("cmdSalva");
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.first().text, common::kArchiveFailure);
+    QVERIFY(timer.elapsed() < 1000);
+    QCOMPARE(
+        QDir(folder->path("Veicolario")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+        QStringList{"Scheda_Veicolo_1.jpg"});
+    QVERIFY(!QFileInfo(path).isFile());
+    QCOMPARE(QFileInfo(path).isSymLink(), kind == "device");
 }
 
 // The vehicle card under the contract every card keeps.

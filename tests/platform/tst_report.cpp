@@ -4,10 +4,13 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <cmath>
 
 using namespace platform;
 
@@ -60,6 +63,11 @@ private Q_SLOTS:
     void printHonoursCopiesAndCancel();
     void pageRendersTitle();
     void previewClosesWithoutPrinting();
+    void previewOpensAsTheLayoutSays();
+    void expressionsPerMemo_data();
+    void expressionsPerMemo();
+    void shapesAndLines();
+    void drawingOrder();
 
 private:
     QTemporaryDir dir_;
@@ -162,6 +170,141 @@ void TestReport::previewClosesWithoutPrinting() {
     });
     l.report.preview(nullptr);
     QVERIFY(seen);
+}
+
+void TestReport::previewOpensAsTheLayoutSays() {
+    ListLayout l(10);
+    l.report.previewMaximised = true;
+    l.report.previewZoom = 1;
+    bool maximised = false;
+    double zoom = 0;
+    QTimer::singleShot(0, this, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        maximised = dialog->windowState().testFlag(Qt::WindowMaximized);
+        auto* view = dialog->findChild<QPrintPreviewWidget*>("preview");
+        zoom = view ? view->zoomFactor() : 0;
+        dialog->findChild<QAction*>("actChiudi")->trigger();
+    });
+    l.report.preview(nullptr);
+    QVERIFY(maximised);
+    QCOMPARE(zoom, 1.0);
+}
+
+void TestReport::expressionsPerMemo_data() {
+    QTest::addColumn<bool>("expressions");
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("on") << true << "Data 10/03/2026 pagina 1 di 1 [ALTRO]";
+    QTest::newRow("off") << false << "Data [DATE] pagina [PAGE#] di [TOTALPAGES#] [ALTRO]";
+}
+
+void TestReport::expressionsPerMemo() {
+    QFETCH(bool, expressions);
+    QFETCH(QString, printed);
+    ListLayout l(0);
+    ReportMemo* memo = l.report.findBand("ReportTitle")->addMemo("txtNota", QRectF(0, 0, 500, 20));
+    memo->expressions = expressions;
+    memo->setText("Data [DATE] pagina [PAGE#] di [TOTALPAGES#] [ALTRO]");
+    l.report.prepare();
+    QCOMPARE(l.report.preparedPages().first().linesOf("txtNota"), QStringList{printed});
+    // The other memos keep their own setting.
+    QCOMPARE(l.report.preparedPages().first().linesOf("txtPagina"), QStringList{"Data 10/03/2026"});
+}
+
+namespace {
+
+// One band holding what the test adds, at the page's top left corner (10 mm margins: 37.8 units).
+struct ShapeLayout {
+    Report report;
+    ReportBand* band;
+    ShapeLayout() {
+        ReportPage* page = report.addPage("Page");
+        band = page->addBand("Fondo", BandKind::ReportTitle, 400);
+    }
+    QImage render() {
+        report.prepare();
+        return report.renderPageImage(0, 96);
+    }
+};
+
+// The pixel of a point given in band units, at 96 dpi.
+QPoint pixelOf(double x, double y) {
+    const double margin = 10 * kUnitsPerMm;
+    return QPoint(int(std::floor(margin + x)), int(std::floor(margin + y)));
+}
+
+bool isBlack(const QImage& image, QPoint p) {
+    return qGray(image.pixel(p)) < 60;
+}
+
+// A black pixel within one pixel of the point: an aliased 1-unit line lands on one of them.
+bool blackNear(const QImage& image, double x, double y) {
+    const QPoint p = pixelOf(x, y);
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (isBlack(image, p + QPoint(dx, dy)))
+                return true;
+    return false;
+}
+
+// The black pixels met going down from one point to another.
+int blackRun(const QImage& image, double x, double fromY, double toY) {
+    int count = 0;
+    for (int y = pixelOf(x, fromY).y(); y <= pixelOf(x, toY).y(); ++y)
+        count += isBlack(image, QPoint(pixelOf(x, fromY).x(), y)) ? 1 : 0;
+    return count;
+}
+
+} // namespace
+
+void TestReport::shapesAndLines() {
+    ShapeLayout l;
+    const QColor beige(0xF5, 0xF5, 0xDC);
+    l.band->addShape("Shape1", QRectF(10, 10, 100, 40), beige);
+    l.band->addShape("Shape2", QRectF(10, 50, 100, 40)); // no fill, touching the first
+    ReportLine* line = l.band->addLine("Line1", QPointF(200, 10), QPointF(200, 90));
+    QCOMPARE(l.report.findObject("Line1"), line);
+    QCOMPARE(line->rect(), QRectF(200, 10, 0, 80));
+    const QImage image = l.render();
+    QCOMPARE(QColor(image.pixel(pixelOf(60, 30))), beige);             // filled inside
+    QCOMPARE(QColor(image.pixel(pixelOf(60, 70))), QColor(Qt::white)); // transparent inside
+    QVERIFY(blackNear(image, 10, 30));                                 // left outline
+    QVERIFY(blackNear(image, 110, 70));                                // right outline, unfilled shape
+    // Top of the first, the shared edge, bottom of the second: one line each, not two side by side.
+    QCOMPARE(blackRun(image, 60, 5, 15), 1);
+    QCOMPARE(blackRun(image, 60, 45, 55), 1);
+    QCOMPARE(blackRun(image, 60, 85, 95), 1);
+    QCOMPARE(blackRun(image, 60, 15, 45), 0);
+    // The line: one pixel wide, from where it starts to where it ends.
+    int wide = 0;
+    for (int x = pixelOf(195, 0).x(); x <= pixelOf(205, 0).x(); ++x)
+        wide += isBlack(image, QPoint(x, pixelOf(0, 40).y())) ? 1 : 0;
+    QCOMPARE(wide, 1);
+    QCOMPARE(blackRun(image, 200, 12, 88), 77);
+    QVERIFY(qAbs(blackRun(image, 200, 0, 120) - 80) <= 1);
+    QCOMPARE(blackRun(image, 200, 0, 8), 0);
+    QCOMPARE(blackRun(image, 200, 92, 120), 0);
+}
+
+void TestReport::drawingOrder() {
+    // Each object lies over those added before it: a line over a filled shape, a filled shape over text.
+    ShapeLayout l;
+    ReportMemo* memo = l.band->addMemo("txtSotto", QRectF(10, 10, 200, 30));
+    memo->font = QFont("Arial", 20, QFont::Bold);
+    memo->setText("MMMMMMMM");
+    l.band->addShape("Shape1", QRectF(10, 10, 200, 30), Qt::yellow);
+    l.band->addLine("Line1", QPointF(100, 0), QPointF(100, 60));
+    const QImage image = l.render();
+    int black = 0;
+    for (int y = 12; y < 38; ++y)
+        for (int x = 12; x < 208; ++x) {
+            const QColor c(image.pixel(pixelOf(x, y)));
+            if (c == QColor(Qt::black))
+                ++black;
+            else
+                QCOMPARE(c, QColor(Qt::yellow));
+        }
+    QCOMPARE(black, 26); // only the line's pixels, one per row
 }
 
 QTEST_MAIN(TestReport)

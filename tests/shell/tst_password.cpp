@@ -1,8 +1,11 @@
 #include "Controls.h"
 #include "ModalAnswerer.h"
+#include "SmallDisk.h"
 #include "TestFolder.h"
 #include "common/WindowRegistry.h"
+#include "platform/Files.h"
 #include "platform/Program.h"
+#include "platform/ProgramFolder.h"
 #include "shell/Crypt.h"
 #include "shell/TfrmCambiaPassword.h"
 #include "shell/TfrmPassword.h"
@@ -13,6 +16,9 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
+
+#include <sys/stat.h>
 
 using testsupport::ModalAnswerer;
 
@@ -57,6 +63,10 @@ private Q_SLOTS:
     void enterRingsInChangeWindow();
     void handlersByName_data();
     void handlersByName();
+    void oddPasswordFile_data();
+    void oddPasswordFile();
+    void changeOnFullDisk_data();
+    void changeOnFullDisk();
 
 private:
     std::unique_ptr<testsupport::TestFolder> folder;
@@ -354,6 +364,84 @@ void TestPassword::handlersByName() {
     QFETCH(QByteArray, handler);
     const QMetaObject* meta = window == "frmPassword" ? login->metaObject() : change->metaObject();
     QVERIFY2(meta->indexOfSlot(handler.constData()) >= 0, handler.constData());
+}
+
+void TestPassword::oddPasswordFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << "pipe";
+    QTest::newRow("link to /dev/zero") << "device";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("larger than any password file") << "large";
+}
+
+void TestPassword::oddPasswordFile() {
+    // Each is a failure of the password file, shown at once: never a wait, never an endless read.
+    QFETCH(QString, kind);
+    const QString path = folder->path("unins000.dll");
+    QVERIFY(QFile::remove(path));
+    if (kind == "pipe")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (kind == "device")
+        QVERIFY(QFile::link("/dev/zero", path));
+    else if (kind == "folder")
+        QVERIFY(QDir(folder->folder()).mkdir("unins000.dll"));
+    else
+        folder->write("unins000.dll", passwordFile("CHIAVEINIZIALE") + QByteArray(1 << 20, ';'));
+    QElapsedTimer timer;
+    timer.start();
+    type(child<QLineEdit>(login, "txtPassword"), "chiaveiniziale");
+    ModalAnswerer answerer;
+    QTest::mouseClick(child<QPushButton>(login, "cmdOK"), Qt::LeftButton);
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].text, kReadError);
+    QVERIFY(!login->isHidden());
+    QTest::mouseClick(child<QPushButton>(login, "btnCambiaPassword"), Qt::LeftButton);
+    fillChange("chiaveiniziale", "nuova", "nuova");
+    QTest::mouseClick(child<QPushButton>(change, "cmdOK"), Qt::LeftButton);
+    QCOMPARE(answerer.seen.size(), 2);
+    QCOMPARE(answerer.seen[1].text, kChangeError);
+    QVERIFY(!change->isHidden());
+    QVERIFY(timer.elapsed() < 1000);
+    QCOMPARE(QDir(folder->folder()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+             QStringList{"unins000.dll"});
+}
+
+void TestPassword::changeOnFullDisk_data() {
+    QTest::addColumn<bool>("real");
+    QTest::newRow("simulated") << false;
+    QTest::newRow("small real disk") << true;
+}
+
+void TestPassword::changeOnFullDisk() {
+    QFETCH(bool, real);
+    const QByteArray before = "; installed\r\n[Accesso]\r\nValore=5310E8AD736BDD949A9D70EE28FC\r\n";
+    testsupport::SmallDisk disk;
+    std::optional<platform::FullDiskForTests> simulated;
+    if (real) {
+        SKIP_UNLESS_MOUNTED(disk);
+        platform::setProgramFolderForTests(disk.folder());
+        QFile file(disk.path("unins000.dll"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(before);
+        file.close();
+        QVERIFY(disk.fill());
+    } else {
+        folder->write("unins000.dll", before);
+        simulated.emplace(0);
+    }
+    QTest::mouseClick(child<QPushButton>(login, "btnCambiaPassword"), Qt::LeftButton);
+    fillChange("chiaveiniziale", "nuova", "nuova");
+    ModalAnswerer answerer;
+    QTest::mouseClick(child<QPushButton>(change, "cmdOK"), Qt::LeftButton);
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].text, kChangeError);
+    QVERIFY(!change->isHidden());
+    QCOMPARE(child<QLineEdit>(change, "txtPasswordNew")->text(), QString("nuova"));
+    QFile file(platform::programPath("unins000.dll"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+    // Only the old file stays: no temporary beside it.
+    QVERIFY(QDir(platform::programFolder()).entryList({"unins000.dll*"}, QDir::Files).size() == 1);
 }
 
 QTEST_MAIN(TestPassword)

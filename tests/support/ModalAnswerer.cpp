@@ -25,11 +25,12 @@ SeenBox answerBox(QMessageBox* box, const QString& wanted) {
     QList<QAbstractButton*> ordered(buttons.begin(), buttons.end());
     std::sort(ordered.begin(), ordered.end(),
               [](QAbstractButton* a, QAbstractButton* b) { return a->x() < b->x(); });
+    // As the user reads them: without the mnemonic marks.
     for (QAbstractButton* b : ordered)
-        s.buttons.append(b->text());
+        s.buttons.append(QString(b->text()).remove(QLatin1Char('&')));
     QAbstractButton* press = ordered.isEmpty() ? nullptr : ordered.first();
     for (QAbstractButton* b : ordered)
-        if (!wanted.isEmpty() && b->text() == wanted)
+        if (!wanted.isEmpty() && QString(b->text()).remove(QLatin1Char('&')) == wanted)
             press = b;
     if (press)
         press->click();

@@ -1,0 +1,83 @@
+#include "ModalAnswerer.h"
+#include "platform/Application.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include <stdexcept>
+
+class TestApplication : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void failureLeavingHandlerShowsBoxAndProgramGoesOn();
+    void qtSpeaksItalian_data();
+    void qtSpeaksItalian();
+    void fileDialogInItalian();
+};
+
+void TestApplication::failureLeavingHandlerShowsBoxAndProgramGoesOn() {
+    QWidget window;
+    auto* failing = new QPushButton("Stampa", &window);
+    auto* working = new QPushButton("Chiudi", &window);
+    working->move(0, 40);
+    int worked = 0;
+    int failed = 0;
+    connect(failing, &QPushButton::clicked, this, [&] {
+        ++failed;
+        throw std::runtime_error("Stampante non disponibile");
+    });
+    connect(working, &QPushButton::clicked, this, [&] { ++worked; });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    testsupport::ModalAnswerer answerer;
+    for (int round = 1; round <= 2; ++round) {
+        QTest::mouseClick(failing, Qt::LeftButton);
+        QCOMPARE(failed, round);
+        QCOMPARE(answerer.seen.size(), round);
+        QCOMPARE(answerer.seen.last().text, QString("Stampante non disponibile"));
+        QCOMPARE(answerer.seen.last().icon, QMessageBox::Critical);
+        QCOMPARE(answerer.seen.last().buttons, QStringList{"OK"});
+    }
+    // The program went on: the window is there and its other commands still run.
+    QVERIFY(window.isVisible());
+    QTest::mouseClick(working, Qt::LeftButton);
+    QCOMPARE(worked, 1);
+    QCOMPARE(answerer.seen.size(), 2);
+}
+
+void TestApplication::qtSpeaksItalian_data() {
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("expected");
+    QVERIFY(platform::useItalian());
+    QTest::newRow("cancel button") << QCoreApplication::translate("QPlatformTheme", "Cancel") << "Annulla";
+    QTest::newRow("yes button") << QCoreApplication::translate("QPlatformTheme", "&Yes")
+                                << QString::fromUtf8("&Sì");
+    QTest::newRow("month name") << QLocale().standaloneMonthName(12) << "dicembre";
+    QTest::newRow("day name") << QLocale().dayName(1, QLocale::ShortFormat) << "lun";
+    QTest::newRow("language") << QLocale::languageToString(QLocale().language()) << "Italian";
+}
+
+void TestApplication::qtSpeaksItalian() {
+    QFETCH(QString, shown);
+    QFETCH(QString, expected);
+    QCOMPARE(shown, expected);
+}
+
+void TestApplication::fileDialogInItalian() {
+    QVERIFY(platform::useItalian());
+    QFileDialog dialog(nullptr, "Apri");
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* lookIn = dialog.findChild<QLabel*>("lookInLabel");
+    QVERIFY(lookIn);
+    QVERIFY2(!lookIn->text().contains("Look in"), qPrintable(lookIn->text()));
+    QCOMPARE(dialog.labelText(QFileDialog::Reject), QString("Annulla"));
+}
+
+int main(int argc, char** argv) {
+    platform::Application application(argc, argv);
+    TestApplication test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_application.moc"
