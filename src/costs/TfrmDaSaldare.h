@@ -19,6 +19,7 @@ protected:
     void FormShow() override;
     QString printTitle() const override;
     QString* UltimaRicerca() override;
+    bool hasLoadFromList() const override { return true; }
     void loadChosen(const QString& chosen) override;
 
 private:
