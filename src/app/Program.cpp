@@ -16,6 +16,8 @@
 #include "fleet/TfrmTrovaAutomezzi.h"
 #include "fleet/TfrmVeicolario.h"
 #include "fleet/TfrmZoom.h"
+#include "maintenance/ScheduleLists.h"
+#include "maintenance/TfrmScadenzario.h"
 #include "platform/Application.h"
 #include "platform/Program.h"
 #include "platform/ProgramFolder.h"
@@ -78,17 +80,17 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmStampaPlanning"), {}},
         {QStringLiteral("TfrmAnteprimaPlanning"), {}},
         {QStringLiteral("TfrmRiepPrenotazioni"), {}},
-        {QStringLiteral("TfrmScadenzario"), {}},
+        {QStringLiteral("TfrmScadenzario"), make<TfrmScadenzario>()},
         {QStringLiteral("TfrmExpImminenti"), {}},
         {QStringLiteral("TfrmExpGiornaliere"), {}},
         {QStringLiteral("TfrmExpMensili"), {}},
         {QStringLiteral("TfrmExpScadenzario"), {}},
-        {QStringLiteral("TfrmConfermati"), {}},
-        {QStringLiteral("TfrmNonConfermati"), {}},
-        {QStringLiteral("TfrmTrovaScadenzario"), {}},
+        {QStringLiteral("TfrmConfermati"), make<TfrmConfermati>()},
+        {QStringLiteral("TfrmNonConfermati"), make<TfrmNonConfermati>()},
+        {QStringLiteral("TfrmTrovaScadenzario"), make<TfrmTrovaScadenzario>()},
         {QStringLiteral("TfrmCodFisc"), make<TfrmCodFisc>()},
         {QStringLiteral("TfrmPartitaIva"), make<TfrmPartitaIva>()},
-        {QStringLiteral("TfrmDaConfermare"), {}},
+        {QStringLiteral("TfrmDaConfermare"), make<TfrmDaConfermare>()},
         {QStringLiteral("TfrmChilometrico"), {}},
         {QStringLiteral("TfrmExpChilometrico"), {}},
         {QStringLiteral("TfrmTrovaChilometrico"), {}},

@@ -72,12 +72,14 @@ void CardFields::addDate(QLineEdit* field, const QColor& background, const QStri
     dateTags_.insert(field, tag);
 }
 
-void CardFields::addPlain(QWidget* field) {
+void CardFields::addHighlighted(QWidget* field, QWidget* highlight) {
     order_.append(field);
+    highlights_.insert(field, highlight);
+    highlight->hide();
     field->installEventFilter(this);
 }
 
-void CardFields::setOnEnter(QWidget* field, std::function<void()> handler) {
+void CardFields::setOnEnter(QLineEdit* field, std::function<void()> handler) {
     onEnter_.insert(field, std::move(handler));
 }
 
@@ -93,6 +95,11 @@ bool CardFields::eventFilter(QObject* watched, QEvent* event) {
     if (!field || !order_.contains(field))
         return QObject::eventFilter(watched, event);
     switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        if (QWidget* highlight = highlights_.value(field))
+            highlight->setVisible(event->type() == QEvent::FocusIn);
+        break;
     case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent*>(event)->key();
         const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -112,7 +119,8 @@ bool CardFields::eventFilter(QObject* watched, QEvent* event) {
             }
         }
         if (enter) {
-            if (const auto it = onEnter_.constFind(field); it != onEnter_.constEnd())
+            if (const auto it = onEnter_.constFind(qobject_cast<QLineEdit*>(field));
+                it != onEnter_.constEnd())
                 (*it)();
             else if (QWidget* to = next(field))
                 to->setFocus(Qt::TabFocusReason);

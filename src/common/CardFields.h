@@ -40,10 +40,11 @@ public:
     void add(QLineEdit* field, const QColor& background);
     // A date field: read-only; openPicker runs with the field's tag for the keys that open the picker.
     void addDate(QLineEdit* field, const QColor& background, const QString& tag);
-    // A field of any kind (a drop-down too) that only joins the Enter order; its look is the window's.
-    void addPlain(QWidget* field);
+    // A field of any kind marked by a highlight shown while it has the focus, in place of the focus
+    // colour; it joins the Enter order like the others.
+    void addHighlighted(QWidget* field, QWidget* highlight);
     // A field where Enter does something else: the handler runs instead of moving on.
-    void setOnEnter(QWidget* field, std::function<void()> handler);
+    void setOnEnter(QLineEdit* field, std::function<void()> handler);
 
     std::function<void(const QString& tag)> openPicker;
     bool dateEnterMovesOn = true;
@@ -61,9 +62,10 @@ private:
     QString baseStyle_;
     QList<QColor> colours_;
     QList<QWidget*> order_;
+    QHash<QWidget*, QWidget*> highlights_;
     QHash<QLineEdit*, QColor> backgrounds_;
     QHash<QLineEdit*, QString> dateTags_;
-    QHash<QWidget*, std::function<void()>> onEnter_;
+    QHash<QLineEdit*, std::function<void()>> onEnter_;
 };
 
 } // namespace common

@@ -15,6 +15,7 @@
 #include <QStringListModel>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -243,14 +244,27 @@ void fillRiepilogoDati(platform::Report& report, const QString& title, const QSt
     masterData->setHeight(txtRiepilogo->height() + kBandSpare);
 }
 
-void loadMatchingRecords(ArchiveFile& archive, const QString& chosen,
+bool loadMatchingRecords(ArchiveFile& archive, const QString& chosen, const std::vector<qint64>& listed,
                          const std::function<QString(const Record&)>& lineOf,
                          const std::function<void(qint64, const Record&)>& load) {
     const QString wanted = Trim(chosen);
+    qint64 found = 0;
+    std::optional<Record> last;
+    auto next = listed.begin();
     archive.forEach([&](qint64 number, const Record& record) {
-        if (Trim(lineOf(record)) == wanted)
-            load(number, record);
+        while (next != listed.end() && *next < number)
+            ++next;
+        if (next == listed.end() || *next != number)
+            return;
+        if (Trim(lineOf(record)) == wanted) {
+            found = number;
+            last = Record(record); // a copy owns its bytes beyond the visit
+        }
     });
+    if (!last)
+        return false;
+    load(found, *last);
+    return true;
 }
 
 ListWindow::ListWindow(QWidget* parent)
@@ -299,10 +313,11 @@ void ListWindow::setItemWidth(int width) {
         static_cast<LineModel*>(model_)->setItemWidth(width);
 }
 
-void ListWindow::setLines(QStringList lines) {
+void ListWindow::setLines(QStringList lines, std::vector<qint64> numbers) {
     if (sorted_)
         sortLines(lines);
     lines_ = std::move(lines);
+    numbers_ = std::move(numbers);
     model_->setStringList(lines_);
     list_->clearSelection();
     list_->setCurrentIndex(QModelIndex());
@@ -310,6 +325,7 @@ void ListWindow::setLines(QStringList lines) {
 
 void ListWindow::clearLines() {
     lines_.clear();
+    numbers_.clear();
     if (model_)
         model_->setStringList(lines_);
 }

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QLineEdit;
 class QListView;
@@ -33,9 +34,10 @@ std::unique_ptr<platform::Report> makeRiepilogoDati();
 // Puts the title and the lines into a "Riepilogo dati" report and sets the memo and band heights.
 void fillRiepilogoDati(platform::Report& report, const QString& title, const QStringList& lines);
 
-// Scans an archive for the records whose rebuilt line equals the chosen one (both trimmed) and hands each
-// to load in file order, so the last equal record is the one that stays.
-void loadMatchingRecords(ArchiveFile& archive, const QString& chosen,
+// Scans an archive for the records whose rebuilt line equals the chosen one (both trimmed), among the
+// listed record numbers only (ascending), and hands the last of them in file order to load. Returns
+// false when none matches.
+bool loadMatchingRecords(ArchiveFile& archive, const QString& chosen, const std::vector<qint64>& listed,
                          const std::function<QString(const Record&)>& lineOf,
                          const std::function<void(qint64 number, const Record&)>& load);
 
@@ -62,7 +64,9 @@ protected:
     void bindList(QListView* list, QPushButton* print, QPushButton* closeButton, QLineEdit* find = nullptr,
                   QPushButton* findButton = nullptr, QWidget* findMark = nullptr);
     // Shows the lines, sorted unless the window keeps its own order; one fill, not one line at a time.
-    void setLines(QStringList lines);
+    // numbers are the records listed, in file order; a load from the list considers only those.
+    void setLines(QStringList lines, std::vector<qint64> numbers = {});
+    const std::vector<qint64>& listedNumbers() const { return numbers_; }
     void clearLines();
     void setSorted(bool sorted) { sorted_ = sorted; }
     // The width of every line in the list, wider than the box so long lines scroll sideways.
@@ -94,6 +98,7 @@ private:
     QPushButton* findButton_ = nullptr;
     QWidget* findMark_ = nullptr;
     QStringList lines_;
+    std::vector<qint64> numbers_;
     bool sorted_ = true;
     int itemWidth_ = 1600;
     std::unique_ptr<platform::Report> report_;

@@ -76,6 +76,7 @@ void SearchWindow::btnCercaClick() {
     c_.lblConta->setText(QString::number(countFilters(filters)));
     const QList<int> fields = filterFields();
     QStringList lines;
+    std::vector<qint64> numbers;
     try {
         clearLines();
         ArchiveFile archive = openArchive();
@@ -86,18 +87,20 @@ void SearchWindow::btnCercaClick() {
             if (!Trim(filters.at(i)).isEmpty())
                 used << int(i);
         QStringList values(filters.size());
-        archive.forEach([&](qint64, const Record& record) {
+        archive.forEach([&](qint64 number, const Record& record) {
             for (int i : used)
                 values[i] = record.get(fields.at(i));
-            if (countHits(filters, values) >= n)
+            if (countHits(filters, values) >= n) {
                 lines << lineOf(record);
+                numbers.push_back(number);
+            }
         });
     } catch (const std::exception&) {
-        setLines(std::move(lines));
+        setLines(std::move(lines), std::move(numbers));
         platform::showPlain(this, QString::fromUtf8(kArchiveFailure));
         return;
     }
-    setLines(std::move(lines));
+    setLines(std::move(lines), std::move(numbers));
     c_.lblTrovate->setText(countText(int(this->lines().size())));
     c_.panContainer->show();
     c_.panAvvio->hide();
@@ -108,7 +111,7 @@ void SearchWindow::btnCercaClick() {
 void SearchWindow::loadChosen(const QString& chosen) {
     ArchiveFile archive = openArchive();
     loadMatchingRecords(
-        archive, chosen, [this](const Record& r) { return lineOf(r); },
+        archive, chosen, listedNumbers(), [this](const Record& r) { return lineOf(r); },
         [this](qint64 number, const Record& r) { pick(number, r); });
 }
 

@@ -99,15 +99,13 @@ TfrmCosti::TfrmCosti(QWidget* parent)
                                      ui->txtConducente,  ui->txtRecapito,      ui->txtNote};
     for (QWidget* field : enterOrder) {
         // The filters of this window run before the Enter order's.
-        fields_->addPlain(field);
+        auto* highlight = findChild<QWidget*>(QStringLiteral("eff") + field->objectName().mid(3));
+        Q_ASSERT(highlight);
+        highlight->setAutoFillBackground(true);
+        fields_->addHighlighted(field, highlight);
         field->installEventFilter(this);
-        const QString name = QStringLiteral("eff") + field->objectName().mid(3);
-        if (auto* highlight = findChild<QWidget*>(name)) {
-            highlight->setAutoFillBackground(true);
-            highlight->hide();
-            highlights_.insert(field, highlight);
-        }
     }
+    enterOrder_ = enterOrder;
     setStyleSheet(styleSheet() +
                   QStringLiteral("QFrame[objectName^=\"eff\"] { background: #FFFF00; border: 2px "
                                  "solid qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #FFFF00, "
@@ -174,11 +172,13 @@ QString TfrmCosti::costFile() const {
     return common::Trim(ui->lblFile->text());
 }
 
-void TfrmCosti::setVehicle(const QStringList& values) {
-    QWidget* const targets[] = {ui->txtVeicolo, ui->txtMarca,         ui->txtModello,
-                                ui->txtColore,  ui->txtAlimentazione, ui->txtTarga};
-    for (int i = 0; i < 6 && i < values.size(); ++i)
-        common::setControlText(targets[i], common::Trim(values.at(i)));
+void TfrmCosti::setVehicle(const common::PickedVehicle& v) {
+    common::setControlText(ui->txtVeicolo, v.tipo);
+    ui->txtMarca->setText(v.marca);
+    ui->txtModello->setText(v.modello);
+    ui->txtColore->setText(v.colore);
+    ui->txtAlimentazione->setText(v.alimentazione);
+    ui->txtTarga->setText(v.targa);
 }
 
 void TfrmCosti::FormShow() {
@@ -289,17 +289,15 @@ bool TfrmCosti::checkBeforeSave() {
 
 bool TfrmCosti::eventFilter(QObject* watched, QEvent* event) {
     auto* field = qobject_cast<QWidget*>(watched);
-    if (field && highlights_.contains(field)) {
+    if (field && enterOrder_.contains(field)) {
         auto* combo = qobject_cast<QComboBox*>(field);
         const bool takesNoTyping = field == ui->txtGiorno || field == ui->txtMese;
         switch (event->type()) {
         case QEvent::FocusIn:
-            highlights_.value(field)->show();
             if (combo)
                 clearListSelections({combo});
             break;
         case QEvent::FocusOut:
-            highlights_.value(field)->hide();
             if (takesNoTyping) {
                 const QStringList& items = field == ui->txtGiorno ? costs::dayItems() : costs::monthNames();
                 if (!items.contains(common::Trim(combo->currentText())))

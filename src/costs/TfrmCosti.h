@@ -3,6 +3,7 @@
 
 #include "common/CardForm.h"
 #include "common/Form.h"
+#include "common/VehicleReceiver.h"
 
 #include <QList>
 
@@ -19,7 +20,7 @@ class CardFields;
 class StatusHints;
 } // namespace common
 
-class TfrmCosti : public common::Form, public common::CardForm {
+class TfrmCosti : public common::Form, public common::CardForm, public common::VehicleReceiver {
     Q_OBJECT
 public:
     explicit TfrmCosti(QWidget* parent = nullptr);
@@ -31,8 +32,7 @@ public:
     QString costFile() const;
     // The controls of the 24 record fields, in record order.
     QList<QWidget*> recordControls() const { return controls_; }
-    // The vehicle picker's choice: type, make, model, colour, fuel and plate.
-    void setVehicle(const QStringList& values);
+    void setVehicle(const common::PickedVehicle& vehicle) override;
 
     // The title and rows of the card print: label and value, from the texts on show.
     static QString printTitle();
@@ -74,7 +74,7 @@ private:
     void clearListSelections(std::initializer_list<QComboBox*> lists);
     std::unique_ptr<Ui::frmCosti> ui;
     QList<QWidget*> controls_;
-    QHash<QWidget*, QWidget*> highlights_;
+    QList<QWidget*> enterOrder_; // the fields, in their Enter order
     common::CardFields* fields_ = nullptr;
     common::StatusHints* hints_ = nullptr;
 };

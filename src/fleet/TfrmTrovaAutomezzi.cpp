@@ -3,6 +3,7 @@
 #include "common/ControlText.h"
 #include "common/Failure.h"
 #include "common/Text.h"
+#include "common/VehicleReceiver.h"
 #include "common/WindowRegistry.h"
 #include "fleet/SchedaVeicolo.h"
 #include "fleet/TfrmVeicolario.h"
@@ -14,21 +15,6 @@ using namespace fleet::SchedaVeicolo;
 namespace {
 
 QString ultimaRicerca;
-
-// The chosen vehicle's type, make, model, colour, fuel and plate into the fields of that name of a card.
-void writeVehicle(const QString& card, const common::Record& v) {
-    QWidget* window = common::sharedWindow(card);
-    if (!window)
-        throw common::Failure("the card is missing");
-    const std::pair<const char*, int> fields[] = {{"txtVeicolo", Tipo},
-                                                  {"txtMarca", Marca},
-                                                  {"txtModello", Modello},
-                                                  {"txtColore", Colore},
-                                                  {"txtAlimentazione", Alimentazione},
-                                                  {"txtTarga", Targa}};
-    for (const auto& [control, field] : fields)
-        common::writeControlText(window, QLatin1String(control), v.get(field));
-}
 
 } // namespace
 
@@ -87,11 +73,17 @@ void TfrmTrovaAutomezzi::pick(qint64 number, const common::Record& v) {
         if (!card)
             throw common::Failure("the vehicle card is missing");
         card->showRecord(v, number);
-    } else if (tag == QLatin1String("costi")) {
-        writeVehicle(QStringLiteral("frmCosti"), v);
-    } else if (tag == QLatin1String("scadenzario") || tag == QLatin1String("chilometrico")) {
+    } else if (tag == QLatin1String("scadenzario") || tag == QLatin1String("costi")) {
+        const QString card = tag == QLatin1String("costi") ? QStringLiteral("frmCosti")
+                                                           : QStringLiteral("frmScadenzario");
+        auto* receiver = dynamic_cast<common::VehicleReceiver*>(common::sharedWindow(card));
+        if (!receiver)
+            throw common::Failure("the card is missing");
+        receiver->setVehicle(
+            {v.get(Tipo), v.get(Marca), v.get(Modello), v.get(Colore), v.get(Alimentazione), v.get(Targa)});
+    } else if (tag == QLatin1String("chilometrico")) {
         // Not built yet: type, make, model, colour, fuel and plate into txtVeicolo, txtMarca, txtModello,
-        // txtColore, txtAlimentazione, txtTarga of the appointment or mileage card, once they exist.
+        // txtColore, txtAlimentazione, txtTarga of the mileage card, once it exists.
     } else if (tag == QLatin1String("riepspese")) {
         // Not built yet: the plate into txtTipologia of the cost summary's query window, once it exists.
     }

@@ -122,10 +122,21 @@ WholeFile readWholeFile(const QString& path, qint64 maxBytes) {
     QFile file;
     if (!openRegularFile(file, path, QIODevice::ReadOnly) || file.size() > maxBytes)
         return result;
-    // The size may grow while reading: never read past the bound.
-    QByteArray bytes = file.read(maxBytes + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > maxBytes)
+    // Room for what the file holds now, and one byte to see it grow past the bound while it is read.
+    const qint64 room = file.size() + 1;
+    QByteArray bytes(room, Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < room) {
+        const qint64 n = file.read(bytes.data() + got, room - got);
+        if (n < 0)
+            return result;
+        if (n == 0)
+            break;
+        got += n;
+    }
+    if (got > maxBytes)
         return result;
+    bytes.truncate(got);
     result.status = WholeFile::Read;
     result.bytes = std::move(bytes);
     return result;

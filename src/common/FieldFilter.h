@@ -1,0 +1,29 @@
+// Fields that take only some characters: what is typed, pasted or dropped is filtered alike.
+#pragma once
+
+#include <functional>
+
+class QChar;
+class QKeyEvent;
+class QLineEdit;
+class QString;
+
+namespace common {
+
+using CharFilter = std::function<bool(QChar)>;
+
+// Characters the filter refuses are taken out of every edit the user makes (typing, paste, drop), and the
+// field's maximum length then limits what is left; the program's own texts are set as they are. The
+// width stays readable as the field's property "filteredWidth".
+void filterField(QLineEdit* field, CharFilter allowed);
+// The text with the refused characters taken out.
+QString filteredText(const QString& text, const CharFilter& allowed);
+
+// The keys a filtered field takes: Backspace, Delete, the left and right arrows, the characters the
+// filter allows, and the keys that move between fields (Tab, Enter) or only modify others.
+bool keyPasses(const QKeyEvent* event, const CharFilter& allowed);
+
+bool isDigitChar(QChar c);
+bool isAmountChar(QChar c); // digits and the comma
+
+} // namespace common

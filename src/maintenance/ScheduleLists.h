@@ -1,0 +1,89 @@
+// The schedule's summaries (work to do, work done, appointments to confirm) and its search, each listing
+// appointments of the opened year and loading one into the appointment card.
+#pragma once
+
+#include "common/SearchWindow.h"
+
+#include <memory>
+
+class TfrmScadenzario;
+
+namespace Ui {
+class frmRiepilogo;
+class frmTrovaScadenzario;
+} // namespace Ui
+
+namespace maintenance {
+
+// The schedule window that owns a list: its owner when it is one, the program's one otherwise.
+TfrmScadenzario* scheduleWindow(QWidget* owner);
+
+// What sets one summary apart from the others.
+struct SummaryKind {
+    const char* instanceName;
+    const char* caption;
+    int field;         // the flag that selects
+    const char* value; // the flag's value that is listed
+    const char* title; // the list print's title
+    QString* lastFind; // the find text of this window kind, kept for the run
+};
+
+class ScheduleSummary : public common::ListWindow {
+    Q_OBJECT
+public:
+    ScheduleSummary(const SummaryKind& kind, QWidget* parent);
+    ~ScheduleSummary() override;
+
+protected:
+    void FormShow() override;
+    QString printTitle() const override;
+    QString* UltimaRicerca() override { return kind_.lastFind; }
+    bool hasLoadFromList() const override { return true; }
+    void loadChosen(const QString& chosen) override;
+
+private:
+    std::unique_ptr<Ui::frmRiepilogo> ui;
+    const SummaryKind& kind_;
+};
+
+} // namespace maintenance
+
+class TfrmConfermati : public maintenance::ScheduleSummary {
+    Q_OBJECT
+public:
+    explicit TfrmConfermati(QWidget* parent = nullptr);
+};
+
+class TfrmNonConfermati : public maintenance::ScheduleSummary {
+    Q_OBJECT
+public:
+    explicit TfrmNonConfermati(QWidget* parent = nullptr);
+};
+
+class TfrmDaConfermare : public maintenance::ScheduleSummary {
+    Q_OBJECT
+public:
+    explicit TfrmDaConfermare(QWidget* parent = nullptr);
+};
+
+class TfrmTrovaScadenzario : public common::SearchWindow {
+    Q_OBJECT
+public:
+    explicit TfrmTrovaScadenzario(QWidget* parent = nullptr);
+    ~TfrmTrovaScadenzario() override;
+
+    // Who opened the search: "Scadenzario" lets a double-click load the card.
+    void setCallerTag(const QString& tag);
+
+protected:
+    common::ArchiveFile openArchive() override;
+    QList<int> filterFields() const override;
+    QString lineOf(const common::Record& record) const override;
+    QString countText(int count) const override;
+    QString printTitle() const override;
+    QString* UltimaRicerca() override;
+    void pick(qint64 number, const common::Record& record) override;
+
+private:
+    std::unique_ptr<Ui::frmTrovaScadenzario> ui;
+};

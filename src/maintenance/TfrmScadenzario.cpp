@@ -1,0 +1,567 @@
+#include "maintenance/TfrmScadenzario.h"
+
+#include "common/CardFields.h"
+#include "common/Clock.h"
+#include "common/CommandPictures.h"
+#include "common/ControlText.h"
+#include "common/FieldFilter.h"
+#include "common/Help.h"
+#include "common/Look.h"
+#include "common/Numbers.h"
+#include "common/StatusHints.h"
+#include "common/Text.h"
+#include "common/WindowRegistry.h"
+#include "fleet/TfrmTrovaAutomezzi.h"
+#include "maintenance/SchedaScadenza.h"
+#include "maintenance/ScheduleLists.h"
+#include "platform/Dialogs.h"
+#include "platform/MediaPlayer.h"
+#include "platform/ProgramFolder.h"
+#include "shell/TaxCodes.h"
+#include "ui_TfrmScadenzario.h"
+#include "ui_TfrmTrovaAutomezzi.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+using namespace maintenance::SchedaScadenza;
+using platform::MsgKind;
+
+namespace {
+
+const QString kCaption = QStringLiteral(" Veicolario - Scadenzario Manutenzioni");
+const QString kYearRefused = QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
+const QString kRequired = QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare ");
+const QString kMonthRefused =
+    QStringLiteral("Attenzione: selezionare il mese dal menu a cascata.\n\r\n\rPer "
+                   "poter salvare la scheda è necessario indicare una data valida.");
+
+QStringList twoDigits(int from, int to) {
+    QStringList items;
+    for (int i = from; i <= to; ++i)
+        items << QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
+    return items;
+}
+
+// Clears a drop-down's list selection and keeps its text (a plain reset would also clear an editable one).
+void resetSelection(QComboBox* list) {
+    const QString text = list->currentText();
+    const QSignalBlocker block(list);
+    list->setCurrentIndex(-1);
+    list->setEditText(text);
+}
+
+bool isFocusMove(const QEvent* event) {
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+TfrmScadenzario::TfrmScadenzario(QWidget* parent)
+    : common::Form(parent)
+    , common::CardForm(this, nullptr,
+                       common::CardMessages{common::kAppendedSalvata, MsgKind::Error, MsgKind::Error})
+    , ui(std::make_unique<Ui::frmScadenzario>()) {
+    ui->setupUi(this);
+    setPositionLabel(ui->lblPosizione);
+    setWindowState(Qt::WindowMaximized);
+    common::setBackground(this, QColor(0x46, 0x82, 0xB4));
+    common::setBackground(ui->panAvvio, Qt::white);
+    common::setBackground(ui->panContainer, Qt::white);
+    common::setBackground(ui->imgAssenti, QColor(0xD8, 0xF0, 0xD8));
+    common::setBackground(ui->imgPresenti, QColor(0xFF, 0xD7, 0x80));
+    ui->panContainer->hide();
+    ui->calAppuntamenti->setSelectedDate(common::today());
+
+    controls_ = {ui->txtGiorno,     ui->txtMese,         ui->lblAnno,     ui->lblData,
+                 ui->txtOreApp,     ui->txtMinutiApp,    ui->lblOra,      ui->txtAvviso,
+                 ui->txtConducente, ui->txtCodFisc,      ui->txtRecapito, ui->txtVeicolo,
+                 ui->txtMarca,      ui->txtModello,      ui->txtColore,   ui->txtAlimentazione,
+                 ui->txtTarga,      ui->txtManutenzione, ui->txtDettagli, ui->txtOfficina,
+                 ui->txtCosto,      ui->txtContatto,     ui->txtNote};
+    Q_ASSERT(controls_.size() == AppDaConfermare);
+
+    lists_ = {ui->txtGiorno, ui->txtMese, ui->txtOreApp, ui->txtMinutiApp};
+    ui->txtGiorno->addItems(twoDigits(1, 31));
+    ui->txtMese->addItems(maintenance::monthNames());
+    ui->txtOreApp->addItems(twoDigits(0, 23));
+    ui->txtMinutiApp->addItems(twoDigits(0, 59));
+    const int widths[] = {2, 10, 2, 2};
+    for (int i = 0; i < lists_.size(); ++i) {
+        QComboBox* list = lists_.at(i);
+        list->lineEdit()->setMaxLength(widths[i]);
+        list->lineEdit()->setAcceptDrops(false); // the value comes only from the list
+        list->setCurrentIndex(-1);
+    }
+    ui->txtOreApp->setEditText(QStringLiteral("00"));
+    ui->txtMinutiApp->setEditText(QStringLiteral("00"));
+    ui->txtCosto->setText(QStringLiteral("0,00"));
+    common::filterField(ui->txtAvviso, common::isDigitChar);
+    common::filterField(ui->txtCosto, common::isAmountChar);
+    common::filterField(ui->txtAnno, common::isDigitChar);
+
+    // Enter order, with the yellow highlight behind the focused field.
+    fields_ = new common::CardFields(this);
+    const std::pair<QWidget*, QWidget*> chain[] = {
+        {ui->txtGiorno, ui->effGiorno},
+        {ui->txtMese, ui->effMese},
+        {ui->txtOreApp, ui->effOreApp},
+        {ui->txtMinutiApp, ui->effMinutiApp},
+        {ui->txtAvviso, ui->effAvviso},
+        {ui->txtConducente, ui->effConducente},
+        {ui->txtCodFisc, ui->effCodFisc},
+        {ui->txtRecapito, ui->effRecapito},
+        {ui->txtVeicolo, ui->effVeicolo},
+        {ui->txtMarca, ui->effMarca},
+        {ui->txtModello, ui->effModello},
+        {ui->txtColore, ui->effColore},
+        {ui->txtAlimentazione, ui->effAlimentazione},
+        {ui->txtTarga, ui->effTarga},
+        {ui->txtManutenzione, ui->effManutenzione},
+        {ui->txtDettagli, ui->effDettagli},
+        {ui->txtOfficina, ui->effOfficina},
+        {ui->txtCosto, ui->effCosto},
+        {ui->txtContatto, ui->effContatto},
+        {ui->txtNote, ui->effNote},
+    };
+    for (const auto& [field, highlight] : chain) {
+        common::markFocusRectangle(highlight);
+        fields_->addHighlighted(field, highlight);
+        // After the chain's filter, so this one sees the keys first.
+        field->installEventFilter(this);
+    }
+    ui->txtAnno->installEventFilter(this);
+    for (QLineEdit* upper : {ui->txtCodFisc, ui->txtTarga})
+        connect(upper, &QLineEdit::textEdited, this, [upper](const QString& text) {
+            const QString shown = common::UpperAZ(common::Trim(text));
+            if (shown != text) {
+                const int cursor = upper->cursorPosition();
+                upper->setText(shown);
+                upper->setCursorPosition(std::min(cursor, int(shown.size())));
+            }
+        });
+
+    using common::Command;
+    const std::pair<QToolButton*, Command> pictures[] = {
+        {ui->cmdNuovo, Command::New},         {ui->cmdDuplica, Command::Duplicate},
+        {ui->cmdImporta, Command::Import},    {ui->cmdSalva, Command::Save},
+        {ui->cmdTrova, Command::Find},        {ui->cmdStampa, Command::Print},
+        {ui->cmdPrimo, Command::First},       {ui->cmdIndietro, Command::Previous},
+        {ui->cmdAvanti, Command::Next},       {ui->cmdUltimo, Command::Last},
+        {ui->cmdEsporta, Command::Export},    {ui->cmdDaConfermare, Command::Find},
+        {ui->cmdDaEffettuare, Command::Find}, {ui->cmdEffettuate, Command::Find},
+        {ui->cmdGuida, Command::Help},        {ui->cmdEsci, Command::Exit},
+        {ui->imgGuida, Command::Help},        {ui->imgEsci, Command::Exit},
+        {ui->btnGiorno, Command::Find},       {ui->btnMese, Command::Find},
+    };
+    for (const auto& [button, command] : pictures) {
+        button->setIcon(common::commandIcon(command, 26));
+        button->setIconSize(QSize(26, 26));
+    }
+    for (QToolButton* arrow : {ui->cmdPrimo, ui->cmdIndietro, ui->cmdAvanti, ui->cmdUltimo})
+        arrow->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    ui->btnCodFisc->setIcon(common::commandIcon(Command::Find, 20));
+    ui->btnCodFisc->setIconSize(QSize(20, 20));
+
+    player_ = new platform::MediaPlayer(this);
+    player_->setObjectName(QStringLiteral("MediaPlayer"));
+
+    hints_ = new common::StatusHints(ui->panInfo, this);
+    const std::pair<QWidget*, const char*> hinted[] = {
+        {ui->cmdNuovo, "Prepara la schermata per la registrazione di una nuova scheda."},
+        {ui->cmdDuplica,
+         "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."},
+        {ui->cmdImporta, "Importa i dati dal parco automezzi."},
+        {ui->cmdSalva, "Salva la scheda corrente in archivio."},
+        {ui->cmdTrova, "Trova una scheda in archivio."},
+        {ui->cmdStampa, "Stampa la scheda corrente."},
+        {ui->cmdEsporta, "Esporta le schede in archivio in un file di Microsoft Excel."},
+        {ui->cmdDaConfermare, "Visualizza l'elenco degli appuntamenti in attesa di conferma."},
+        {ui->cmdDaEffettuare,
+         "Visualizza il riepilogo delle manutenzioni da effettuare, sia scadute che non."},
+        {ui->cmdEffettuate, "Visualizza il riepilogo storico delle manutenzioni effettuate."},
+        {ui->cmdGuida, "Visualizza la pagina della guida sensibile al contesto."},
+        {ui->cmdEsci, "Esci da questa schermata di lavoro."},
+        {ui->cmdPrimo, "Visualizza la prima scheda in archivio."},
+        {ui->cmdIndietro, "Visualizza la scheda precedente in archivio."},
+        {ui->cmdAvanti, "Visualizza la scheda successiva in archivio."},
+        {ui->cmdUltimo, "Visualizza l'ultima scheda in archivio."},
+        {ui->btnCodFisc, "Controlla il codice fiscale."},
+        {ui->chkDaConfermare,
+         "Spunta questa casella per annotare che l'appuntamento è in attesa di conferma."},
+        {ui->chkEffettuata, "Spunta questa casella per annotare che la manutenzione è stata effettuata."},
+    };
+    for (const auto& [widget, text] : hinted)
+        hints_->add(widget, QString::fromUtf8(text));
+    for (const auto& [field, highlight] : chain)
+        hints_->addQuiet(field);
+    hints_->addBackgroundTree(ui->panContainer);
+
+    connect(ui->btnApri, &QAbstractButton::clicked, this, &TfrmScadenzario::btnApriClick);
+    connect(ui->btnOK, &QAbstractButton::clicked, this, &TfrmScadenzario::btnOKClick);
+    connect(ui->btnGiorno, &QAbstractButton::clicked, this, &TfrmScadenzario::btnGiornoClick);
+    connect(ui->btnMese, &QAbstractButton::clicked, this, &TfrmScadenzario::btnMeseClick);
+    connect(ui->imgGuida, &QAbstractButton::clicked, this, &TfrmScadenzario::imgGuidaClick);
+    connect(ui->imgEsci, &QAbstractButton::clicked, this, &TfrmScadenzario::imgEsciClick);
+    connect(ui->cmdNuovo, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdNuovoClick);
+    connect(ui->cmdDuplica, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdDuplicaClick);
+    connect(ui->cmdSalva, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdSalvaClick);
+    connect(ui->cmdImporta, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdImportaClick);
+    connect(ui->cmdTrova, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdTrovaClick);
+    connect(ui->cmdStampa, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdStampaClick);
+    connect(ui->cmdPrimo, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdPrimoClick);
+    connect(ui->cmdIndietro, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdIndietroClick);
+    connect(ui->cmdAvanti, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdAvantiClick);
+    connect(ui->cmdUltimo, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdUltimoClick);
+    connect(ui->cmdEsporta, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdEsportaClick);
+    connect(ui->cmdDaConfermare, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdDaConfermareClick);
+    connect(ui->cmdDaEffettuare, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdDaEffettuareClick);
+    connect(ui->cmdEffettuate, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdEffettuateClick);
+    connect(ui->cmdGuida, &QAbstractButton::clicked, this, &TfrmScadenzario::imgGuidaClick);
+    connect(ui->cmdEsci, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdEsciClick);
+    connect(ui->btnCodFisc, &QAbstractButton::clicked, this, &TfrmScadenzario::btnCodFiscClick);
+}
+
+TfrmScadenzario::~TfrmScadenzario() = default;
+
+QString TfrmScadenzario::yearFile() const {
+    return common::Trim(ui->lblFile->text());
+}
+
+QDate TfrmScadenzario::calendarDate() const {
+    return ui->calAppuntamenti->selectedDate();
+}
+
+void TfrmScadenzario::setVehicle(const common::PickedVehicle& vehicle) {
+    ui->txtVeicolo->setText(vehicle.tipo);
+    ui->txtMarca->setText(vehicle.marca);
+    ui->txtModello->setText(vehicle.modello);
+    ui->txtColore->setText(vehicle.colore);
+    ui->txtAlimentazione->setText(vehicle.alimentazione);
+    ui->txtTarga->setText(vehicle.targa);
+}
+
+void TfrmScadenzario::resizeEvent(QResizeEvent* event) {
+    common::Form::resizeEvent(event);
+    for (QWidget* panel : {static_cast<QWidget*>(ui->panAvvio), static_cast<QWidget*>(ui->panContainer)})
+        panel->move(std::max(0, (width() - panel->width()) / 2),
+                    std::max(0, (height() - panel->height()) / 2));
+}
+
+// Start panel.
+
+void TfrmScadenzario::FormShow() {
+    setWindowTitle(kCaption);
+    ui->panContainer->hide();
+    ui->panAvvio->show();
+    ui->txtAnno->setText(QStringLiteral("%1").arg(common::today().year(), 4, 10, QLatin1Char('0')));
+    ui->txtAnno->setFocus(Qt::OtherFocusReason);
+    scanImminent();
+}
+
+void TfrmScadenzario::scanImminent() {
+    try {
+        const QDate today = common::today();
+        int count = 0;
+        {
+            common::ArchiveFile file = maintenance::openYearFile(
+                maintenance::yearFilePath(QStringLiteral("%1").arg(today.year(), 4, 10, QLatin1Char('0'))));
+            // A record whose date or warning days cannot be read is skipped, not the end of the scan.
+            if (file.count() > 0)
+                count = maintenance::countImminent(file, today);
+            file.close();
+        }
+        ui->imgAssenti->setVisible(count == 0);
+        ui->imgPresenti->setVisible(count > 0);
+        ui->btnOK->setEnabled(count > 0);
+        if (count > 0) {
+            player_->setFileName(platform::programPath(QStringLiteral("Avviso.mp3")));
+            player_->play();
+        }
+    } catch (const std::exception&) {
+        // Silent: the banners keep the last decision.
+    }
+}
+
+void TfrmScadenzario::FormClose() {
+    ui->panContainer->hide();
+    ui->panAvvio->show();
+    player_->stop();
+    if (QWidget* menu = common::sharedWindow(QStringLiteral("frmAvvio")))
+        menu->show();
+    hide();
+}
+
+void TfrmScadenzario::btnApriClick() {
+    const QString year = common::Trim(ui->txtAnno->text());
+    if (!common::AnnoValido(ui->txtAnno->text())) {
+        platform::showKinded(this, MsgKind::Warning, kYearRefused);
+        ui->txtAnno->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    ui->lblFile->setText(maintenance::yearFilePath(year));
+    ui->lblAnno->setText(year);
+    setWindowTitle(kCaption + QStringLiteral(" anno ") + year);
+    ui->panAvvio->hide();
+    ui->panContainer->show();
+    newCard();
+}
+
+void TfrmScadenzario::imgGuidaClick() {
+    common::showHelp(this, QStringLiteral("scadenzario"));
+}
+
+void TfrmScadenzario::imgEsciClick() {
+    close();
+}
+
+void TfrmScadenzario::cmdEsciClick() {
+    close();
+}
+
+// Lists opened from the window, each for one use.
+
+void TfrmScadenzario::btnOKClick() {}
+
+void TfrmScadenzario::btnGiornoClick() {}
+
+void TfrmScadenzario::btnMeseClick() {}
+
+void TfrmScadenzario::cmdDaEffettuareClick() {
+    TfrmConfermati window(this);
+    window.exec();
+}
+
+void TfrmScadenzario::cmdEffettuateClick() {
+    TfrmNonConfermati window(this);
+    window.exec();
+}
+
+void TfrmScadenzario::cmdDaConfermareClick() {
+    TfrmDaConfermare window(this);
+    window.exec();
+}
+
+void TfrmScadenzario::cmdEsportaClick() {}
+
+void TfrmScadenzario::cmdTrovaClick() {
+    TfrmTrovaScadenzario window(this);
+    window.setCallerTag(QStringLiteral("Scadenzario"));
+    window.exec();
+}
+
+void TfrmScadenzario::cmdImportaClick() {
+    TfrmTrovaAutomezzi picker(this);
+    picker.ui->lblMemory->setText(QStringLiteral("scadenzario"));
+    picker.exec();
+}
+
+void TfrmScadenzario::cmdStampaClick() {}
+
+void TfrmScadenzario::btnCodFiscClick() {
+    shell::openTaxCodeCheck(this, common::Trim(ui->txtCodFisc->text()));
+}
+
+// Card commands.
+
+void TfrmScadenzario::cmdNuovoClick() {
+    newCard();
+}
+void TfrmScadenzario::cmdDuplicaClick() {
+    duplicate();
+}
+void TfrmScadenzario::cmdSalvaClick() {
+    save();
+}
+void TfrmScadenzario::cmdPrimoClick() {
+    navigate(Step::First);
+}
+void TfrmScadenzario::cmdIndietroClick() {
+    navigate(Step::Previous);
+}
+void TfrmScadenzario::cmdAvantiClick() {
+    navigate(Step::Next);
+}
+void TfrmScadenzario::cmdUltimoClick() {
+    navigate(Step::Last);
+}
+
+common::ArchiveFile TfrmScadenzario::openArchive() {
+    return maintenance::openYearFile(yearFile());
+}
+
+void TfrmScadenzario::resetDateTime() {
+    ui->txtGiorno->setEditText(QString());
+    ui->txtMese->setEditText(QString());
+    ui->txtOreApp->setEditText(QStringLiteral("00"));
+    ui->txtMinutiApp->setEditText(QStringLiteral("00"));
+    for (QComboBox* list : lists_)
+        resetSelection(list);
+}
+
+void TfrmScadenzario::clearFields() {
+    resetDateTime();
+    for (QLineEdit* edit :
+         {ui->txtAvviso, ui->txtConducente, ui->txtCodFisc, ui->txtRecapito, ui->txtVeicolo, ui->txtMarca,
+          ui->txtModello, ui->txtColore, ui->txtAlimentazione, ui->txtTarga, ui->txtManutenzione,
+          ui->txtDettagli, ui->txtOfficina, ui->txtContatto, ui->txtNote})
+        edit->clear();
+    ui->txtCosto->setText(QStringLiteral("0,00"));
+    ui->chkDaConfermare->setChecked(false);
+    ui->chkEffettuata->setChecked(false);
+}
+
+QWidget* TfrmScadenzario::firstField() const {
+    return ui->txtGiorno;
+}
+
+void TfrmScadenzario::recordToFields(const common::Record& record) {
+    for (int i = 0; i < controls_.size(); ++i)
+        common::setControlText(controls_.at(i), record.get(i));
+    const std::pair<QCheckBox*, int> flags[] = {{ui->chkDaConfermare, AppDaConfermare},
+                                                {ui->chkEffettuata, Effettuata}};
+    for (const auto& [box, field] : flags) {
+        const QString flag = record.get(field);
+        if (flag == maintenance::kSi)
+            box->setChecked(true);
+        else if (flag == maintenance::kNo)
+            box->setChecked(false);
+    }
+}
+
+void TfrmScadenzario::fieldsToRecord(common::Record& record) const {
+    for (int i = 0; i < controls_.size(); ++i)
+        record.set(i, common::controlText(controls_.at(i)));
+    record.set(AppDaConfermare, ui->chkDaConfermare->isChecked() ? maintenance::kSi : maintenance::kNo);
+    record.set(Effettuata, ui->chkEffettuata->isChecked() ? maintenance::kSi : maintenance::kNo);
+}
+
+void TfrmScadenzario::beforeSave() {
+    for (QComboBox* list : lists_)
+        resetSelection(list);
+    if (common::Trim(ui->txtCosto->text()).isEmpty())
+        ui->txtCosto->setText(QStringLiteral("0,00"));
+}
+
+bool TfrmScadenzario::checkBeforeSave() {
+    auto text = [](const QWidget* field) { return common::trimmedText(field); };
+    struct Check {
+        bool fails;
+        QWidget* field;
+        const char* tail;
+    };
+    const Check checks[] = {
+        {text(ui->txtGiorno).isEmpty(), ui->txtGiorno, "il giorno della scadenza."},
+        {text(ui->txtGiorno).size() < 2, ui->txtGiorno, "il giorno della scadenza usando due cifre."},
+        {text(ui->txtMese).isEmpty(), ui->txtMese, "il mese della scadenza."},
+        {text(ui->txtOreApp).isEmpty(), ui->txtOreApp, "l'ora dell'appuntamento."},
+        {text(ui->txtMinutiApp).isEmpty(), ui->txtMinutiApp, "i minuti dell'ora dell'appuntamento."},
+        {text(ui->txtOreApp).size() < 2, ui->txtOreApp, "l'ora dell'appuntamento usando due cifre."},
+        {text(ui->txtMinutiApp).size() < 2, ui->txtMinutiApp,
+         "i minuti dell'ora dell'appuntamento usando due cifre."},
+        {text(ui->txtAvviso).isEmpty(), ui->txtAvviso, "i giorni di preavviso."},
+        {text(ui->txtVeicolo).isEmpty(), ui->txtVeicolo, "il tipo di veicolo."},
+        {text(ui->txtMarca).isEmpty(), ui->txtMarca, "la marca del veicolo."},
+        {text(ui->txtModello).isEmpty(), ui->txtModello, "il modello del veicolo."},
+        {text(ui->txtTarga).isEmpty(), ui->txtTarga, "il numero di targa del veicolo."},
+        {text(ui->txtManutenzione).isEmpty(), ui->txtManutenzione, "il tipo di manutenzione da effettuare."},
+    };
+    for (const Check& check : checks) {
+        if (check.fails) {
+            platform::showKinded(this, MsgKind::Warning, kRequired + QString::fromUtf8(check.tail));
+            check.field->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
+    ui->lblOra->setText(text(ui->txtOreApp) + QLatin1Char(':') + text(ui->txtMinutiApp));
+    const int month = maintenance::monthNumber(text(ui->txtMese));
+    if (month == 0) {
+        platform::showKinded(this, MsgKind::Warning, kMonthRefused);
+        ui->txtMese->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    const QString date = text(ui->txtGiorno) + QLatin1Char('/') +
+                         QStringLiteral("%1").arg(month, 2, 10, QLatin1Char('0')) + QLatin1Char('/') +
+                         common::Trim(ui->lblAnno->text());
+    ui->lblData->setText(date);
+    if (!common::DataValida(date)) {
+        platform::showPlain(this, QStringLiteral("Attenzione: la data ") + date +
+                                      QStringLiteral(" non esiste.\n\r\n\rPer poter salvare la scheda è "
+                                                     "necessario indicare una data valida."));
+        ui->txtGiorno->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    return true;
+}
+
+void TfrmScadenzario::duplicateFields() {
+    resetDateTime();
+    ui->txtGiorno->setFocus(Qt::OtherFocusReason);
+}
+
+// Field keys and exits.
+
+void TfrmScadenzario::fieldExit(QWidget* field) {
+    if (auto* list = qobject_cast<QComboBox*>(field)) {
+        const QString text = common::Trim(list->currentText());
+        bool listed = false;
+        for (int i = 0; i < list->count() && !listed; ++i)
+            listed = list->itemText(i) == text;
+        if (!listed)
+            list->setEditText(QString());
+    } else if (field == ui->txtCosto) {
+        ui->txtCosto->setText(common::NormalizzaImporto(ui->txtCosto->text()));
+    }
+}
+
+bool TfrmScadenzario::eventFilter(QObject* watched, QEvent* event) {
+    auto* field = qobject_cast<QWidget*>(watched);
+    if (!field)
+        return common::Form::eventFilter(watched, event);
+    auto* list = qobject_cast<QComboBox*>(field);
+    if (list && lists_.contains(list)) {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            switch (key->key()) {
+            case Qt::Key_Backspace:
+            case Qt::Key_Delete:
+                list->setEditText(QString());
+                return true;
+            case Qt::Key_Left:
+            case Qt::Key_Right:
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Tab:
+            case Qt::Key_Backtab:
+                return false;
+            default:
+                return true;
+            }
+        }
+        if (event->type() == QEvent::FocusIn && isFocusMove(event))
+            resetSelection(list);
+        if (event->type() == QEvent::FocusOut && isFocusMove(event))
+            fieldExit(list);
+    } else if (field == ui->txtAvviso || field == ui->txtCosto || field == ui->txtAnno) {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (field == ui->txtAnno && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+                ui->btnApri->setFocus(Qt::OtherFocusReason);
+                return true;
+            }
+            if (!common::keyPasses(key, field == ui->txtCosto ? common::CharFilter(common::isAmountChar)
+                                                              : common::CharFilter(common::isDigitChar)))
+                return true;
+        }
+        if (field == ui->txtCosto && event->type() == QEvent::FocusOut && isFocusMove(event))
+            fieldExit(field);
+    }
+    return common::Form::eventFilter(watched, event);
+}
