@@ -9,13 +9,14 @@
 namespace costs {
 
 void collectCostLines(common::ArchiveFile& archive, const std::function<bool(const common::Record&)>& pass,
-                      QStringList& lines) {
+                      QStringList& lines, std::vector<qint64>& numbers) {
     QString line;
-    archive.forEach([&](qint64, const common::Record& cost) {
+    archive.forEach([&](qint64 number, const common::Record& cost) {
         if (!pass || pass(cost)) {
             line.reserve(200);
             appendCostLine(cost, line);
             lines.append(line);
+            numbers.push_back(number);
             line = QString();
         }
     });
@@ -32,12 +33,12 @@ void showInCard(qint64 number, const common::Record& cost) {
     card->showRecord(cost, number);
 }
 
-void loadChosenCost(const QString& chosen) {
+void loadChosenCost(const QString& chosen, const std::vector<qint64>& listed) {
     auto* card = common::sharedWindow<TfrmCosti>(QStringLiteral("frmCosti"));
     if (!card)
         throw common::Failure("the cost card is missing");
     common::ArchiveFile archive = openCostArchive(card->costFile());
-    common::loadMatchingRecords(archive, chosen, &costLine, &showInCard);
+    common::loadMatchingRecords(archive, chosen, listed, &costLine, &showInCard);
 }
 
 } // namespace costs

@@ -6,17 +6,19 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 namespace costs {
 
-// The lines of the records that pass, in file order. Lines gathered before a failure stay in lines.
+// The lines of the records that pass and their numbers, in file order. What was gathered before a failure
+// stays.
 void collectCostLines(common::ArchiveFile& archive, const std::function<bool(const common::Record&)>& pass,
-                      QStringList& lines);
+                      QStringList& lines, std::vector<qint64>& numbers);
 // True when a record's Saldato, trimmed, is exactly "No".
 bool isUnpaid(const common::Record& cost);
-// Loads into the cost card every record of the card's file whose line equals the chosen one, so the
-// last one stays; throws on a failure.
-void loadChosenCost(const QString& chosen);
+// Loads into the cost card the last of the listed records of the card's file whose line equals the chosen
+// one; throws on a failure.
+void loadChosenCost(const QString& chosen, const std::vector<qint64>& listed);
 // Puts one record into the cost card, as its navigation does.
 void showInCard(qint64 number, const common::Record& cost);
 

@@ -33,21 +33,22 @@ QString* TfrmDaSaldare::UltimaRicerca() {
 void TfrmDaSaldare::FormShow() {
     resetFind();
     QStringList lines;
+    std::vector<qint64> numbers;
     bool filled = false;
     try {
         const auto* card = common::sharedWindow<TfrmCosti>(QStringLiteral("frmCosti"));
         common::ArchiveFile archive = costs::openCostArchive(card ? card->costFile() : QString());
-        costs::collectCostLines(archive, &costs::isUnpaid, lines);
+        costs::collectCostLines(archive, &costs::isUnpaid, lines, numbers);
         archive.close();
         filled = true;
     } catch (const std::exception&) {
         // Filling is silent: the lines gathered before the failure stay, and the focus stays.
     }
-    setLines(std::move(lines));
+    setLines(std::move(lines), std::move(numbers));
     if (filled)
         ui->txtTrova->setFocus();
 }
 
 void TfrmDaSaldare::loadChosen(const QString& chosen) {
-    costs::loadChosenCost(chosen);
+    costs::loadChosenCost(chosen, listedNumbers());
 }

@@ -74,8 +74,8 @@ void TfrmTrovaAutomezzi::pick(qint64 number, const common::Record& v) {
             throw common::Failure("the vehicle card is missing");
         card->showRecord(v, number);
     } else if (tag == QLatin1String("scadenzario") || tag == QLatin1String("costi")) {
-        const QString card = tag == QLatin1String("costi") ? QStringLiteral("frmCosti")
-                                                           : QStringLiteral("frmScadenzario");
+        const QString card =
+            tag == QLatin1String("costi") ? QStringLiteral("frmCosti") : QStringLiteral("frmScadenzario");
         auto* receiver = dynamic_cast<common::VehicleReceiver*>(common::sharedWindow(card));
         if (!receiver)
             throw common::Failure("the card is missing");
