@@ -59,7 +59,6 @@ class ExportWindow : public Dialog {
 public:
     ~ExportWindow() override;
 
-    std::unique_ptr<Ui::frmExport> ui;
     ExportGrid* grid() const { return grid_; }
     const ExportLayout& layout() const { return layout_; }
 
@@ -83,6 +82,7 @@ protected:
     void FormShow() override;
 
 private:
+    std::unique_ptr<Ui::frmExport> ui;
     ExportLayout layout_;
     ExportGrid* grid_;
 };

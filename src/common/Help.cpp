@@ -2,7 +2,6 @@
 
 #include "common/Text.h"
 #include "common/TfrmGuida.h"
-#include "ui_TfrmGuida.h"
 
 #include <QDir>
 #include <QFile>
@@ -82,8 +81,7 @@ QString joinHelpParagraphs(const QStringList& paragraphs) {
 
 void showHelp(QWidget* owner, const QString& title, const QStringList& paragraphs) {
     TfrmGuida help(owner);
-    help.ui->lblTitolo->setText(title);
-    help.ui->txtGuida->setPlainText(joinHelpParagraphs(paragraphs));
+    help.showText(title, joinHelpParagraphs(paragraphs));
     help.exec();
 }
 

@@ -32,3 +32,8 @@ void TfrmGuida::lnkWebClick() {
     link_->setColour(common::kLinkColour);
     TMisc::Open(QLatin1Char('"') + platform::programPath(QStringLiteral("Guida.pdf")) + QLatin1Char('"'));
 }
+
+void TfrmGuida::showText(const QString& title, const QString& text) {
+    ui->lblTitolo->setText(title);
+    ui->txtGuida->setPlainText(text);
+}

@@ -19,12 +19,14 @@ public:
     explicit TfrmGuida(QWidget* owner = nullptr);
     ~TfrmGuida() override;
 
-    std::unique_ptr<Ui::frmGuida> ui;
+    // Shows this title and text; the caller then opens the window.
+    void showText(const QString& title, const QString& text);
 
 public Q_SLOTS:
     void btnChiudiClick();
     void lnkWebClick();
 
 private:
+    std::unique_ptr<Ui::frmGuida> ui;
     common::Link* link_ = nullptr;
 };

@@ -26,14 +26,13 @@ public:
     DeadlineList(const DeadlineKind& kind, QWidget* parent);
     ~DeadlineList() override;
 
-    std::unique_ptr<Ui::frmScadenze> ui;
-
 protected:
     void FormShow() override;
     QString printTitle() const override;
     bool hasLoadFromList() const override { return false; }
 
 private:
+    std::unique_ptr<Ui::frmScadenze> ui;
     const DeadlineKind& kind_;
 };
 

@@ -9,7 +9,6 @@
 #include "platform/Files.h"
 #include "platform/ProgramFolder.h"
 #include "ui_TfrmAllegaCartella.h"
-#include "ui_TfrmVeicolario.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -105,17 +104,25 @@ void TfrmAllegaCartella::btnApplicaClick() {
     if (Trim(ui->lblMemory->text()) != QLatin1String("veicolario"))
         return;
     if (auto* card = common::sharedWindow<TfrmVeicolario>(QStringLiteral("frmVeicolario"))) {
-        QLabel* labels[3][2] = {{card->ui->lblFile01, card->ui->lblDesc01},
-                                {card->ui->lblFile02, card->ui->lblDesc02},
-                                {card->ui->lblFile03, card->ui->lblDesc03}};
-        for (int k = 0; k < 3; ++k) {
-            labels[k][0]->setText(Trim(slots_[k].file->text()));
-            labels[k][1]->setText(Trim(slots_[k].desc->text()));
+        QStringList files, descriptions;
+        for (const Slot& slot : slots_) {
+            files.append(Trim(slot.file->text()));
+            descriptions.append(Trim(slot.desc->text()));
         }
+        card->applyAttachments(files, descriptions);
     }
     close();
 }
 
 void TfrmAllegaCartella::btnAnnullaClick() {
     close();
+}
+
+void TfrmAllegaCartella::showSlots(const QString& callerTag, const QStringList& files,
+                                   const QStringList& descriptions) {
+    ui->lblMemory->setText(callerTag);
+    for (int k = 0; k < 3; ++k) {
+        slots_[k].file->setText(files.value(k));
+        slots_[k].desc->setText(descriptions.value(k));
+    }
 }

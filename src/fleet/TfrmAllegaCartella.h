@@ -19,7 +19,8 @@ public:
     explicit TfrmAllegaCartella(QWidget* owner = nullptr);
     ~TfrmAllegaCartella() override;
 
-    std::unique_ptr<Ui::frmAllegaCartella> ui;
+    // Opens on the caller's tag (lblMemory) and its three attachments, file names and descriptions.
+    void showSlots(const QString& callerTag, const QStringList& files, const QStringList& descriptions);
 
 public Q_SLOTS:
     void btnSfoglia01Click() { sfoglia(0); }
@@ -35,6 +36,7 @@ public Q_SLOTS:
     void btnAnnullaClick();
 
 private:
+    std::unique_ptr<Ui::frmAllegaCartella> ui;
     struct Slot {
         QLineEdit* file;
         QLineEdit* desc;

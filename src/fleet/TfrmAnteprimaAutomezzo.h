@@ -13,8 +13,9 @@ public:
     explicit TfrmAnteprimaAutomezzo(QWidget* owner = nullptr);
     ~TfrmAnteprimaAutomezzo() override;
 
-    std::unique_ptr<Ui::frmAnteprimaAutomezzo> ui;
-
 protected:
     void output() override;
+
+private:
+    std::unique_ptr<Ui::frmAnteprimaAutomezzo> ui;
 };

@@ -15,8 +15,6 @@ public:
     explicit TfrmMenuScadenze(QWidget* parent = nullptr);
     ~TfrmMenuScadenze() override;
 
-    std::unique_ptr<Ui::frmMenuScadenze> ui;
-
 public Q_SLOTS:
     void btnRevisioneClick();
     void btnTagliandoClick();
@@ -27,4 +25,7 @@ public Q_SLOTS:
 
 protected:
     void FormClose() override;
+
+private:
+    std::unique_ptr<Ui::frmMenuScadenze> ui;
 };

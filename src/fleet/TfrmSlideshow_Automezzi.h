@@ -17,7 +17,6 @@ public:
     explicit TfrmSlideshow_Automezzi(QWidget* owner = nullptr);
     ~TfrmSlideshow_Automezzi() override;
 
-    std::unique_ptr<Ui::frmSlideshow_Automezzi> ui;
     QTimer* Timer = nullptr;
 
 public Q_SLOTS:
@@ -28,6 +27,7 @@ protected:
     void FormShow() override;
 
 private:
+    std::unique_ptr<Ui::frmSlideshow_Automezzi> ui;
     // A message box with the timer held, so that no tick opens a second box over it.
     void showHeld(int kind, const QString& text);
 };

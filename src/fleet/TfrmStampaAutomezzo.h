@@ -13,8 +13,9 @@ public:
     explicit TfrmStampaAutomezzo(QWidget* owner = nullptr);
     ~TfrmStampaAutomezzo() override;
 
-    std::unique_ptr<Ui::frmStampaAutomezzo> ui;
-
 protected:
     void output() override;
+
+private:
+    std::unique_ptr<Ui::frmStampaAutomezzo> ui;
 };

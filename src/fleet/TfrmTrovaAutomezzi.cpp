@@ -88,3 +88,7 @@ void TfrmTrovaAutomezzi::pick(qint64 number, const common::Record& v) {
         // Not built yet: the plate into txtTipologia of the cost summary's query window, once it exists.
     }
 }
+
+void TfrmTrovaAutomezzi::setCallerTag(const QString& tag) {
+    ui->lblMemory->setText(tag);
+}

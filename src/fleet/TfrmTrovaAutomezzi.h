@@ -16,7 +16,8 @@ public:
     explicit TfrmTrovaAutomezzi(QWidget* parent = nullptr);
     ~TfrmTrovaAutomezzi() override;
 
-    std::unique_ptr<Ui::frmTrovaAutomezzi> ui;
+    // The caller's tag in lblMemory: it says which window a picked vehicle goes into.
+    void setCallerTag(const QString& tag);
 
 protected:
     common::ArchiveFile openArchive() override;
@@ -26,4 +27,7 @@ protected:
     QString printTitle() const override;
     QString* UltimaRicerca() override;
     void pick(qint64 number, const common::Record& record) override;
+
+private:
+    std::unique_ptr<Ui::frmTrovaAutomezzi> ui;
 };

@@ -20,9 +20,6 @@
 #include "fleet/TfrmZoom.h"
 #include "platform/FileDialogs.h"
 #include "shell/TfrmCalendario.h"
-#include "ui_TfrmAllegaCartella.h"
-#include "ui_TfrmCalendario.h"
-#include "ui_TfrmTrovaAutomezzi.h"
 #include "ui_TfrmVeicolario.h"
 
 #include <QDir>
@@ -269,7 +266,7 @@ void TfrmVeicolario::cmdEsciClick() {
 // The windows that work on the vehicle on show, each owned by the card for one use.
 void TfrmVeicolario::cmdTrovaClick() {
     TfrmTrovaAutomezzi search(this);
-    search.ui->lblMemory->setText(QStringLiteral("veicolario"));
+    search.setCallerTag(QStringLiteral("veicolario"));
     search.exec();
 }
 
@@ -279,13 +276,10 @@ void TfrmVeicolario::cmdGuidaClick() {
 
 void TfrmVeicolario::cmdFileClick() {
     TfrmAllegaCartella window(this);
-    window.ui->lblMemory->setText(QStringLiteral("veicolario"));
-    window.ui->txtFile01->setText(common::Trim(ui->lblFile01->text()));
-    window.ui->txtDesc01->setText(common::Trim(ui->lblDesc01->text()));
-    window.ui->txtFile02->setText(common::Trim(ui->lblFile02->text()));
-    window.ui->txtDesc02->setText(common::Trim(ui->lblDesc02->text()));
-    window.ui->txtFile03->setText(common::Trim(ui->lblFile03->text()));
-    window.ui->txtDesc03->setText(common::Trim(ui->lblDesc03->text()));
+    using common::Trim;
+    window.showSlots(QStringLiteral("veicolario"),
+                     {Trim(ui->lblFile01->text()), Trim(ui->lblFile02->text()), Trim(ui->lblFile03->text())},
+                     {Trim(ui->lblDesc01->text()), Trim(ui->lblDesc02->text()), Trim(ui->lblDesc03->text())});
     window.exec();
 }
 
@@ -313,7 +307,7 @@ void TfrmVeicolario::cmdSlideshowClick() {
 
 void TfrmVeicolario::apriCalendario(const QString& tag) {
     TfrmCalendario picker(this);
-    picker.ui->lblMemory->setText(tag);
+    picker.setCallerTag(tag);
     picker.exec();
 }
 
@@ -381,4 +375,13 @@ void TfrmVeicolario::btnZoomFotoClick() {
     TfrmZoom window(this);
     window.setPicture(photo_->picture());
     window.exec();
+}
+
+void TfrmVeicolario::applyAttachments(const QStringList& files, const QStringList& descriptions) {
+    QLabel* const fileLabels[] = {ui->lblFile01, ui->lblFile02, ui->lblFile03};
+    QLabel* const descLabels[] = {ui->lblDesc01, ui->lblDesc02, ui->lblDesc03};
+    for (int k = 0; k < 3; ++k) {
+        fileLabels[k]->setText(files.value(k));
+        descLabels[k]->setText(descriptions.value(k));
+    }
 }

@@ -25,7 +25,8 @@ public:
     explicit TfrmVeicolario(QWidget* parent = nullptr);
     ~TfrmVeicolario() override;
 
-    std::unique_ptr<Ui::frmVeicolario> ui;
+    // The attachments window's apply: the three attached file names and their descriptions.
+    void applyAttachments(const QStringList& files, const QStringList& descriptions);
 
     // The photo box, for the windows that read or fill the card's picture.
     fleet::PhotoBox& photo() { return *photo_; }
@@ -77,6 +78,7 @@ protected:
     void duplicateFields() override;
 
 private:
+    std::unique_ptr<Ui::frmVeicolario> ui;
     void apriCalendario(const QString& tag);
     QList<QWidget*> controls_;
     std::unique_ptr<fleet::PhotoBox> photo_;

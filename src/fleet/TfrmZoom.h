@@ -15,5 +15,6 @@ public:
     explicit TfrmZoom(QWidget* owner = nullptr);
     ~TfrmZoom() override;
 
+private:
     std::unique_ptr<Ui::frmZoom> ui;
 };

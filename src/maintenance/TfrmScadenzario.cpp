@@ -19,7 +19,6 @@
 #include "platform/ProgramFolder.h"
 #include "shell/TaxCodes.h"
 #include "ui_TfrmScadenzario.h"
-#include "ui_TfrmTrovaAutomezzi.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -359,7 +358,7 @@ void TfrmScadenzario::cmdTrovaClick() {
 
 void TfrmScadenzario::cmdImportaClick() {
     TfrmTrovaAutomezzi picker(this);
-    picker.ui->lblMemory->setText(QStringLiteral("scadenzario"));
+    picker.setCallerTag(QStringLiteral("scadenzario"));
     picker.exec();
 }
 

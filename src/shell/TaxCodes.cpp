@@ -3,8 +3,6 @@
 #include "common/Text.h"
 #include "shell/TfrmCodFisc.h"
 #include "shell/TfrmPartitaIva.h"
-#include "ui_TfrmCodFisc.h"
-#include "ui_TfrmPartitaIva.h"
 
 #include <array>
 
@@ -187,11 +185,11 @@ void openTaxCodeCheck(QWidget* card, const QString& fieldText) {
     const QString t = common::Trim(fieldText);
     if (!t.isEmpty() && common::IsNumeric(t)) {
         TfrmPartitaIva check(card);
-        check.ui->txtPartitaIva->setText(t);
+        check.setNumber(t);
         check.exec();
     } else {
         TfrmCodFisc check(card);
-        check.ui->txtCodFisc->setText(t);
+        check.setCode(t);
         check.exec();
     }
 }

@@ -15,8 +15,6 @@ public:
     explicit TfrmAvvio(QWidget* parent = nullptr);
     ~TfrmAvvio() override;
 
-    std::unique_ptr<Ui::frmAvvio> ui;
-
 public Q_SLOTS:
     void imgApp02Click();
     void imgApp03Click();
@@ -35,5 +33,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    std::unique_ptr<Ui::frmAvvio> ui;
     void openApp(const QString& instanceName);
 };

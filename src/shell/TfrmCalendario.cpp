@@ -68,3 +68,7 @@ void TfrmCalendario::btnImportaDataClick() {
 void TfrmCalendario::btnAnnullaClick() {
     close();
 }
+
+void TfrmCalendario::setCallerTag(const QString& tag) {
+    ui->lblMemory->setText(tag);
+}

@@ -15,11 +15,15 @@ public:
     explicit TfrmCalendario(QWidget* owner = nullptr);
     ~TfrmCalendario() override;
 
-    std::unique_ptr<Ui::frmCalendario> ui;
+    // The caller's tag in lblMemory: it says which field the chosen date goes into.
+    void setCallerTag(const QString& tag);
 
 public Q_SLOTS:
     void btnImportaDataClick();
     void btnAnnullaClick();
+
+private:
+    std::unique_ptr<Ui::frmCalendario> ui;
 };
 
 namespace shell {

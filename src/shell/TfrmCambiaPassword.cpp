@@ -8,7 +8,6 @@
 #include "shell/Crypt.h"
 #include "shell/TfrmPassword.h"
 #include "ui_TfrmCambiaPassword.h"
-#include "ui_TfrmPassword.h"
 
 #include <QKeyEvent>
 
@@ -29,7 +28,8 @@ bool storable(const QString& password) {
 } // namespace
 
 TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent)
-    : common::Form(parent), ui(std::make_unique<Ui::frmCambiaPassword>()) {
+    : common::Form(parent)
+    , ui(std::make_unique<Ui::frmCambiaPassword>()) {
     ui->setupUi(this);
     setNoTitleButtons();
     setFixedSize(size());
@@ -58,10 +58,7 @@ void TfrmCambiaPassword::FormShow() {
 void TfrmCambiaPassword::FormClose() {
     hide();
     if (auto* login = common::sharedWindow<TfrmPassword>(QStringLiteral("frmPassword"))) {
-        login->ui->txtPassword->clear();
-        login->ui->lblMemory->clear();
-        login->show();
-        login->ui->txtPassword->setFocus();
+        login->showEmpty();
     }
 }
 
@@ -158,9 +155,15 @@ void TfrmCambiaPassword::updateOK() {
                           !Trim(ui->txtConferma->text()).isEmpty());
 }
 
-void TfrmCambiaPassword::txtPasswordOldChange() { updateOK(); }
-void TfrmCambiaPassword::txtPasswordNewChange() { updateOK(); }
-void TfrmCambiaPassword::txtConfermaChange() { updateOK(); }
+void TfrmCambiaPassword::txtPasswordOldChange() {
+    updateOK();
+}
+void TfrmCambiaPassword::txtPasswordNewChange() {
+    updateOK();
+}
+void TfrmCambiaPassword::txtConfermaChange() {
+    updateOK();
+}
 
 void TfrmCambiaPassword::cmdOKClick() {
     try {
@@ -178,8 +181,9 @@ void TfrmCambiaPassword::cmdOKClick() {
             return;
         }
         if (Trim(ui->txtPasswordNew->text()) != Trim(ui->txtConferma->text())) {
-            platform::showPlain(this, QStringLiteral("Attenzione: la nuova password non è stata confermata "
-                                                     "correttamente. E' necessario reinserire entrambi i valori."));
+            platform::showPlain(this,
+                                QStringLiteral("Attenzione: la nuova password non è stata confermata "
+                                               "correttamente. E' necessario reinserire entrambi i valori."));
             ui->txtPasswordNew->clear();
             ui->txtConferma->clear();
             ui->txtPasswordNew->setFocus();
@@ -188,12 +192,13 @@ void TfrmCambiaPassword::cmdOKClick() {
         const QString chosen = Trim(common::UpperAZ(ui->txtPasswordNew->text()));
         // A password the scrambling cannot hold would lock the user out.
         if (chosen.size() > kMaxPasswordLength || !storable(chosen)) {
-            platform::showPlain(this, chosen.size() > kMaxPasswordLength
-                                          ? QStringLiteral("Attenzione: la nuova password non può superare i "
-                                                           "255 caratteri. E' necessario reinserire entrambi i "
-                                                           "valori.")
-                                          : QStringLiteral("Attenzione: la nuova password contiene caratteri non "
-                                                           "ammessi. E' necessario reinserire entrambi i valori."));
+            platform::showPlain(this,
+                                chosen.size() > kMaxPasswordLength
+                                    ? QStringLiteral("Attenzione: la nuova password non può superare i "
+                                                     "255 caratteri. E' necessario reinserire entrambi i "
+                                                     "valori.")
+                                    : QStringLiteral("Attenzione: la nuova password contiene caratteri non "
+                                                     "ammessi. E' necessario reinserire entrambi i valori."));
             ui->txtPasswordNew->clear();
             ui->txtConferma->clear();
             ui->txtPasswordNew->setFocus();
@@ -204,13 +209,16 @@ void TfrmCambiaPassword::cmdOKClick() {
         if (!platform::writeProfileString(path, section, key, Trim(ui->lblMemory->text())))
             throw std::runtime_error("password file not written");
     } catch (const std::exception&) {
-        platform::showPlain(this, QStringLiteral("Attenzione: si è verificato un errore durante la procedura di "
-                                                 "modifica della password. Si consiglia di reinstallare il "
-                                                 "software."));
+        platform::showPlain(this,
+                            QStringLiteral("Attenzione: si è verificato un errore durante la procedura di "
+                                           "modifica della password. Si consiglia di reinstallare il "
+                                           "software."));
         return;
     }
     platform::showPlain(this, QStringLiteral("Modifica della password completata con successo."));
     close();
 }
 
-void TfrmCambiaPassword::cmdEsciClick() { close(); }
+void TfrmCambiaPassword::cmdEsciClick() {
+    close();
+}

@@ -19,8 +19,6 @@ public:
     explicit TfrmCambiaPassword(QWidget* parent = nullptr);
     ~TfrmCambiaPassword() override;
 
-    std::unique_ptr<Ui::frmCambiaPassword> ui;
-
 public Q_SLOTS:
     void txtPasswordOldChange();
     void txtPasswordNewChange();
@@ -47,6 +45,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    std::unique_ptr<Ui::frmCambiaPassword> ui;
     struct EditHandlers {
         bool (TfrmCambiaPassword::*keyDown)(QKeyEvent*);
         void (TfrmCambiaPassword::*keyUp)();

@@ -84,3 +84,7 @@ void TfrmCodFisc::btnControllaClick() {
 void TfrmCodFisc::btnChiudiClick() {
     close();
 }
+
+void TfrmCodFisc::setCode(const QString& code) {
+    ui->txtCodFisc->setText(code);
+}

@@ -17,7 +17,8 @@ public:
     explicit TfrmCodFisc(QWidget* owner = nullptr);
     ~TfrmCodFisc() override;
 
-    std::unique_ptr<Ui::frmCodFisc> ui;
+    // The code to check, as the caller's field holds it.
+    void setCode(const QString& code);
 
 public Q_SLOTS:
     void txtCodFiscTyping();
@@ -29,4 +30,7 @@ public Q_SLOTS:
 protected:
     void FormShow() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::frmCodFisc> ui;
 };

@@ -19,12 +19,11 @@ public:
     explicit TfrmInfo(QWidget* owner = nullptr);
     ~TfrmInfo() override;
 
-    std::unique_ptr<Ui::frmInfo> ui;
-
 public Q_SLOTS:
     void btnChiudiClick();
     void lnkWebClick();
 
 private:
+    std::unique_ptr<Ui::frmInfo> ui;
     common::Link* link_ = nullptr;
 };

@@ -82,3 +82,7 @@ void TfrmPartitaIva::btnControllaClick() {
 void TfrmPartitaIva::btnChiudiClick() {
     close();
 }
+
+void TfrmPartitaIva::setNumber(const QString& number) {
+    ui->txtPartitaIva->setText(number);
+}

@@ -17,7 +17,8 @@ public:
     explicit TfrmPartitaIva(QWidget* owner = nullptr);
     ~TfrmPartitaIva() override;
 
-    std::unique_ptr<Ui::frmPartitaIva> ui;
+    // The number to check, as the caller's field holds it.
+    void setNumber(const QString& number);
 
 public Q_SLOTS:
     // True when the key was used up here.
@@ -28,4 +29,7 @@ public Q_SLOTS:
 protected:
     void FormShow() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::frmPartitaIva> ui;
 };

@@ -14,7 +14,9 @@
 
 using common::Trim;
 
-TfrmPassword::TfrmPassword(QWidget* parent) : common::Form(parent), ui(std::make_unique<Ui::frmPassword>()) {
+TfrmPassword::TfrmPassword(QWidget* parent)
+    : common::Form(parent)
+    , ui(std::make_unique<Ui::frmPassword>()) {
     ui->setupUi(this);
     setNoTitleButtons();
     setFixedSize(size());
@@ -29,7 +31,9 @@ TfrmPassword::TfrmPassword(QWidget* parent) : common::Form(parent), ui(std::make
 
 TfrmPassword::~TfrmPassword() = default;
 
-void TfrmPassword::FormShow() { ui->txtPassword->setFocus(); }
+void TfrmPassword::FormShow() {
+    ui->txtPassword->setFocus();
+}
 
 bool TfrmPassword::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui->txtPassword) {
@@ -62,13 +66,21 @@ bool TfrmPassword::txtPasswordKeyDown(QKeyEvent* event) {
     return true;
 }
 
-void TfrmPassword::txtPasswordChange() { ui->cmdOK->setEnabled(!Trim(ui->txtPassword->text()).isEmpty()); }
+void TfrmPassword::txtPasswordChange() {
+    ui->cmdOK->setEnabled(!Trim(ui->txtPassword->text()).isEmpty());
+}
 
-void TfrmPassword::txtPasswordKeyUp() { txtPasswordChange(); }
+void TfrmPassword::txtPasswordKeyUp() {
+    txtPasswordChange();
+}
 
-void TfrmPassword::txtPasswordEnter() { ui->effPassword->setVisible(true); }
+void TfrmPassword::txtPasswordEnter() {
+    ui->effPassword->setVisible(true);
+}
 
-void TfrmPassword::txtPasswordExit() { ui->effPassword->setVisible(false); }
+void TfrmPassword::txtPasswordExit() {
+    ui->effPassword->setVisible(false);
+}
 
 void TfrmPassword::cmdOKClick() {
     QString stored;
@@ -79,8 +91,9 @@ void TfrmPassword::cmdOKClick() {
         ui->lblMemory->setText(shell::DecryptPassword(ui->lblMemory->text()));
         stored = Trim(ui->lblMemory->text());
     } catch (const std::exception&) {
-        platform::showPlain(this, QStringLiteral("Attenzione: si è verificato un errore durante la procedura di "
-                                                 "lettura della password. Si consiglia di reinstallare il software."));
+        platform::showPlain(
+            this, QStringLiteral("Attenzione: si è verificato un errore durante la procedura di "
+                                 "lettura della password. Si consiglia di reinstallare il software."));
         return;
     }
     const QString typed = Trim(common::UpperAZ(ui->txtPassword->text()));
@@ -104,4 +117,11 @@ void TfrmPassword::btnCambiaPasswordClick() {
 void TfrmPassword::cmdEsciClick() {
     close();
     platform::endProgram();
+}
+
+void TfrmPassword::showEmpty() {
+    ui->txtPassword->clear();
+    ui->lblMemory->clear();
+    show();
+    ui->txtPassword->setFocus();
 }

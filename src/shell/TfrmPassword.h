@@ -17,7 +17,8 @@ public:
     explicit TfrmPassword(QWidget* parent = nullptr);
     ~TfrmPassword() override;
 
-    std::unique_ptr<Ui::frmPassword> ui;
+    // Back from the password change: shown again with an empty password, ready for typing.
+    void showEmpty();
 
 public Q_SLOTS:
     void txtPasswordChange();
@@ -33,4 +34,7 @@ public Q_SLOTS:
 protected:
     void FormShow() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::frmPassword> ui;
 };

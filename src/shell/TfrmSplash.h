@@ -19,12 +19,11 @@ public:
     explicit TfrmSplash(QWidget* owner = nullptr);
     ~TfrmSplash() override;
 
-    std::unique_ptr<Ui::frmSplash> ui;
-
 public Q_SLOTS:
     void btnChiudiClick();
     void lnkWebClick();
 
 private:
+    std::unique_ptr<Ui::frmSplash> ui;
     common::Link* link_ = nullptr;
 };

@@ -1,3 +1,4 @@
+#include "Boxes.h"
 #include "CardContract.h"
 #include "ModalAnswerer.h"
 #include "TestFolder.h"
@@ -125,9 +126,7 @@ void TestCardForm::appendMessageAndFailureKind() {
             card.save();
         else
             card.navigate(common::CardForm::Step::Last);
-        QCOMPARE(answerer.seen.size(), 1);
-        QCOMPARE(answerer.seen.first().text, common::kArchiveFailure);
-        QCOMPARE(int(answerer.seen.first().icon), failureIcon);
+        COMPARE_ONE_BOX(answerer.seen, common::kArchiveFailure, QMessageBox::Icon(failureIcon));
     }
     QCOMPARE(card.position(), 1);
 }

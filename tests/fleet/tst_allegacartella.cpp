@@ -1,3 +1,4 @@
+#include "Controls.h"
 #include "ModalAnswerer.h"
 #include "SmallDisk.h"
 #include "TestFolder.h"
@@ -8,8 +9,6 @@
 #include "platform/Files.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Shell.h"
-#include "ui_TfrmAllegaCartella.h"
-#include "ui_TfrmVeicolario.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -21,6 +20,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using testsupport::child;
 using testsupport::ModalAnswerer;
 
 namespace {
@@ -90,13 +90,13 @@ private:
                 a->close();
             return true;
         };
-        QTest::mouseClick(card->ui->cmdFile, Qt::LeftButton);
+        QTest::mouseClick(child<QToolButton>(card, "cmdFile"), Qt::LeftButton);
         return seen && !QTest::currentTestFailed();
     }
     void openWindow(const QString& file01 = {}) {
         window = std::make_unique<TfrmAllegaCartella>();
-        window->ui->lblMemory->setText("veicolario");
-        window->ui->txtFile01->setText(file01);
+        child<QLabel>(window, "lblMemory")->setText("veicolario");
+        child<QLineEdit>(window, "txtFile01")->setText(file01);
         window->show();
     }
 };
@@ -125,33 +125,33 @@ void TestAllegaCartella::cleanup() {
 }
 
 void TestAllegaCartella::cardOpensAndApplies() {
-    card->ui->lblFile01->setText("  libretto.pdf ");
-    card->ui->lblDesc01->setText("Libretto");
-    card->ui->lblFile03->setText("fattura.pdf");
+    child<QLabel>(card, "lblFile01")->setText("  libretto.pdf ");
+    child<QLabel>(card, "lblDesc01")->setText("Libretto");
+    child<QLabel>(card, "lblFile03")->setText("fattura.pdf");
     const bool seen = runModal([this](TfrmAllegaCartella* a) {
         QCOMPARE(a->windowTitle(), QStringLiteral(" Allega file"));
-        QCOMPARE(a->ui->lblMemory->text(), QStringLiteral("veicolario"));
-        QCOMPARE(a->ui->txtFile01->text(), QStringLiteral("libretto.pdf"));
-        QCOMPARE(a->ui->txtDesc01->text(), QStringLiteral("Libretto"));
-        QCOMPARE(a->ui->txtFile02->text(), QString());
-        QVERIFY(a->ui->btnApri01->isEnabled());
-        QVERIFY(!a->ui->btnApri02->isEnabled());
-        QVERIFY(a->ui->btnApri03->isEnabled());
-        QVERIFY(a->ui->txtFile01->isReadOnly());
+        QCOMPARE(child<QLabel>(a, "lblMemory")->text(), QStringLiteral("veicolario"));
+        QCOMPARE(child<QLineEdit>(a, "txtFile01")->text(), QStringLiteral("libretto.pdf"));
+        QCOMPARE(child<QLineEdit>(a, "txtDesc01")->text(), QStringLiteral("Libretto"));
+        QCOMPARE(child<QLineEdit>(a, "txtFile02")->text(), QString());
+        QVERIFY(child<QPushButton>(a, "btnApri01")->isEnabled());
+        QVERIFY(!child<QPushButton>(a, "btnApri02")->isEnabled());
+        QVERIFY(child<QPushButton>(a, "btnApri03")->isEnabled());
+        QVERIFY(child<QLineEdit>(a, "txtFile01")->isReadOnly());
         // Clearing a slot disables its "Apri" and touches nothing else.
-        QTest::mouseClick(a->ui->imgCancella01, Qt::LeftButton);
-        QCOMPARE(a->ui->txtFile01->text(), QString());
-        QVERIFY(!a->ui->btnApri01->isEnabled());
-        QCOMPARE(a->ui->txtDesc01->text(), QStringLiteral("Libretto"));
-        QCOMPARE(card->ui->lblFile01->text(), QStringLiteral("  libretto.pdf "));
-        a->ui->txtDesc02->setText("  Polizza  ");
-        QTest::mouseClick(a->ui->btnApplica, Qt::LeftButton);
+        QTest::mouseClick(child<QToolButton>(a, "imgCancella01"), Qt::LeftButton);
+        QCOMPARE(child<QLineEdit>(a, "txtFile01")->text(), QString());
+        QVERIFY(!child<QPushButton>(a, "btnApri01")->isEnabled());
+        QCOMPARE(child<QLineEdit>(a, "txtDesc01")->text(), QStringLiteral("Libretto"));
+        QCOMPARE(child<QLabel>(card, "lblFile01")->text(), QStringLiteral("  libretto.pdf "));
+        child<QLineEdit>(a, "txtDesc02")->setText("  Polizza  ");
+        QTest::mouseClick(child<QPushButton>(a, "btnApplica"), Qt::LeftButton);
     });
     QVERIFY(seen);
-    QCOMPARE(card->ui->lblFile01->text(), QString());
-    QCOMPARE(card->ui->lblDesc01->text(), QStringLiteral("Libretto"));
-    QCOMPARE(card->ui->lblDesc02->text(), QStringLiteral("Polizza"));
-    QCOMPARE(card->ui->lblFile03->text(), QStringLiteral("fattura.pdf"));
+    QCOMPARE(child<QLabel>(card, "lblFile01")->text(), QString());
+    QCOMPARE(child<QLabel>(card, "lblDesc01")->text(), QStringLiteral("Libretto"));
+    QCOMPARE(child<QLabel>(card, "lblDesc02")->text(), QStringLiteral("Polizza"));
+    QCOMPARE(child<QLabel>(card, "lblFile03")->text(), QStringLiteral("fattura.pdf"));
     QVERIFY(!QApplication::activeModalWidget());
 }
 
@@ -159,38 +159,38 @@ void TestAllegaCartella::annullaLeavesCard() {
     const QString path = source("libretto.pdf", "PDF");
     answer = path;
     const bool seen = runModal([](TfrmAllegaCartella* a) {
-        QTest::mouseClick(a->ui->btnSfoglia02, Qt::LeftButton);
-        QCOMPARE(a->ui->txtFile02->text(), QStringLiteral("libretto.pdf"));
-        QTest::mouseClick(a->ui->btnAnnulla, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(a, "btnSfoglia02"), Qt::LeftButton);
+        QCOMPARE(child<QLineEdit>(a, "txtFile02")->text(), QStringLiteral("libretto.pdf"));
+        QTest::mouseClick(child<QPushButton>(a, "btnAnnulla"), Qt::LeftButton);
     });
     QVERIFY(seen);
-    QCOMPARE(card->ui->lblFile02->text(), QString());
+    QCOMPARE(child<QLabel>(card, "lblFile02")->text(), QString());
     // The copy stays in the folder.
     QCOMPARE(readFile(attached("libretto.pdf")), QByteArray("PDF"));
 }
 
 void TestAllegaCartella::otherTagAppliesNothing() {
     openWindow("a.pdf");
-    window->ui->lblMemory->setText("Veicolario");
-    QTest::mouseClick(window->ui->btnApplica, Qt::LeftButton);
+    child<QLabel>(window, "lblMemory")->setText("Veicolario");
+    QTest::mouseClick(child<QPushButton>(window, "btnApplica"), Qt::LeftButton);
     QVERIFY(window->isVisible());
-    QCOMPARE(card->ui->lblFile01->text(), QString());
-    window->ui->lblMemory->setText(" veicolario ");
-    QTest::mouseClick(window->ui->btnApplica, Qt::LeftButton);
+    QCOMPARE(child<QLabel>(card, "lblFile01")->text(), QString());
+    child<QLabel>(window, "lblMemory")->setText(" veicolario ");
+    QTest::mouseClick(child<QPushButton>(window, "btnApplica"), Qt::LeftButton);
     QVERIFY(!window->isVisible());
-    QCOMPARE(card->ui->lblFile01->text(), QStringLiteral("a.pdf"));
+    QCOMPARE(child<QLabel>(card, "lblFile01")->text(), QStringLiteral("a.pdf"));
 }
 
 void TestAllegaCartella::browseCopies() {
     openWindow();
     // A name without a dot is a file like any other.
     answer = source("LIBRETTO", QByteArray(3 << 20, 'x'));
-    QTest::mouseClick(window->ui->btnSfoglia01, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(window, "btnSfoglia01"), Qt::LeftButton);
     QCOMPARE(requests.size(), 1);
     QCOMPARE(requests[0].title, QStringLiteral("Selezionare il file da allegare:"));
     QCOMPARE(requests[0].kind, platform::FileDialogRequest::Kind::Open);
-    QCOMPARE(window->ui->txtFile01->text(), QStringLiteral("LIBRETTO"));
-    QVERIFY(window->ui->btnApri01->isEnabled());
+    QCOMPARE(child<QLineEdit>(window, "txtFile01")->text(), QStringLiteral("LIBRETTO"));
+    QVERIFY(child<QPushButton>(window, "btnApri01")->isEnabled());
     QCOMPARE(readFile(attached("LIBRETTO")), QByteArray(3 << 20, 'x'));
     // The source stays where it was.
     QVERIFY(QFile::exists(answer));
@@ -199,9 +199,9 @@ void TestAllegaCartella::browseCopies() {
 void TestAllegaCartella::browseCancelled() {
     openWindow("vecchio.pdf");
     answer.clear();
-    QTest::mouseClick(window->ui->btnSfoglia01, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(window, "btnSfoglia01"), Qt::LeftButton);
     QCOMPARE(requests.size(), 1);
-    QCOMPARE(window->ui->txtFile01->text(), QStringLiteral("vecchio.pdf"));
+    QCOMPARE(child<QLineEdit>(window, "txtFile01")->text(), QStringLiteral("vecchio.pdf"));
     QVERIFY(!QDir(folder->path("Documenti_Allegati")).exists());
 }
 
@@ -220,13 +220,13 @@ void TestAllegaCartella::overwriteQuestion() {
     openWindow("altro.pdf");
     answer = source("polizza.pdf", "secondo veicolo");
     ModalAnswerer answers({reply});
-    QTest::mouseClick(window->ui->btnSfoglia01, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(window, "btnSfoglia01"), Qt::LeftButton);
     QCOMPARE(answers.seen.size(), 1);
     QCOMPARE(answers.seen[0].text, kAskOverwrite);
     QCOMPARE(answers.seen[0].buttons, QStringList({QString::fromUtf8("Sì"), "No"}));
     QCOMPARE(readFile(attached("polizza.pdf")), inFolder);
     // Either way the slot names the file in the folder.
-    QCOMPARE(window->ui->txtFile01->text(), QStringLiteral("polizza.pdf"));
+    QCOMPARE(child<QLineEdit>(window, "txtFile01")->text(), QStringLiteral("polizza.pdf"));
 }
 
 void TestAllegaCartella::failedCopyKeepsSlot_data() {
@@ -280,10 +280,10 @@ void TestAllegaCartella::failedCopyKeepsSlot() {
     ModalAnswerer answers({QString::fromUtf8("Sì"), ""});
     QElapsedTimer timer;
     timer.start();
-    QTest::mouseClick(window->ui->btnSfoglia01, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(window, "btnSfoglia01"), Qt::LeftButton);
     QVERIFY(timer.elapsed() < 1000);
     // The slot keeps what it named, and the failure is shown.
-    QCOMPARE(window->ui->txtFile01->text(), QStringLiteral("vecchio.pdf"));
+    QCOMPARE(child<QLineEdit>(window, "txtFile01")->text(), QStringLiteral("vecchio.pdf"));
     QCOMPARE(answers.seen.size(), asks ? 2 : 1);
     QCOMPARE(answers.seen.last().text, kCopyFailed);
     QCOMPARE(answers.seen.last().buttons, QStringList{"OK"});
@@ -303,7 +303,7 @@ void TestAllegaCartella::failedCopyKeepsSlot() {
 
 void TestAllegaCartella::apriOpensAttachment() {
     openWindow("  libretto di circolazione.pdf ");
-    QTest::mouseClick(window->ui->btnApri01, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(window, "btnApri01"), Qt::LeftButton);
     QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(attached("libretto di circolazione.pdf"))});
     // A missing file is the shell's business: no message here.
     QVERIFY(!QApplication::activeModalWidget());

@@ -1,14 +1,16 @@
+#include "Controls.h"
 #include "ModalAnswerer.h"
 #include "TestFolder.h"
 #include "common/WindowRegistry.h"
 #include "fleet/TfrmVeicolario.h"
 #include "fleet/TfrmZoom.h"
-#include "ui_TfrmVeicolario.h"
 
 #include <QAbstractButton>
 #include <QtTest>
 
 #include <memory>
+
+using testsupport::child;
 
 using testsupport::ModalAnswerer;
 
@@ -75,7 +77,7 @@ void TestCardCommands::zoomShowsCardPhoto() {
         w->close();
         return true;
     };
-    card.ui->btnZoomFoto->click();
+    child<QPushButton>(&card, "btnZoomFoto")->click();
     QCOMPARE(shown, photo);
 }
 

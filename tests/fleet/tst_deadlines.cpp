@@ -8,14 +8,13 @@
 #include "fleet/DeadlineList.h"
 #include "fleet/TfrmMenuScadenze.h"
 #include "fleet/VehicleLines.h"
-#include "ui_DeadlineList.h"
-#include "ui_TfrmGuida.h"
-#include "ui_TfrmMenuScadenze.h"
 
 #include <QApplication>
 #include <QListView>
 #include <QTimer>
 #include <QtTest>
+
+using testsupport::child;
 
 using namespace fleet::SchedaVeicolo;
 using testsupport::VehicleFields;
@@ -155,7 +154,7 @@ void TestDeadlines::windowsDiffer() {
         break;
     }
     QCOMPARE(list->windowTitle(), caption);
-    QCOMPARE(list->ui->lblRigo03->text(), explanation);
+    QCOMPARE(child<QLabel>(list, "lblRigo03")->text(), explanation);
     list->show();
     QStringList shown;
     for (const QString& line : list->lines())
@@ -218,12 +217,12 @@ void TestDeadlines::menuOpensListsAndReturns() {
         seen = list->objectName();
         lines = int(list->lines().size());
         QVERIFY(list->parentWidget() == &menu);
-        QTest::mouseClick(list->ui->btnChiudi, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(list, "btnChiudi"), Qt::LeftButton);
     });
-    QTest::mouseClick(menu.ui->btnRevisione, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&menu, "btnRevisione"), Qt::LeftButton);
     QCOMPARE(seen, QString("frmScadRevisione"));
     QCOMPARE(lines, 1);
-    QTest::mouseClick(menu.ui->imgEsci, Qt::LeftButton);
+    QTest::mouseClick(child<QWidget>(&menu, "imgEsci"), Qt::LeftButton);
     QVERIFY(menu.isHidden());
     QVERIFY(!start->isHidden());
     common::WindowRegistry::instance().destroyAll();
@@ -236,11 +235,11 @@ void TestDeadlines::menuHelp() {
         auto* help = qobject_cast<TfrmGuida*>(QApplication::activeModalWidget());
         QVERIFY(help);
         QVERIFY(help->parentWidget() == &menu);
-        title = help->ui->lblTitolo->text();
-        text = help->ui->txtGuida->toPlainText();
+        title = child<QLabel>(help, "lblTitolo")->text();
+        text = child<QPlainTextEdit>(help, "txtGuida")->toPlainText();
         help->close();
     });
-    QTest::mouseClick(menu.ui->imgGuida, Qt::LeftButton);
+    QTest::mouseClick(child<QWidget>(&menu, "imgGuida"), Qt::LeftButton);
     QCOMPARE(title, QString("App Scadenze Imminenti"));
     QVERIFY(text.contains(QString::fromUtf8("già scaduti o in scadenza nei prossimi 7 giorni")));
     QVERIFY(text.startsWith("L'app Scadenze Imminenti tiene sotto controllo"));

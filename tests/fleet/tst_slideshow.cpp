@@ -1,11 +1,11 @@
+#include "Boxes.h"
+#include "Controls.h"
 #include "ModalAnswerer.h"
 #include "TestFolder.h"
 #include "fleet/SchedaVeicolo.h"
 #include "fleet/TfrmSlideshow_Automezzi.h"
 #include "fleet/TfrmZoom.h"
 #include "fleet/VehiclePhoto.h"
-#include "ui_TfrmSlideshow_Automezzi.h"
-#include "ui_TfrmZoom.h"
 
 #include <QDir>
 #include <QScreen>
@@ -13,6 +13,8 @@
 #include <QtTest>
 
 #include <memory>
+
+using testsupport::child;
 
 using testsupport::ModalAnswerer;
 
@@ -76,7 +78,7 @@ private:
         show->show();
         QVERIFY(QTest::qWaitForWindowExposed(show.get()));
     }
-    QString position() const { return show->ui->lblPosizione->text(); }
+    QString position() const { return child<QLabel>(show, "lblPosizione")->text(); }
     bool placeholder() const { return show->picture() == fleet::placeholderPicture(); }
 };
 
@@ -100,14 +102,14 @@ void TestSlideshow::zoomShowsPictureAndClickCloses() {
     QCOMPARE(zoom.windowTitle(), QStringLiteral(" Fai clic sulla foto per chiudere questa finestra"));
     QVERIFY(zoom.windowState() & Qt::WindowMaximized);
     const QSize expected = zoom.screen()->size() - QSize(60, 90);
-    QCOMPARE(zoom.ui->panContainer->size(), expected);
-    QCOMPARE(zoom.ui->imgFoto->size(), expected);
+    QCOMPARE(child<QFrame>(&zoom, "panContainer")->size(), expected);
+    QCOMPARE(child<QLabel>(&zoom, "imgFoto")->size(), expected);
     QCOMPARE(zoom.picture(), picture);
     // Scaled to fit, proportions kept.
-    const QSize shown = zoom.ui->imgFoto->pixmap().size();
+    const QSize shown = child<QLabel>(&zoom, "imgFoto")->pixmap().size();
     QVERIFY(shown.width() == expected.width() || shown.height() == expected.height());
     QVERIFY(qAbs(shown.width() - 2 * shown.height()) <= 2);
-    QTest::mouseClick(zoom.ui->imgFoto, Qt::LeftButton);
+    QTest::mouseClick(child<QLabel>(&zoom, "imgFoto"), Qt::LeftButton);
     QVERIFY(!zoom.isVisible());
 }
 
@@ -119,8 +121,9 @@ void TestSlideshow::windowAsShown() {
     QCOMPARE(show->Timer->interval(), 6000);
     QVERIFY(placeholder());
     QCOMPARE(position(), QString());
-    QVERIFY(show->ui->lblPosizione->isHidden() && show->ui->cmdAvanti->isHidden() &&
-            show->ui->imgBianco->isHidden());
+    QVERIFY(child<QLabel>(show, "lblPosizione")->isHidden() &&
+            child<QToolButton>(show, "cmdAvanti")->isHidden() &&
+            child<QLabel>(show, "imgBianco")->isHidden());
 }
 
 void TestSlideshow::stepsAndLoop() {
@@ -166,10 +169,8 @@ void TestSlideshow::emptyArchive() {
     show->Timer->setInterval(20);
     ModalAnswerer answers;
     QTRY_VERIFY(!show->isVisible());
-    QCOMPARE(answers.seen.size(), 1);
-    QCOMPARE(answers.seen[0].text, QStringLiteral("L'archivio non contiene nessuna scheda."));
-    QCOMPARE(answers.seen[0].icon, QMessageBox::Information);
-    QCOMPARE(answers.seen[0].buttons, QStringList({"OK", "Annulla"}));
+    COMPARE_ONE_BOX(answers.seen, QStringLiteral("L'archivio non contiene nessuna scheda."),
+                    QMessageBox::Information, "OK", "Annulla");
     QVERIFY(!show->Timer->isActive());
     QCOMPARE(position(), QString());
     // The missing archive was created empty.
@@ -216,7 +217,7 @@ void TestSlideshow::failureHoldsTimer() {
 void TestSlideshow::clickClosesDuringFirstStep() {
     addVehicles(1);
     open();
-    QTest::mouseClick(show->ui->panContainer, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(child<QFrame>(show, "panContainer"), Qt::LeftButton, {}, QPoint(2, 2));
     QVERIFY(!show->isVisible());
     QCOMPARE(position(), QString());
 }

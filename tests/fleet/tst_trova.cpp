@@ -1,5 +1,6 @@
 #include "Controls.h"
 #include "ModalAnswerer.h"
+#include "ModalRun.h"
 #include "TestFolder.h"
 #include "VehicleFixture.h"
 #include "common/SearchWindow.h"
@@ -8,8 +9,6 @@
 #include "fleet/TfrmVeicolario.h"
 #include "fleet/VehicleLines.h"
 #include "fleet/VehiclePhoto.h"
-#include "ui_TfrmTrovaAutomezzi.h"
-#include "ui_TfrmVeicolario.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -19,6 +18,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QtTest>
+
+using testsupport::child;
 
 using namespace fleet::SchedaVeicolo;
 using testsupport::VehicleFields;
@@ -128,17 +129,17 @@ void TestTrova::noFilterListsEverySorted() {
                                 car("Auto", "Fiat", "A2"), car("Autobus", "Setra", "B1")});
     TfrmTrovaAutomezzi w;
     w.show();
-    QVERIFY(!w.ui->panAvvio->isHidden());
-    QVERIFY(w.ui->panContainer->isHidden());
-    QTest::mouseClick(w.ui->btnCerca, Qt::LeftButton);
-    QCOMPARE(w.ui->lblConta->text(), QString("0"));
+    QVERIFY(!child<QFrame>(&w, "panAvvio")->isHidden());
+    QVERIFY(child<QFrame>(&w, "panContainer")->isHidden());
+    QTest::mouseClick(child<QPushButton>(&w, "btnCerca"), Qt::LeftButton);
+    QCOMPARE(child<QLabel>(&w, "lblConta")->text(), QString("0"));
     QCOMPARE(w.lines().size(), 4);
     QVERIFY(w.lines().at(0).startsWith("auto ") || w.lines().at(0).startsWith("Auto "));
     QVERIFY(w.lines().at(2).startsWith("Autobus"));
     QVERIFY(w.lines().at(3).startsWith("Furgone"));
-    QCOMPARE(w.ui->lblTrovate->text(), QString("Il presente riepilogo contiene 4 schede"));
-    QVERIFY(w.ui->panAvvio->isHidden());
-    QVERIFY(!w.ui->panContainer->isHidden());
+    QCOMPARE(child<QLabel>(&w, "lblTrovate")->text(), QString("Il presente riepilogo contiene 4 schede"));
+    QVERIFY(child<QFrame>(&w, "panAvvio")->isHidden());
+    QVERIFY(!child<QFrame>(&w, "panContainer")->isHidden());
 }
 
 void TestTrova::filtersFromTheWindow() {
@@ -148,13 +149,13 @@ void TestTrova::filtersFromTheWindow() {
     testsupport::writeVehicles({car("Auto", "Fiat", "F1"), noted, car("Auto", "fiat", "F2")});
     TfrmTrovaAutomezzi w;
     w.show();
-    QTest::keyClicks(w.ui->txtMarca, "FIAT");
-    QTest::keyClicks(w.ui->txtNote, "   ");
-    QTest::mouseClick(w.ui->btnCerca, Qt::LeftButton);
-    QCOMPARE(w.ui->lblConta->text(), QString("1"));
+    QTest::keyClicks(child<QLineEdit>(&w, "txtMarca"), "FIAT");
+    QTest::keyClicks(child<QLineEdit>(&w, "txtNote"), "   ");
+    QTest::mouseClick(child<QPushButton>(&w, "btnCerca"), Qt::LeftButton);
+    QCOMPARE(child<QLabel>(&w, "lblConta")->text(), QString("1"));
     QCOMPARE(w.lines().size(), 2);
     QVERIFY(!w.lines().join("|").contains("Opel"));
-    QCOMPARE(w.ui->lblTrovate->text(), QString("Il presente riepilogo contiene 2 schede"));
+    QCOMPARE(child<QLabel>(&w, "lblTrovate")->text(), QString("Il presente riepilogo contiene 2 schede"));
 }
 
 void TestTrova::enterChainAndHighlights() {
@@ -163,33 +164,36 @@ void TestTrova::enterChainAndHighlights() {
     w.show();
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    QCOMPARE(QApplication::focusWidget(), w.ui->txtTipo);
-    QVERIFY(!w.ui->effCampo01->isHidden());
+    QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(&w, "txtTipo"));
+    QVERIFY(!child<QFrame>(&w, "effCampo01")->isHidden());
     const QList<QLineEdit*> order{
-        w.ui->txtDestinazione, w.ui->txtMarca,     w.ui->txtModello,      w.ui->txtTarga, w.ui->txtStato,
-        w.ui->txtAutista,      w.ui->txtMeccanico, w.ui->txtProprietario, w.ui->txtNote,  w.ui->txtTipo};
+        child<QLineEdit>(&w, "txtDestinazione"), child<QLineEdit>(&w, "txtMarca"),
+        child<QLineEdit>(&w, "txtModello"),      child<QLineEdit>(&w, "txtTarga"),
+        child<QLineEdit>(&w, "txtStato"),        child<QLineEdit>(&w, "txtAutista"),
+        child<QLineEdit>(&w, "txtMeccanico"),    child<QLineEdit>(&w, "txtProprietario"),
+        child<QLineEdit>(&w, "txtNote"),         child<QLineEdit>(&w, "txtTipo")};
     for (QLineEdit* next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), next);
     }
-    w.ui->txtMarca->setFocus();
-    QVERIFY(!w.ui->effCampo09->isHidden());
-    QVERIFY(w.ui->effCampo01->isHidden());
+    child<QLineEdit>(&w, "txtMarca")->setFocus();
+    QVERIFY(!child<QFrame>(&w, "effCampo09")->isHidden());
+    QVERIFY(child<QFrame>(&w, "effCampo01")->isHidden());
     // Pressing "Cerca" shows the wait label first; closing hides it.
-    QTest::mousePress(w.ui->btnCerca, Qt::LeftButton);
-    QVERIFY(!w.ui->lblAttendere->isHidden());
-    QTest::mouseRelease(w.ui->btnCerca, Qt::LeftButton);
-    QCOMPARE(w.focusWidget(), w.ui->txtTrova);
+    QTest::mousePress(child<QPushButton>(&w, "btnCerca"), Qt::LeftButton);
+    QVERIFY(!child<QLabel>(&w, "lblAttendere")->isHidden());
+    QTest::mouseRelease(child<QPushButton>(&w, "btnCerca"), Qt::LeftButton);
+    QCOMPARE(w.focusWidget(), child<QLineEdit>(&w, "txtTrova"));
     w.close();
-    QVERIFY(w.ui->lblAttendere->isHidden());
+    QVERIFY(child<QLabel>(&w, "lblAttendere")->isHidden());
 }
 
 void TestTrova::missingArchiveCountsZero() {
     testsupport::TestFolder folder;
     TfrmTrovaAutomezzi w;
     w.show();
-    QTest::mouseClick(w.ui->btnCerca, Qt::LeftButton);
-    QCOMPARE(w.ui->lblTrovate->text(), QString("Il presente riepilogo contiene 0 schede"));
+    QTest::mouseClick(child<QPushButton>(&w, "btnCerca"), Qt::LeftButton);
+    QCOMPARE(child<QLabel>(&w, "lblTrovate")->text(), QString("Il presente riepilogo contiene 0 schede"));
     QVERIFY(folder.exists("Parco_Automezzi.pro"));
 }
 
@@ -199,7 +203,7 @@ void TestTrova::archiveFailureStaysOnFilters() {
     TfrmTrovaAutomezzi w;
     w.show();
     testsupport::ModalAnswerer answerer({"OK"});
-    QTest::mouseClick(w.ui->btnCerca, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&w, "btnCerca"), Qt::LeftButton);
     QCOMPARE(answerer.seen.size(), 1);
     QCOMPARE(
         answerer.seen.first().text,
@@ -207,8 +211,8 @@ void TestTrova::archiveFailureStaysOnFilters() {
             "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere "
             "i privilegi di scrittura nella cartella di installazione del programma."));
     QCOMPARE(answerer.seen.first().buttons, QStringList{"OK"});
-    QVERIFY(!w.ui->panAvvio->isHidden());
-    QVERIFY(w.ui->panContainer->isHidden());
+    QVERIFY(!child<QFrame>(&w, "panAvvio")->isHidden());
+    QVERIFY(child<QFrame>(&w, "panContainer")->isHidden());
 }
 
 void TestTrova::pickVeicolarioLastEqualWins() {
@@ -228,9 +232,9 @@ void TestTrova::pickVeicolarioLastEqualWins() {
     QVERIFY(red.save(fleet::photoPath("3"), "JPG"));
     for (int chosen : {0, 1}) {
         TfrmTrovaAutomezzi w(card);
-        w.ui->lblMemory->setText(" veicolario ");
+        child<QLabel>(&w, "lblMemory")->setText(" veicolario ");
         w.show();
-        QTest::mouseClick(w.ui->btnCerca, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&w, "btnCerca"), Qt::LeftButton);
         QCOMPARE(w.lines().size(), 3);
         QCOMPARE(w.lines().at(0), w.lines().at(1));
         // A real double-click on the line.
@@ -246,7 +250,7 @@ void TestTrova::pickVeicolarioLastEqualWins() {
         QCOMPARE(cardText(card, "txtTelaio"), QString()); // every field is written, empty ones too
         QVERIFY(!card->photo().isPlaceholder());
         QCOMPARE(card->photo().picture().size(), QSize(40, 30));
-        card->ui->txtTelaio->setText("da sovrascrivere");
+        child<QLineEdit>(card, "txtTelaio")->setText("da sovrascrivere");
         card->photo().showPlaceholder();
     }
 }
@@ -256,9 +260,9 @@ void TestTrova::pickUnknownTagWritesNothing() {
     testsupport::writeVehicles({car("Auto", "Fiat", "AA111AA")});
     TfrmVeicolario* card = makeCard();
     TfrmTrovaAutomezzi w(card);
-    w.ui->lblMemory->setText("Veicolario");
+    child<QLabel>(&w, "lblMemory")->setText("Veicolario");
     w.show();
-    QTest::mouseClick(w.ui->btnCerca, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&w, "btnCerca"), Qt::LeftButton);
     w.selectIndex(0);
     w.lstRecordsDblClick();
     QVERIFY(w.isHidden());
@@ -272,23 +276,25 @@ void TestTrova::cardSearchCommandOpensPicker() {
     TfrmVeicolario* card = makeCard();
     card->show();
     QString tag, title;
-    QTimer::singleShot(0, this, [&] {
-        auto* search = qobject_cast<TfrmTrovaAutomezzi*>(QApplication::activeModalWidget());
-        QVERIFY(search);
-        tag = search->ui->lblMemory->text();
-        title = search->windowTitle();
-        QVERIFY(search->parentWidget() == card);
-        QTest::keyClicks(search->ui->txtTarga, "mm");
-        QTest::mouseClick(search->ui->btnCerca, Qt::LeftButton);
-        QCOMPARE(search->lines().size(), 1);
-        search->selectIndex(0);
-        search->lstRecordsDblClick();
-    });
-    QTest::mouseClick(card->ui->cmdTrova, Qt::LeftButton);
+    const testsupport::ModalRun run = testsupport::runModal(
+        [&] { QTest::mouseClick(child<QToolButton>(card, "cmdTrova"), Qt::LeftButton); },
+        [&](QWidget* modal) {
+            auto* search = qobject_cast<TfrmTrovaAutomezzi*>(modal);
+            QVERIFY(search);
+            tag = child<QLabel>(search, "lblMemory")->text();
+            title = search->windowTitle();
+            QVERIFY(search->parentWidget() == card);
+            QTest::keyClicks(child<QLineEdit>(search, "txtTarga"), "mm");
+            QTest::mouseClick(child<QPushButton>(search, "btnCerca"), Qt::LeftButton);
+            QCOMPARE(search->lines().size(), 1);
+            search->selectIndex(0);
+            search->lstRecordsDblClick();
+        });
+    QCOMPARE(run.windows, QStringList{"frmTrovaAutomezzi"});
     QCOMPARE(tag, QString("veicolario"));
     QCOMPARE(title, QString(" Trova schede veicoli in archivio"));
-    QCOMPARE(card->ui->txtMarca->text(), QString("Ducati"));
-    QCOMPARE(card->ui->lblPosizione->text(), QString("2"));
+    QCOMPARE(child<QLineEdit>(card, "txtMarca")->text(), QString("Ducati"));
+    QCOMPARE(child<QLabel>(card, "lblPosizione")->text(), QString("2"));
 }
 
 QTEST_MAIN(TestTrova)

@@ -1,3 +1,5 @@
+#include "Boxes.h"
+#include "Controls.h"
 #include "ModalAnswerer.h"
 #include "TestFolder.h"
 #include "common/ControlText.h"
@@ -8,15 +10,14 @@
 #include "fleet/TfrmVeicolario.h"
 #include "fleet/VehiclePhoto.h"
 #include "platform/Report.h"
-#include "ui_TfrmAnteprimaAutomezzo.h"
-#include "ui_TfrmStampaAutomezzo.h"
-#include "ui_TfrmVeicolario.h"
 
 #include <QDir>
 #include <QPrinter>
 #include <QtTest>
 
 #include <memory>
+
+using testsupport::child;
 
 using testsupport::ModalAnswerer;
 
@@ -85,9 +86,9 @@ void TestVehicleSheet::dialogsAsCreated() {
     TfrmAnteprimaAutomezzo preview(card.get());
     QCOMPARE(print.objectName(), QStringLiteral("frmStampaAutomezzo"));
     QCOMPARE(print.windowTitle(), QStringLiteral(" Stampa documento"));
-    QCOMPARE(print.ui->btnStampa->text(), QStringLiteral("Stampa"));
+    QCOMPARE(child<QPushButton>(&print, "btnStampa")->text(), QStringLiteral("Stampa"));
     QCOMPARE(preview.windowTitle(), QStringLiteral(" Anteprima di stampa"));
-    QCOMPARE(preview.ui->btnStampa->text(), QStringLiteral("Mostra anteprima"));
+    QCOMPARE(child<QPushButton>(&preview, "btnStampa")->text(), QStringLiteral("Mostra anteprima"));
     for (QDialog* d : {static_cast<QDialog*>(&print), static_cast<QDialog*>(&preview)}) {
         QCOMPARE(d->size(), QSize(364, 287));
         QVERIFY(d->findChild<QLabel*>("imgLogo")->isHidden());
@@ -107,7 +108,7 @@ void TestVehicleSheet::printTakesTheCardAsShown() {
 
     TfrmStampaAutomezzo dialog(card.get());
     dialog.show();
-    QTest::mouseClick(dialog.ui->btnStampa, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&dialog, "btnStampa"), Qt::LeftButton);
     QCOMPARE(printDialogs, 1);
     QVERIFY(!dialog.isVisible());
     const platform::Report& report = *dialog.repDocumento;
@@ -137,7 +138,7 @@ void TestVehicleSheet::printTakesTheCardAsShown() {
 void TestVehicleSheet::newCardPrintsEmptyBoxesAndPlaceholder() {
     TfrmStampaAutomezzo dialog(card.get());
     dialog.show();
-    QTest::mouseClick(dialog.ui->btnStampa, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&dialog, "btnStampa"), Qt::LeftButton);
     const platform::PreparedPage& page = dialog.repDocumento->preparedPages().constFirst();
     for (const QString& name : fleet::schedaVeicoloMemos())
         QCOMPARE(page.linesOf(name), QStringList());
@@ -153,7 +154,7 @@ void TestVehicleSheet::cancelledPrintDialog() {
     TfrmStampaAutomezzo dialog(card.get());
     dialog.show();
     ModalAnswerer answers;
-    QTest::mouseClick(dialog.ui->btnStampa, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&dialog, "btnStampa"), Qt::LeftButton);
     QCOMPARE(printDialogs, 1);
     QVERIFY(answers.seen.isEmpty());
     QVERIFY(!dialog.isVisible());
@@ -166,11 +167,8 @@ void TestVehicleSheet::printFailure() {
     TfrmStampaAutomezzo dialog(card.get());
     dialog.show();
     ModalAnswerer answers;
-    QTest::mouseClick(dialog.ui->btnStampa, Qt::LeftButton);
-    QCOMPARE(answers.seen.size(), 1);
-    QCOMPARE(answers.seen[0].text, kPrintFailed);
-    QCOMPARE(answers.seen[0].icon, QMessageBox::Warning);
-    QCOMPARE(answers.seen[0].buttons, QStringList({"OK", "Annulla"}));
+    QTest::mouseClick(child<QPushButton>(&dialog, "btnStampa"), Qt::LeftButton);
+    COMPARE_ONE_BOX(answers.seen, kPrintFailed, QMessageBox::Warning, "OK", "Annulla");
     QVERIFY(!dialog.isVisible());
 }
 
@@ -187,7 +185,7 @@ void TestVehicleSheet::previewShowsSheet() {
         static_cast<QDialog*>(w)->reject();
         return true;
     };
-    QTest::mouseClick(dialog.ui->btnStampa, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&dialog, "btnStampa"), Qt::LeftButton);
     QCOMPARE(previewTitle, QStringLiteral(" Anteprima di stampa"));
     QCOMPARE(printDialogs, 0);
     QVERIFY(answers.seen.isEmpty());
@@ -201,10 +199,8 @@ void TestVehicleSheet::previewFailure() {
     TfrmAnteprimaAutomezzo dialog;
     dialog.show();
     ModalAnswerer answers;
-    QTest::mouseClick(dialog.ui->btnStampa, Qt::LeftButton);
-    QCOMPARE(answers.seen.size(), 1);
-    QCOMPARE(answers.seen[0].text, kPreviewFailed);
-    QCOMPARE(answers.seen[0].icon, QMessageBox::Warning);
+    QTest::mouseClick(child<QPushButton>(&dialog, "btnStampa"), Qt::LeftButton);
+    COMPARE_ONE_BOX(answers.seen, kPreviewFailed, QMessageBox::Warning);
     QVERIFY(!dialog.isVisible());
 }
 

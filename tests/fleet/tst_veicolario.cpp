@@ -1,4 +1,6 @@
+#include "Boxes.h"
 #include "CardContract.h"
+#include "Controls.h"
 #include "HelpCapture.h"
 #include "ModalAnswerer.h"
 #include "SmallDisk.h"
@@ -18,10 +20,6 @@
 #include "platform/ProgramFolder.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCalendario.h"
-#include "ui_TfrmAvvio.h"
-#include "ui_TfrmCalendario.h"
-#include "ui_TfrmGuida.h"
-#include "ui_TfrmVeicolario.h"
 
 #include <QAbstractButton>
 #include <QBuffer>
@@ -35,6 +33,8 @@
 #include <optional>
 
 #include <sys/stat.h>
+
+using testsupport::child;
 
 using testsupport::ModalAnswerer;
 namespace SV = fleet::SchedaVeicolo;
@@ -267,9 +267,8 @@ void TestVeicolario::saveAppendsThenOverwrites() {
     edit("txtTelaio")->setText("WVWZZZ1JZXW000001");
     edit("txtNote")->setText(QString::fromUtf8("Costo 5 € – ok"));
     auto seen = click("cmdSalva");
-    QCOMPARE(seen.size(), 1);
-    QCOMPARE(seen.first().text, QString::fromUtf8("La scheda corrente è stata inserita in archivio."));
-    QCOMPARE(seen.first().icon, QMessageBox::Information);
+    COMPARE_ONE_BOX(seen, QString::fromUtf8("La scheda corrente è stata inserita in archivio."),
+                    QMessageBox::Information);
     QCOMPARE(position(), QString("6"));
     QByteArray bytes = folder->read(fleet::kVehicleArchive);
     QCOMPARE(bytes.size(), 6 * kSize);
@@ -323,10 +322,7 @@ void TestVeicolario::saveFailures() {
     const QString position0 = position();
     fillRequired();
     const auto seen = click("cmdSalva");
-    QCOMPARE(seen.size(), 1); // the failure, never the success
-    QCOMPARE(seen.first().text, common::kArchiveFailure);
-    QCOMPARE(seen.first().icon, QMessageBox::Critical);
-    QCOMPARE(seen.first().buttons, QStringList({"OK", "Annulla"}));
+    COMPARE_ONE_BOX(seen, common::kArchiveFailure, QMessageBox::Critical, "OK", "Annulla");
     QCOMPARE(position(), position0);
     QVERIFY(!QFileInfo::exists(folder->path("Veicolario/Scheda_Veicolo_5.jpg")));
     if (failure == "shrunk")
@@ -341,9 +337,7 @@ void TestVeicolario::saveFailures() {
 
 void TestVeicolario::duplicate() {
     auto seen = click("cmdDuplica");
-    QCOMPARE(seen.size(), 1);
-    QCOMPARE(seen.first().text, common::kDuplicateRefused);
-    QCOMPARE(seen.first().icon, QMessageBox::Warning);
+    COMPARE_ONE_BOX(seen, common::kDuplicateRefused, QMessageBox::Warning);
 
     common::Record r(SV::layout());
     for (int i = 0; i < SV::FieldCount; ++i)
@@ -353,11 +347,10 @@ void TestVeicolario::duplicate() {
     QCOMPARE(position(), QString("4"));
     QCOMPARE(label("lblFile01")->text(), QString("F32"));
     seen = click("cmdDuplica");
-    QCOMPARE(seen.size(), 1);
-    QCOMPARE(seen.first().text,
-             QString("E' ora possibile apportare le proprie modifiche alla scheda corrente."
-                     "\n\r\n\rAl termine premere Salva per inserire la scheda in archivio."));
-    QCOMPARE(seen.first().icon, QMessageBox::Information);
+    COMPARE_ONE_BOX(seen,
+                    QString("E' ora possibile apportare le proprie modifiche alla scheda corrente."
+                            "\n\r\n\rAl termine premere Salva per inserire la scheda in archivio."),
+                    QMessageBox::Information);
     QCOMPARE(position(), QString());
     for (const QString& name : kHiddenNames)
         QCOMPARE(label(name)->text(), QString());
@@ -441,7 +434,7 @@ void TestVeicolario::enterOrder() {
         QTest::keyClick(edit(kEditNames.at(i)), Qt::Key_Tab);
         QCOMPARE(card->focusWidget(), edit(kEditNames.at((i + 1) % kEditNames.size())));
     }
-    QTest::qWait(30);
+    QCoreApplication::processEvents(); // what the keys queued has run
     QCOMPARE(pickers, 0);
 }
 
@@ -511,15 +504,15 @@ void TestVeicolario::dateFieldKeys() {
     ModalAnswerer answerer;
     answerer.onOther = [&](QWidget* w) {
         if (auto* cal = qobject_cast<TfrmCalendario*>(w)) {
-            opened.append(cal->ui->lblMemory->text());
-            cal->ui->btnAnnulla->click();
+            opened.append(child<QLabel>(cal, "lblMemory")->text());
+            child<QPushButton>(cal, "btnAnnulla")->click();
             return true;
         }
         return false;
     };
     QTest::keyClick(date, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QTest::qWait(30);
-    QCOMPARE(opened, picker.isEmpty() ? QStringList() : QStringList{picker});
+    QCoreApplication::processEvents(); // what the key queued has run
+    QTRY_COMPARE(opened, picker.isEmpty() ? QStringList() : QStringList{picker});
     QCOMPARE(date->text(), text);
     QCOMPARE(card->focusWidget(), edit(focus));
 }
@@ -531,7 +524,7 @@ void TestVeicolario::datePickerWritesIntoField() {
     ModalAnswerer answerer;
     answerer.onOther = [&](QWidget* w) {
         if (auto* cal = qobject_cast<TfrmCalendario*>(w)) {
-            cal->ui->btnImportaData->click();
+            child<QPushButton>(cal, "btnImportaData")->click();
             return true;
         }
         return false;
@@ -643,7 +636,7 @@ void TestVeicolario::startMenuTileOpensCard() {
     TfrmAvvio start;
     start.show();
     QVERIFY(QTest::qWaitForWindowExposed(&start));
-    QTest::mouseClick(start.ui->btnApp02, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(child<QLabel>(&start, "btnApp02"), Qt::LeftButton, {}, QPoint(2, 2));
     QVERIFY(!card->isHidden());
     QVERIFY(start.isHidden());
     QCOMPARE(edit("txtMarca")->text(), QString()); // the card opens on an empty new card

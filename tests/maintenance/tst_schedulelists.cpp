@@ -8,7 +8,6 @@
 #include "fleet/TfrmTrovaAutomezzi.h"
 #include "maintenance/ScheduleLists.h"
 #include "maintenance/TfrmScadenzario.h"
-#include "ui_TfrmTrovaAutomezzi.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -245,9 +244,9 @@ void TestScheduleLists::pickerFillsCard() {
     openYear({a});
     child<QAbstractButton>(w, "cmdPrimo")->click();
     TfrmTrovaAutomezzi picker(w);
-    picker.ui->lblMemory->setText("scadenzario");
+    picker.setCallerTag("scadenzario");
     picker.show();
-    picker.ui->btnCerca->click();
+    child<QAbstractButton>(&picker, "btnCerca")->click();
     picker.selectIndex(0);
     picker.lstRecordsDblClick();
     QCOMPARE(child<QLineEdit>(w, "txtVeicolo")->text(), QString("Furgone"));

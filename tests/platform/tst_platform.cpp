@@ -1,3 +1,4 @@
+#include "Boxes.h"
 #include "ModalAnswerer.h"
 #include "platform/Ansi.h"
 #include "platform/Dialogs.h"
@@ -166,9 +167,7 @@ void TestPlatform::boxesShowTheirForm() {
         showPlain(nullptr, text);
         break;
     }
-    QCOMPARE(answerer.seen.size(), 1);
-    QCOMPARE(answerer.seen[0].text, text);
-    QCOMPARE(int(answerer.seen[0].icon), icon);
+    COMPARE_ONE_BOX(answerer.seen, text, QMessageBox::Icon(icon));
     QStringList got = answerer.seen[0].buttons;
     std::sort(got.begin(), got.end());
     std::sort(buttons.begin(), buttons.end());

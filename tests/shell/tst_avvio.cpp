@@ -8,9 +8,6 @@
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmInfo.h"
 #include "shell/TfrmSplash.h"
-#include "ui_TfrmGuida.h"
-#include "ui_TfrmInfo.h"
-#include "ui_TfrmSplash.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -174,22 +171,22 @@ void TestAvvio::aboutWindow() {
         seen.owner = info->parentWidget();
         seen.title = info->windowTitle();
         seen.size = info->size();
-        seen.link = info->ui->lnkWeb->text();
-        seen.colours.append(textColour(info->ui->lnkWeb));
-        QTest::mouseClick(info->ui->lnkWeb, Qt::LeftButton);
-        QTest::mouseClick(info->ui->imgEmail, Qt::LeftButton);
-        QTest::mousePress(info->ui->imgEmail, Qt::LeftButton);
-        seen.colours.append(textColour(info->ui->lnkWeb));
-        QTest::mouseRelease(info->ui->imgEmail, Qt::LeftButton, {}, QPoint(-5, -5));
-        seen.colours.append(textColour(info->ui->lnkWeb));
+        seen.link = child<QLabel>(info, "lnkWeb")->text();
+        seen.colours.append(textColour(child<QLabel>(info, "lnkWeb")));
+        QTest::mouseClick(child<QLabel>(info, "lnkWeb"), Qt::LeftButton);
+        QTest::mouseClick(child<QLabel>(info, "imgEmail"), Qt::LeftButton);
+        QTest::mousePress(child<QLabel>(info, "imgEmail"), Qt::LeftButton);
+        seen.colours.append(textColour(child<QLabel>(info, "lnkWeb")));
+        QTest::mouseRelease(child<QLabel>(info, "imgEmail"), Qt::LeftButton, {}, QPoint(-5, -5));
+        seen.colours.append(textColour(child<QLabel>(info, "lnkWeb")));
         // Escape does nothing; Enter on the focused Chiudi presses it.
-        info->ui->btnChiudi->setFocus();
-        QTest::keyClick(info->ui->btnChiudi, Qt::Key_Escape);
+        child<QPushButton>(info, "btnChiudi")->setFocus();
+        QTest::keyClick(child<QPushButton>(info, "btnChiudi"), Qt::Key_Escape);
         seen.openAfterKeys = info->isVisible();
-        QTest::keyClick(info->ui->btnChiudi, Qt::Key_Return);
+        QTest::keyClick(child<QPushButton>(info, "btnChiudi"), Qt::Key_Return);
         seen.closedByEnter = !info->isVisible();
         if (info->isVisible())
-            info->ui->btnChiudi->click();
+            child<QPushButton>(info, "btnChiudi")->click();
         return true;
     };
     click("imgInfo");
@@ -221,17 +218,17 @@ void TestAvvio::creditsWindow() {
             return false;
         owner = credits->parentWidget();
         size = credits->size();
-        logo = credits->ui->imgLogo->size();
-        link = credits->ui->lnkWeb->text();
-        QTest::mouseClick(credits->ui->lnkWeb, Qt::LeftButton);
-        QTest::mouseClick(credits->ui->imgWeb, Qt::LeftButton);
-        credits->ui->btnChiudi->setFocus();
-        QTest::keyClick(credits->ui->btnChiudi, Qt::Key_Escape);
+        logo = child<QLabel>(credits, "imgLogo")->size();
+        link = child<QLabel>(credits, "lnkWeb")->text();
+        QTest::mouseClick(child<QLabel>(credits, "lnkWeb"), Qt::LeftButton);
+        QTest::mouseClick(child<QLabel>(credits, "imgWeb"), Qt::LeftButton);
+        child<QPushButton>(credits, "btnChiudi")->setFocus();
+        QTest::keyClick(child<QPushButton>(credits, "btnChiudi"), Qt::Key_Escape);
         openAfterKeys = credits->isVisible();
-        QTest::keyClick(credits->ui->btnChiudi, Qt::Key_Return);
+        QTest::keyClick(child<QPushButton>(credits, "btnChiudi"), Qt::Key_Return);
         closedByEnter = !credits->isVisible();
         if (credits->isVisible())
-            credits->ui->btnChiudi->click();
+            child<QPushButton>(credits, "btnChiudi")->click();
         return true;
     };
     click("imgCrediti");

@@ -2,7 +2,6 @@
 #include "common/Clock.h"
 #include "common/WindowRegistry.h"
 #include "shell/TfrmCalendario.h"
-#include "ui_TfrmCalendario.h"
 
 #include <QCalendarWidget>
 #include <QLabel>
@@ -54,7 +53,7 @@ private:
 
     void open(const QString& tag) {
         picker = std::make_unique<TfrmCalendario>(veicolario);
-        picker->ui->lblMemory->setText(tag);
+        child<QLabel>(picker, "lblMemory")->setText(tag);
         picker->show();
         QVERIFY(QTest::qWaitForWindowExposed(picker.get()));
     }

@@ -7,7 +7,6 @@
 #include "common/Misc.h"
 #include "common/TfrmGuida.h"
 #include "platform/Shell.h"
-#include "ui_TfrmGuida.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -17,9 +16,7 @@
 using testsupport::child;
 using testsupport::textColour;
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 class TestHelp : public QObject {
     Q_OBJECT
@@ -136,13 +133,13 @@ void TestHelp::helpWindowAsCreated() {
     QCOMPARE(help.objectName(), QString("frmGuida"));
     QCOMPARE(help.windowTitle(), QString(" Guida all'utilizzo del software"));
     QCOMPARE(help.size(), QSize(670, 572));
-    QCOMPARE(help.ui->lblTitolo->text(), QString("Argomento della guida."));
-    QCOMPARE(textColour(help.ui->lblTitolo), QColor(0xDC, 0x14, 0x3C));
-    QVERIFY(help.ui->txtGuida->isReadOnly());
-    QCOMPARE(help.ui->lnkWeb->text(), QString("Visualizza guida in formato PDF"));
-    QCOMPARE(textColour(help.ui->lnkWeb), QColor::fromRgba(0xFF00008B));
-    QVERIFY(help.ui->lnkWeb->font().underline());
-    QVERIFY(!help.ui->imgPDF->pixmap().isNull());
+    QCOMPARE(child<QLabel>(&help, "lblTitolo")->text(), QString("Argomento della guida."));
+    QCOMPARE(textColour(child<QLabel>(&help, "lblTitolo")), QColor(0xDC, 0x14, 0x3C));
+    QVERIFY(child<QPlainTextEdit>(&help, "txtGuida")->isReadOnly());
+    QCOMPARE(child<QLabel>(&help, "lnkWeb")->text(), QString("Visualizza guida in formato PDF"));
+    QCOMPARE(textColour(child<QLabel>(&help, "lnkWeb")), QColor::fromRgba(0xFF00008B));
+    QVERIFY(child<QLabel>(&help, "lnkWeb")->font().underline());
+    QVERIFY(!child<QLabel>(&help, "imgPDF")->pixmap().isNull());
 }
 
 void TestHelp::pdfLinkOpensQuotedManual() {
@@ -150,8 +147,8 @@ void TestHelp::pdfLinkOpensQuotedManual() {
     TfrmGuida help;
     help.show();
     QVERIFY(QTest::qWaitForWindowExposed(&help));
-    QTest::mouseClick(help.ui->lnkWeb, Qt::LeftButton);
-    QTest::mouseClick(help.ui->imgPDF, Qt::LeftButton);
+    QTest::mouseClick(child<QLabel>(&help, "lnkWeb"), Qt::LeftButton);
+    QTest::mouseClick(child<QLabel>(&help, "imgPDF"), Qt::LeftButton);
     const QUrl manual = QUrl::fromLocalFile(folder.path("Guida.pdf"));
     QCOMPARE(opened, (QList<QUrl>{manual, manual}));
     QVERIFY(help.isVisible());
@@ -161,13 +158,13 @@ void TestHelp::linkColours() {
     TfrmGuida help;
     help.show();
     QVERIFY(QTest::qWaitForWindowExposed(&help));
-    for (QWidget* pressed :
-         {static_cast<QWidget*>(help.ui->lnkWeb), static_cast<QWidget*>(help.ui->imgPDF)}) {
+    for (QWidget* pressed : {static_cast<QWidget*>(child<QLabel>(&help, "lnkWeb")),
+                             static_cast<QWidget*>(child<QLabel>(&help, "imgPDF"))}) {
         QTest::mousePress(pressed, Qt::LeftButton);
-        QCOMPARE(textColour(help.ui->lnkWeb), QColor::fromRgba(0xFFFFA500));
+        QCOMPARE(textColour(child<QLabel>(&help, "lnkWeb")), QColor::fromRgba(0xFFFFA500));
         // Released outside: dark blue again and nothing opened.
         QTest::mouseRelease(pressed, Qt::LeftButton, {}, QPoint(-20, -20));
-        QCOMPARE(textColour(help.ui->lnkWeb), QColor::fromRgba(0xFF00008B));
+        QCOMPARE(textColour(child<QLabel>(&help, "lnkWeb")), QColor::fromRgba(0xFF00008B));
     }
     QVERIFY(opened.isEmpty());
 }
@@ -200,15 +197,15 @@ void TestHelp::enterAndEscapeDoNothing() {
     TfrmGuida help;
     help.show();
     QVERIFY(QTest::qWaitForWindowExposed(&help));
-    help.ui->txtGuida->setFocus();
+    child<QPlainTextEdit>(&help, "txtGuida")->setFocus();
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-        QTest::keyClick(help.ui->txtGuida, key);
-    help.ui->btnChiudi->setFocus();
-    QTest::keyClick(help.ui->btnChiudi, Qt::Key_Escape);
+        QTest::keyClick(child<QPlainTextEdit>(&help, "txtGuida"), key);
+    child<QPushButton>(&help, "btnChiudi")->setFocus();
+    QTest::keyClick(child<QPushButton>(&help, "btnChiudi"), Qt::Key_Escape);
     QVERIFY(help.isVisible());
     QVERIFY(opened.isEmpty());
     // Enter on the focused button presses it, as Space does.
-    QTest::keyClick(help.ui->btnChiudi, Qt::Key_Return);
+    QTest::keyClick(child<QPushButton>(&help, "btnChiudi"), Qt::Key_Return);
     QVERIFY(!help.isVisible());
 }
 

@@ -1,14 +1,16 @@
+#include "Boxes.h"
+#include "Controls.h"
 #include "ModalAnswerer.h"
 #include "shell/TaxCodes.h"
 #include "shell/TfrmCodFisc.h"
 #include "shell/TfrmPartitaIva.h"
-#include "ui_TfrmCodFisc.h"
-#include "ui_TfrmPartitaIva.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+
+using testsupport::child;
 
 using testsupport::ModalAnswerer;
 
@@ -48,10 +50,7 @@ void runCheck(QDialog& check, QLineEdit* edit, QPushButton* controlla) {
     QVERIFY(QTest::qWaitForWindowExposed(&check));
     ModalAnswerer answerer;
     QTest::mouseClick(controlla, Qt::LeftButton);
-    QCOMPARE(answerer.seen.size(), 1);
-    QCOMPARE(answerer.seen[0].text, message);
-    QCOMPARE(int(answerer.seen[0].icon), icon);
-    QCOMPARE(answerer.seen[0].buttons, (QStringList{"OK", "Annulla"}));
+    COMPARE_ONE_BOX(answerer.seen, message, QMessageBox::Icon(icon), (QStringList{"OK", "Annulla"}));
     QCOMPARE(check.isVisible(), staysOpen);
     if (staysOpen)
         QCOMPARE(check.focusWidget(), edit);
@@ -182,7 +181,7 @@ void TestTaxCodes::codFiscDialog_data() {
 
 void TestTaxCodes::codFiscDialog() {
     TfrmCodFisc check;
-    runCheck(check, check.ui->txtCodFisc, check.ui->btnControlla);
+    runCheck(check, child<QLineEdit>(&check, "txtCodFisc"), child<QPushButton>(&check, "btnControlla"));
 }
 
 void TestTaxCodes::partitaIvaDialog_data() {
@@ -206,7 +205,7 @@ void TestTaxCodes::partitaIvaDialog_data() {
 
 void TestTaxCodes::partitaIvaDialog() {
     TfrmPartitaIva check;
-    runCheck(check, check.ui->txtPartitaIva, check.ui->btnControlla);
+    runCheck(check, child<QLineEdit>(&check, "txtPartitaIva"), child<QPushButton>(&check, "btnControlla"));
 }
 
 void TestTaxCodes::choiceOfCheck_data() {
@@ -265,7 +264,7 @@ void TestTaxCodes::codFiscTyping() {
     TfrmCodFisc check;
     check.show();
     QVERIFY(QTest::qWaitForWindowExposed(&check));
-    QLineEdit* edit = check.ui->txtCodFisc;
+    QLineEdit* edit = child<QLineEdit>(&check, "txtCodFisc");
     QCOMPARE(QApplication::focusWidget(), edit);
     QTest::keyClicks(edit, " rssmra85t10a562s");
     QCOMPARE(edit->text(), QString("RSSMRA85T10A562S"));
@@ -274,9 +273,9 @@ void TestTaxCodes::codFiscTyping() {
     // Enter moves the focus to Controlla and presses nothing; Escape does nothing.
     ModalAnswerer answerer;
     QTest::keyClick(edit, Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), check.ui->btnControlla);
-    QTest::keyClick(check.ui->btnControlla, Qt::Key_Escape);
-    QTest::qWait(50);
+    QCOMPARE(QApplication::focusWidget(), child<QPushButton>(&check, "btnControlla"));
+    QTest::keyClick(child<QPushButton>(&check, "btnControlla"), Qt::Key_Escape);
+    QCoreApplication::processEvents(); // what the key queued has run
     QVERIFY(answerer.seen.isEmpty());
     QVERIFY(check.isVisible());
     // A long preset can be shortened by typing, but not lengthened.
@@ -289,7 +288,7 @@ void TestTaxCodes::codFiscTyping() {
     QCOMPARE(edit->text(), QString("RSSMRA85T10A562SA"));
     // A second Enter presses the focused Controlla, as a click does.
     QTest::keyClick(edit, Qt::Key_Return);
-    QTest::keyClick(check.ui->btnControlla, Qt::Key_Return);
+    QTest::keyClick(child<QPushButton>(&check, "btnControlla"), Qt::Key_Return);
     QCOMPARE(answerer.seen.size(), 1);
 }
 
@@ -297,7 +296,7 @@ void TestTaxCodes::partitaIvaTyping() {
     TfrmPartitaIva check;
     check.show();
     QVERIFY(QTest::qWaitForWindowExposed(&check));
-    QLineEdit* edit = check.ui->txtPartitaIva;
+    QLineEdit* edit = child<QLineEdit>(&check, "txtPartitaIva");
     QCOMPARE(QApplication::focusWidget(), edit);
     QTest::keyClicks(edit, "00a7-4 3.11");
     QCOMPARE(edit->text(), QString("0074311"));
@@ -314,9 +313,9 @@ void TestTaxCodes::partitaIvaTyping() {
     QCOMPARE(edit->text().size(), 11);
     ModalAnswerer answerer;
     QTest::keyClick(edit, Qt::Key_Enter);
-    QCOMPARE(QApplication::focusWidget(), check.ui->btnControlla);
-    QTest::keyClick(check.ui->btnControlla, Qt::Key_Escape);
-    QTest::qWait(50);
+    QCOMPARE(QApplication::focusWidget(), child<QPushButton>(&check, "btnControlla"));
+    QTest::keyClick(child<QPushButton>(&check, "btnControlla"), Qt::Key_Escape);
+    QCoreApplication::processEvents(); // what the key queued has run
     QVERIFY(answerer.seen.isEmpty());
     QVERIFY(check.isVisible());
     // Tab still moves the focus.
@@ -332,8 +331,8 @@ void TestTaxCodes::asCreated() {
     QCOMPARE(cf.size(), QSize(478, 254));
     QCOMPARE(cf.findChild<QLabel*>("lblTitolo")->text(),
              QString("Immettere il codice fiscale e premere il pulsante di controllo."));
-    QCOMPARE(cf.ui->btnControlla->text(), QString("Controlla"));
-    QCOMPARE(cf.ui->btnChiudi->text(), QString("Chiudi"));
+    QCOMPARE(child<QPushButton>(&cf, "btnControlla")->text(), QString("Controlla"));
+    QCOMPARE(child<QPushButton>(&cf, "btnChiudi")->text(), QString("Chiudi"));
     TfrmPartitaIva pi;
     QCOMPARE(pi.objectName(), QString("frmPartitaIva"));
     QCOMPARE(pi.windowTitle(), QString(" Controllo partita IVA"));
@@ -348,7 +347,7 @@ void TestTaxCodes::asCreated() {
     pi.show();
     QVERIFY(QTest::qWaitForWindowExposed(&pi));
     ModalAnswerer answerer;
-    pi.ui->btnChiudi->click();
+    child<QPushButton>(&pi, "btnChiudi")->click();
     QVERIFY(pi.isHidden());
     QVERIFY(answerer.seen.isEmpty());
 }

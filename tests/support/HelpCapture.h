@@ -1,9 +1,9 @@
 // Records what the help window showed when a help command opened it, then closes it.
 #pragma once
 
+#include "Controls.h"
 #include "ModalAnswerer.h"
 #include "common/TfrmGuida.h"
-#include "ui_TfrmGuida.h"
 
 namespace testsupport {
 
@@ -18,10 +18,10 @@ inline void captureHelp(ModalAnswerer& answerer, SeenHelp& seen) {
         auto* help = qobject_cast<TfrmGuida*>(w);
         if (!help)
             return false;
-        seen.title = help->ui->lblTitolo->text();
-        seen.text = help->ui->txtGuida->toPlainText();
+        seen.title = child<QLabel>(help, "lblTitolo")->text();
+        seen.text = child<QPlainTextEdit>(help, "txtGuida")->toPlainText();
         seen.owner = help->parentWidget();
-        help->ui->btnChiudi->click();
+        child<QPushButton>(help, "btnChiudi")->click();
         return true;
     };
 }
