@@ -382,7 +382,7 @@ void TfrmCosti::cmdTrovaClick() {
 
 void TfrmCosti::cmdImportaClick() {
     TfrmTrovaAutomezzi picker(this);
-    picker.ui->lblMemory->setText(QStringLiteral("costi"));
+    picker.setCallerTag(QStringLiteral("costi"));
     picker.exec();
 }
 

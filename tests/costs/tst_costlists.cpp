@@ -8,7 +8,6 @@
 #include "costs/TfrmTrovaCosti.h"
 #include "fleet/SchedaVeicolo.h"
 #include "fleet/TfrmTrovaAutomezzi.h"
-#include "ui_TfrmTrovaAutomezzi.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -277,9 +276,9 @@ void TestCostLists::pickerCostiFillsVehicleFields() {
     card->show();
     child<QLineEdit>(card, "txtLuogo")->setText("Roma");
     TfrmTrovaAutomezzi picker(card);
-    picker.ui->lblMemory->setText("costi");
+    picker.setCallerTag("costi");
     picker.show();
-    QTest::mouseClick(picker.ui->btnCerca, Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(&picker, "btnCerca"), Qt::LeftButton);
     picker.selectIndex(0);
     picker.lstRecordsDblClick();
     QVERIFY(picker.isHidden());
