@@ -16,6 +16,7 @@
 #include "fleet/TfrmTrovaAutomezzi.h"
 #include "fleet/TfrmVeicolario.h"
 #include "fleet/TfrmZoom.h"
+#include "maintenance/ScheduleExports.h"
 #include "maintenance/ScheduleLists.h"
 #include "maintenance/TfrmScadenzario.h"
 #include "platform/Application.h"
@@ -81,10 +82,10 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmAnteprimaPlanning"), {}},
         {QStringLiteral("TfrmRiepPrenotazioni"), {}},
         {QStringLiteral("TfrmScadenzario"), make<TfrmScadenzario>()},
-        {QStringLiteral("TfrmExpImminenti"), {}},
-        {QStringLiteral("TfrmExpGiornaliere"), {}},
-        {QStringLiteral("TfrmExpMensili"), {}},
-        {QStringLiteral("TfrmExpScadenzario"), {}},
+        {QStringLiteral("TfrmExpImminenti"), make<TfrmExpImminenti>()},
+        {QStringLiteral("TfrmExpGiornaliere"), make<TfrmExpGiornaliere>()},
+        {QStringLiteral("TfrmExpMensili"), make<TfrmExpMensili>()},
+        {QStringLiteral("TfrmExpScadenzario"), make<TfrmExpScadenzario>()},
         {QStringLiteral("TfrmConfermati"), make<TfrmConfermati>()},
         {QStringLiteral("TfrmNonConfermati"), make<TfrmNonConfermati>()},
         {QStringLiteral("TfrmTrovaScadenzario"), make<TfrmTrovaScadenzario>()},

@@ -90,6 +90,22 @@ ExportWindow::ExportWindow(ExportLayout layout, QWidget* owner)
     setObjectName(layout_.instanceName);
     setWindowTitle(layout_.caption);
     setNoTitleButtons();
+    if (layout_.size.isValid()) {
+        // The same layout in another size: the strips span the width, the right commands keep their
+        // distance from the right edge, the grid fills what is left.
+        const int dw = layout_.size.width() - width();
+        const int dh = layout_.size.height() - height();
+        resize(layout_.size);
+        ui->panContainer->resize(layout_.size);
+        ui->shpSfondo->resize(ui->shpSfondo->width() + dw, ui->shpSfondo->height());
+        for (QWidget* right : {static_cast<QWidget*>(ui->cmdGuida), static_cast<QWidget*>(ui->cmdEsci)})
+            right->move(right->x() + dw, right->y());
+        ui->lblTitolo->resize(ui->lblTitolo->width() + dw, ui->lblTitolo->height());
+        ui->grdRecords->resize(ui->grdRecords->width() + dw, ui->grdRecords->height() + dh);
+        ui->shpInfo->setGeometry(ui->shpInfo->x(), ui->shpInfo->y() + dh, ui->shpInfo->width() + dw,
+                                 ui->shpInfo->height());
+        ui->panInfo->resize(ui->panInfo->width() + dw, ui->panInfo->height());
+    }
     setFixedSize(size());
     setCentredOnScreen(true);
 

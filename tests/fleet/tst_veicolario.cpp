@@ -867,7 +867,8 @@ void TestVeicolario::oddPhotoFiles() {
     seen = click("cmdSalva");
     QCOMPARE(seen.size(), 1);
     QCOMPARE(seen.first().text, common::kArchiveFailure);
-    QVERIFY(timer.elapsed() < 1000);
+    // A wait on a pipe would never end; the bound leaves room for the boxes on a loaded machine.
+    QVERIFY(timer.elapsed() < 5000);
     QCOMPARE(
         QDir(folder->path("Veicolario")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
         QStringList{"Scheda_Veicolo_1.jpg"});
