@@ -166,4 +166,22 @@ QIcon commandIcon(Command command, int side) {
     return QIcon(draw(command, side));
 }
 
+QPixmap pointingHand(int side) {
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(side / 32.0, side / 32.0);
+    p.setPen(QPen(kInk, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(kPaper);
+    // The cuff, the back of the hand, three folded fingers, the thumb and the pointing finger.
+    p.drawRect(QRectF(26, 11, 4, 13));
+    p.drawRoundedRect(QRectF(15, 10, 12, 15), 3, 3);
+    for (int k = 0; k < 3; ++k)
+        p.drawRoundedRect(QRectF(11, 15.5 + k * 3.2, 7, 3.2), 1.5, 1.5);
+    p.drawRoundedRect(QRectF(14, 7, 9, 4), 2, 2);
+    p.drawRoundedRect(QRectF(2, 11, 18, 4.5), 2.2, 2.2);
+    return pixmap;
+}
+
 } // namespace common

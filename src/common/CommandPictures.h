@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QPixmap>
 
 namespace common {
 
@@ -26,5 +27,7 @@ enum class Command {
 };
 
 QIcon commandIcon(Command command, int side = 32);
+// A hand pointing to the left, drawn as the command pictures are.
+QPixmap pointingHand(int side);
 
 } // namespace common

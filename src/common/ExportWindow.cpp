@@ -1,5 +1,7 @@
 #include "common/ExportWindow.h"
 
+#include "common/CommandTable.h"
+
 #include "common/Help.h"
 #include "common/Look.h"
 #include "common/Misc.h"
@@ -11,6 +13,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QStyle>
 
 namespace common {
@@ -119,9 +122,13 @@ ExportWindow::ExportWindow(ExportLayout layout, QWidget* owner)
                        static_cast<QWidget*>(ui->cmdEsci)})
         w->setPalette(white);
     ui->lblTitolo->setText(layout_.caption.trimmed());
-    ui->cmdEsporta->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    ui->cmdGuida->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
-    ui->cmdEsci->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    // The pictures of the cards' toolbars, drawn when the window is first shown.
+    drawOnFirstShow(ui->cmdEsporta, commandPicture(Command::Export, 48));
+    drawOnFirstShow(ui->cmdGuida, commandPicture(Command::Help, 48));
+    drawOnFirstShow(ui->cmdEsci, commandPicture(Command::Exit, 48));
+    drawOnFirstShow(ui->imgMano, [](QWidget* hand) {
+        static_cast<QLabel*>(hand)->setPixmap(pointingHand(std::min(hand->width(), hand->height())));
+    });
 
     grid_ = new ExportGrid(layout_.columns, this);
     QTableView* view = ui->grdRecords;

@@ -23,6 +23,7 @@
 
 #include <QAbstractButton>
 #include <QBuffer>
+#include <QDialog>
 #include <QDir>
 #include <QImageWriter>
 #include <QLabel>
@@ -558,6 +559,17 @@ void TestVeicolario::focusColours() {
         QCOMPARE(fill(field), own);
         QCOMPARE(frame(field), skyBlue);
     }
+    // A window the card owns keeps its own look: its fields turn neither yellow nor sky blue.
+    QDialog owned(card);
+    auto* other = new QLineEdit(&owned);
+    other->resize(120, 24);
+    owned.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owned));
+    QApplication::setActiveWindow(&owned);
+    other->setFocus();
+    QTRY_VERIFY(other->hasFocus());
+    QVERIFY(fill(other) != yellow);
+    QVERIFY(frame(other) != skyBlue);
 }
 
 void TestVeicolario::plateInnerBlank() {
