@@ -19,6 +19,10 @@
 #include "maintenance/ScheduleExports.h"
 #include "maintenance/ScheduleLists.h"
 #include "maintenance/TfrmScadenzario.h"
+#include "mileage/MileageLists.h"
+#include "mileage/TfrmChilometrico.h"
+#include "mileage/TfrmExpChilometrico.h"
+#include "mileage/TfrmTrovaChilometrico.h"
 #include "platform/Application.h"
 #include "platform/Program.h"
 #include "platform/ProgramFolder.h"
@@ -92,12 +96,12 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmCodFisc"), make<TfrmCodFisc>()},
         {QStringLiteral("TfrmPartitaIva"), make<TfrmPartitaIva>()},
         {QStringLiteral("TfrmDaConfermare"), make<TfrmDaConfermare>()},
-        {QStringLiteral("TfrmChilometrico"), {}},
-        {QStringLiteral("TfrmExpChilometrico"), {}},
-        {QStringLiteral("TfrmTrovaChilometrico"), {}},
-        {QStringLiteral("TfrmEffettuate"), {}},
-        {QStringLiteral("TfrmDaEffettuare"), {}},
-        {QStringLiteral("TfrmScaduteKm"), {}},
+        {QStringLiteral("TfrmChilometrico"), make<TfrmChilometrico>()},
+        {QStringLiteral("TfrmExpChilometrico"), make<TfrmExpChilometrico>()},
+        {QStringLiteral("TfrmTrovaChilometrico"), make<TfrmTrovaChilometrico>()},
+        {QStringLiteral("TfrmEffettuate"), make<TfrmEffettuate>()},
+        {QStringLiteral("TfrmDaEffettuare"), make<TfrmDaEffettuare>()},
+        {QStringLiteral("TfrmScaduteKm"), make<TfrmScaduteKm>()},
         {QStringLiteral("TfrmDaSaldare"), make<TfrmDaSaldare>()},
         {QStringLiteral("TfrmTrovaCosti"), make<TfrmTrovaCosti>()},
         {QStringLiteral("TfrmExpCosti"), make<TfrmExpCosti>()},

@@ -149,6 +149,49 @@ QPixmap draw(Command command, int side) {
         p.drawLine(QPointF(22, 22), QPointF(22, 17.5));
         p.drawLine(QPointF(22, 22), QPointF(25.5, 22));
         break;
+    case Command::Today:
+        p.setBrush(kPaper);
+        p.drawRoundedRect(QRectF(5, 6, 22, 21), 2, 2);
+        p.setBrush(kInk);
+        p.drawRect(QRectF(5, 6, 22, 6));
+        p.drawLine(QPointF(11, 3), QPointF(11, 8));
+        p.drawLine(QPointF(21, 3), QPointF(21, 8));
+        p.setPen(Qt::NoPen);
+        p.setBrush(kAccent);
+        p.drawRect(QRectF(17, 18, 6, 5));
+        break;
+    case Command::CheckCode:
+        p.setBrush(kPaper);
+        p.drawRoundedRect(QRectF(3, 7, 26, 18), 2, 2);
+        p.drawLine(QPointF(7, 13), QPointF(17, 13));
+        p.drawLine(QPointF(7, 19), QPointF(13, 19));
+        p.setPen(QPen(kAccent, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QPolygonF() << QPointF(17, 19) << QPointF(20, 22) << QPointF(27, 14));
+        break;
+    case Command::Overdue:
+    case Command::ToDo:
+    case Command::Done:
+        sheet(p, QRectF(6, 3, 18, 26));
+        for (const qreal y : {11.0, 16.0, 21.0})
+            p.drawLine(QPointF(10, y), QPointF(19, y));
+        if (command == Command::Overdue) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0xC0, 0x20, 0x20));
+            p.drawEllipse(QPointF(24, 23), 6, 6);
+            p.setBrush(kPaper);
+            p.drawRect(QRectF(23, 19, 2, 5));
+            p.drawRect(QRectF(23, 25, 2, 2));
+        } else if (command == Command::Done) {
+            p.setPen(QPen(kAccent, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPolyline(QPolygonF() << QPointF(17, 23) << QPointF(21, 27) << QPointF(29, 17));
+        } else {
+            p.setPen(QPen(kAccent, 2.5));
+            p.setBrush(kPaper);
+            p.drawEllipse(QPointF(24, 23), 6, 6);
+            p.drawLine(QPointF(24, 23), QPointF(24, 19));
+            p.drawLine(QPointF(24, 23), QPointF(27, 23));
+        }
+        break;
     case Command::Help:
     case Command::Exit:
         break;

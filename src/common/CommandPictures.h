@@ -23,7 +23,12 @@ enum class Command {
     Import,
     Pending, // payments to settle
     Help,
-    Exit
+    Exit,
+    Today,     // writes today's date
+    CheckCode, // checks a fiscal code or VAT number
+    Overdue,   // list of work overdue
+    ToDo,      // list of work to do
+    Done,      // list of work done
 };
 
 QIcon commandIcon(Command command, int side = 32);

@@ -73,17 +73,16 @@ void TfrmTrovaAutomezzi::pick(qint64 number, const common::Record& v) {
         if (!card)
             throw common::Failure("the vehicle card is missing");
         card->showRecord(v, number);
-    } else if (tag == QLatin1String("scadenzario") || tag == QLatin1String("costi")) {
-        const QString card =
-            tag == QLatin1String("costi") ? QStringLiteral("frmCosti") : QStringLiteral("frmScadenzario");
-        auto* receiver = dynamic_cast<common::VehicleReceiver*>(common::sharedWindow(card));
-        if (!receiver)
-            throw common::Failure("the card is missing");
-        receiver->setVehicle(
+    } else if (tag == QLatin1String("scadenzario") || tag == QLatin1String("chilometrico") ||
+               tag == QLatin1String("costi")) {
+        const QString instance = tag == QLatin1String("scadenzario")    ? QStringLiteral("frmScadenzario")
+                                 : tag == QLatin1String("chilometrico") ? QStringLiteral("frmChilometrico")
+                                                                        : QStringLiteral("frmCosti");
+        auto* card = dynamic_cast<common::VehicleReceiver*>(common::sharedWindow(instance));
+        if (!card)
+            throw common::Failure("the receiving card is missing");
+        card->setVehicle(
             {v.get(Tipo), v.get(Marca), v.get(Modello), v.get(Colore), v.get(Alimentazione), v.get(Targa)});
-    } else if (tag == QLatin1String("chilometrico")) {
-        // Not built yet: type, make, model, colour, fuel and plate into txtVeicolo, txtMarca, txtModello,
-        // txtColore, txtAlimentazione, txtTarga of the mileage card, once it exists.
     } else if (tag == QLatin1String("riepspese")) {
         // Not built yet: the plate into txtTipologia of the cost summary's query window, once it exists.
     }
