@@ -1,4 +1,4 @@
-// What a key does in the filtered fields of the costs windows.
+// What a key does in the day and month boxes of the cost card, which take no typing.
 #pragma once
 
 #include <QString>
@@ -14,18 +14,7 @@ enum class KeyAction {
     Swallow, // nothing happens
 };
 
-// Year fields: digits, Backspace, Delete, Left and Right pass.
-KeyAction digitKey(const QKeyEvent& key);
-// Amount fields: digits, the comma, Backspace, Delete, Left and Right pass.
-KeyAction amountKey(const QKeyEvent& key);
 // Day and month boxes, which take no typing: Backspace and Delete clear, Left and Right pass.
 KeyAction listKey(const QKeyEvent& key);
-
-inline bool isDigit(QChar c) {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-inline bool isAmountChar(QChar c) {
-    return isDigit(c) || c == QLatin1Char(',');
-}
 
 } // namespace costs

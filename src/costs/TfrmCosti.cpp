@@ -5,6 +5,7 @@
 #include "common/CommandPictures.h"
 #include "common/CommandTable.h"
 #include "common/ControlText.h"
+#include "common/FieldFilter.h"
 #include "common/Help.h"
 #include "common/Look.h"
 #include "common/Numbers.h"
@@ -77,16 +78,20 @@ TfrmCosti::TfrmCosti(QWidget* parent)
     ui->txtCausale->addItems(costs::causes());
     ui->txtGiorno->addItems(costs::dayItems());
     ui->txtMese->addItems(costs::monthNames());
-    // The widths of the record; the amount's is a typing limit, as a normalised amount may be longer.
+    // The widths of the record.
     for (int f = 0; f < FieldCount; ++f) {
         QWidget* control = controls_.at(f);
         const int width = costs::SchedaCosto::layout().width(f);
         if (auto* combo = qobject_cast<QComboBox*>(control))
             combo->lineEdit()->setMaxLength(width);
-        else if (auto* edit = qobject_cast<QLineEdit*>(control); edit && edit != ui->txtImporto)
+        else if (auto* edit = qobject_cast<QLineEdit*>(control))
             edit->setMaxLength(width);
     }
-    ui->txtImporto->setMaxLength(32767);
+    // Pasted or dropped text is filtered as keys are: the amount keeps digits and the comma up to its width
+    // (a normalised amount may be longer), the day and month take nothing but a pick from their lists.
+    common::filterField(ui->txtImporto, common::isAmountChar);
+    for (QComboBox* list : {ui->txtGiorno, ui->txtMese})
+        common::filterField(list->lineEdit(), [](QChar) { return false; });
 
     // Enter order, highlights and the keys of the filtered fields.
     fields_ = new common::CardFields(this);
@@ -318,15 +323,8 @@ bool TfrmCosti::eventFilter(QObject* watched, QEvent* event) {
                 default:
                     break; // Enter moves on through the Enter order
                 }
-            } else if (field == ui->txtImporto) {
-                const costs::KeyAction action = costs::amountKey(key);
-                if (action == costs::KeyAction::Swallow)
-                    return true;
-                // The record's width limits typing, not the texts that the program writes.
-                if (action == costs::KeyAction::Pass && !key.text().isEmpty() &&
-                    costs::isAmountChar(key.text().at(0)) &&
-                    ui->txtImporto->text().size() - ui->txtImporto->selectedText().size() >= kAmountWidth)
-                    return true;
+            } else if (field == ui->txtImporto && !common::keyPasses(&key, common::isAmountChar)) {
+                return true;
             }
             break;
         }

@@ -2,13 +2,13 @@
 
 #include "common/CardFields.h"
 #include "common/Clock.h"
+#include "common/FieldFilter.h"
 #include "common/Help.h"
 #include "common/Look.h"
 #include "common/Numbers.h"
 #include "common/Pictures.h"
 #include "common/Text.h"
 #include "common/WindowRegistry.h"
-#include "costs/CostKeys.h"
 #include "costs/SchedaCosto.h"
 #include "costs/TfrmCosti.h"
 #include "platform/Dialogs.h"
@@ -33,6 +33,7 @@ TfrmMenuCosti::TfrmMenuCosti(QWidget* parent)
         common::setBackground(section, common::kPaleBlueBox);
     common::markFocusRectangle(ui->effAnnoConsumi);
     ui->txtAnnoConsumi->setMaxLength(4);
+    common::filterField(ui->txtAnnoConsumi, common::isDigitChar);
     ui->txtAnnoConsumi->installEventFilter(this);
 
     connect(ui->btnApriConsumi, &QPushButton::clicked, this, &TfrmMenuCosti::btnApriConsumiClick);
@@ -79,16 +80,14 @@ bool TfrmMenuCosti::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::FocusOut:
             ui->effAnnoConsumi->hide();
             break;
-        case QEvent::KeyPress:
-            switch (costs::digitKey(*static_cast<QKeyEvent*>(event))) {
-            case costs::KeyAction::Pass:
-                return false;
-            case costs::KeyAction::Enter:
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
                 ui->btnApriConsumi->setFocus(Qt::TabFocusReason);
                 return true;
-            default:
-                return true;
             }
+            return !common::keyPasses(key, common::isDigitChar);
+        }
         default:
             break;
         }

@@ -332,6 +332,12 @@ void TestCostCard::amountKeysAndFifteenDigits() {
     amount->clear();
     QTest::keyClicks(amount, "1234567890123456789");
     QCOMPARE(amount->text(), QString("123456789012345"));
+    // Pasted text is filtered and limited as typed text is.
+    amount->clear();
+    amount->insert("-1.000,5 EUR");
+    QCOMPARE(amount->text(), QString("1000,5"));
+    amount->insert("12345678901234567");
+    QCOMPARE(amount->text(), QString("1000,5123456789"));
     // The save keeps the first fifteen characters of the normalised text.
     fillValid(card);
     amount->setText("123456789012345678");
@@ -354,6 +360,10 @@ void TestCostCard::dayAndMonthTakeNoTyping() {
     QCOMPARE(day->currentText(), QString("07"));
     QTest::keyClick(day, Qt::Key_Backspace);
     QCOMPARE(day->currentText(), QString());
+    for (QComboBox* list : {day, month}) { // nor pasting
+        list->lineEdit()->insert("12");
+        QCOMPARE(list->currentText(), QString());
+    }
     QCOMPARE(day->count(), 31);
     QCOMPARE(day->itemText(0), QString("01"));
     QCOMPARE(month->count(), 12);
@@ -494,6 +504,12 @@ void TestCostCard::menuYearKeys() {
     QCOMPARE(year->text(), QString("2024"));
     QTest::keyClick(year, Qt::Key_Backspace);
     QCOMPARE(year->text(), QString("202"));
+    year->clear();
+    year->insert(" 2O25 "); // a pasted year keeps its digits
+    QCOMPARE(year->text(), QString("225"));
+    year->insert("2026");
+    QCOMPARE(year->text(), QString("2252"));
+    year->setText("202");
     QTest::keyClick(year, Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget()->objectName(), QString("btnApriConsumi"));
     QVERIFY(child<QWidget>(menu, "effAnnoConsumi")->isHidden());
