@@ -1,5 +1,8 @@
 #include "app/Program.h"
 
+#include "booking/Openers.h"
+#include "booking/TfrmGiorno.h"
+#include "booking/TfrmIntervallo.h"
 #include "common/TfrmGuida.h"
 #include "costs/TfrmCosti.h"
 #include "costs/TfrmDaSaldare.h"
@@ -23,6 +26,8 @@
 #include "mileage/TfrmChilometrico.h"
 #include "mileage/TfrmExpChilometrico.h"
 #include "mileage/TfrmTrovaChilometrico.h"
+#include "planner/TfrmMenuDisponibili.h"
+#include "planner/TfrmPlanning.h"
 #include "platform/Application.h"
 #include "platform/Program.h"
 #include "platform/ProgramFolder.h"
@@ -78,10 +83,10 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmMenuRiepSpese"), {}},
         {QStringLiteral("TfrmStatCosti"), {}},
         {QStringLiteral("TfrmRiepSpese"), {}},
-        {QStringLiteral("TfrmMenuDisponibili"), {}},
-        {QStringLiteral("TfrmPlanning"), {}},
-        {QStringLiteral("TfrmGiorno"), {}},
-        {QStringLiteral("TfrmIntervallo"), {}},
+        {QStringLiteral("TfrmMenuDisponibili"), make<TfrmMenuDisponibili>()},
+        {QStringLiteral("TfrmPlanning"), make<TfrmPlanning>()},
+        {QStringLiteral("TfrmGiorno"), make<TfrmGiorno>()},
+        {QStringLiteral("TfrmIntervallo"), make<TfrmIntervallo>()},
         {QStringLiteral("TfrmStampaPlanning"), {}},
         {QStringLiteral("TfrmAnteprimaPlanning"), {}},
         {QStringLiteral("TfrmRiepPrenotazioni"), {}},
@@ -114,6 +119,8 @@ void startWindows() {
     platform::removeStaleTemporaries(
         platform::programFolder(),
         {QFileInfo(shell::passwordFilePath()).fileName(), QStringLiteral("*.ini")});
+    // The planner's commands open the booking dialogs through the openers these folders register.
+    booking::registerWithPlanner();
     common::WindowRegistry::instance().createAll(creationTable());
     if (QWidget* login = common::sharedWindow(QStringLiteral("frmPassword")))
         login->show();
