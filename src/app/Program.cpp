@@ -1,5 +1,9 @@
 #include "app/Program.h"
 
+#include "bookingprint/Openers.h"
+#include "bookingprint/TfrmAnteprimaPlanning.h"
+#include "bookingprint/TfrmRiepPrenotazioni.h"
+#include "bookingprint/TfrmStampaPlanning.h"
 #include "common/TfrmGuida.h"
 #include "fleet/DeadlineList.h"
 #include "fleet/TfrmAllegaCartella.h"
@@ -72,9 +76,9 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmPlanning"), {}},
         {QStringLiteral("TfrmGiorno"), {}},
         {QStringLiteral("TfrmIntervallo"), {}},
-        {QStringLiteral("TfrmStampaPlanning"), {}},
-        {QStringLiteral("TfrmAnteprimaPlanning"), {}},
-        {QStringLiteral("TfrmRiepPrenotazioni"), {}},
+        {QStringLiteral("TfrmStampaPlanning"), make<TfrmStampaPlanning>()},
+        {QStringLiteral("TfrmAnteprimaPlanning"), make<TfrmAnteprimaPlanning>()},
+        {QStringLiteral("TfrmRiepPrenotazioni"), make<TfrmRiepPrenotazioni>()},
         {QStringLiteral("TfrmScadenzario"), make<TfrmScadenzario>()},
         {QStringLiteral("TfrmExpImminenti"), {}},
         {QStringLiteral("TfrmExpGiornaliere"), {}},
@@ -99,6 +103,7 @@ QList<common::WindowEntry> creationTable() {
 }
 
 void startWindows() {
+    bookingprint::registerPlannerOpeners();
     // A write stopped half-way leaves its temporary beside the file; for the password file it holds the
     // scrambled password.
     platform::removeStaleTemporaries(
