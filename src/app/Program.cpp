@@ -1,5 +1,7 @@
 #include "app/Program.h"
 
+#include "booking/Openers.h"
+#include "booking/TfrmGiorno.h"
 #include "bookingprint/Openers.h"
 #include "bookingprint/TfrmAnteprimaPlanning.h"
 #include "bookingprint/TfrmRiepPrenotazioni.h"
@@ -17,6 +19,8 @@
 #include "fleet/TfrmZoom.h"
 #include "maintenance/ScheduleLists.h"
 #include "maintenance/TfrmScadenzario.h"
+#include "planner/TfrmMenuDisponibili.h"
+#include "planner/TfrmPlanning.h"
 #include "platform/Application.h"
 #include "platform/Program.h"
 #include "platform/ProgramFolder.h"
@@ -72,9 +76,9 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmMenuRiepSpese"), {}},
         {QStringLiteral("TfrmStatCosti"), {}},
         {QStringLiteral("TfrmRiepSpese"), {}},
-        {QStringLiteral("TfrmMenuDisponibili"), {}},
-        {QStringLiteral("TfrmPlanning"), {}},
-        {QStringLiteral("TfrmGiorno"), {}},
+        {QStringLiteral("TfrmMenuDisponibili"), make<TfrmMenuDisponibili>()},
+        {QStringLiteral("TfrmPlanning"), make<TfrmPlanning>()},
+        {QStringLiteral("TfrmGiorno"), make<TfrmGiorno>()},
         {QStringLiteral("TfrmIntervallo"), {}},
         {QStringLiteral("TfrmStampaPlanning"), make<TfrmStampaPlanning>()},
         {QStringLiteral("TfrmAnteprimaPlanning"), make<TfrmAnteprimaPlanning>()},
@@ -103,12 +107,14 @@ QList<common::WindowEntry> creationTable() {
 }
 
 void startWindows() {
-    bookingprint::registerPlannerOpeners();
     // A write stopped half-way leaves its temporary beside the file; for the password file it holds the
     // scrambled password.
     platform::removeStaleTemporaries(
         platform::programFolder(),
         {QFileInfo(shell::passwordFilePath()).fileName(), QStringLiteral("*.ini")});
+    // The planner's commands open the booking dialogs through the openers these folders register.
+    booking::registerWithPlanner();
+    bookingprint::registerPlannerOpeners();
     common::WindowRegistry::instance().createAll(creationTable());
     if (QWidget* login = common::sharedWindow(QStringLiteral("frmPassword")))
         login->show();

@@ -1,0 +1,232 @@
+#include "planner/PlannerPictures.h"
+
+#include "planner/DayCalendar.h"
+
+#include <QHash>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace planner {
+
+namespace {
+
+const QColor kDarkBlue(0x19, 0x19, 0x70);
+const QColor kViolet(0xE6, 0xDC, 0xF8);
+const QColor kRed(0xD0, 0x20, 0x20);
+const QColor kTitleBlue(0x42, 0x7A, 0xA8);
+
+QPixmap blank(const QSize& size) {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+QFont boldFont(int pixelSize, const QString& family = QStringLiteral("Verdana")) {
+    QFont font(family);
+    font.setBold(true);
+    font.setPixelSize(std::max(6, pixelSize));
+    return font;
+}
+
+// A rounded tile filling the picture, with a thin darker border.
+void tile(QPainter& p, const QRectF& r, const QColor& fill, qreal radius) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(fill.darker(130), 1));
+    p.setBrush(fill);
+    p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+}
+
+} // namespace
+
+QPixmap dayPicture(int day, bool booked, const QSize& size) {
+    static QHash<quint64, QPixmap> cache;
+    const quint64 key = (quint64(size.width()) << 40) | (quint64(size.height()) << 20) | (day << 1) | booked;
+    const auto found = cache.constFind(key);
+    if (found != cache.constEnd())
+        return *found;
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    const QRectF all(0, 0, size.width(), size.height());
+    tile(p, all, booked ? kRed : kViolet, 4);
+    p.setFont(boldFont(size.height() * 2 / 5));
+    p.setPen(booked ? QColor(Qt::white) : kDarkBlue);
+    p.drawText(all, Qt::AlignCenter, QString::number(day));
+    p.end();
+    cache.insert(key, pixmap);
+    return pixmap;
+}
+
+QPixmap monthTitlePicture(int month, const QSize& size) {
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    const QRectF all(0, 0, size.width(), size.height());
+    tile(p, all, kTitleBlue.darker(115), 4);
+    p.setFont(boldFont(size.height() * 2 / 5));
+    p.setPen(Qt::white);
+    p.drawText(all.adjusted(8, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft,
+               monthName(month).toUpper() + QStringLiteral(" :"));
+    return pixmap;
+}
+
+QPixmap commandBarPicture(const QString& caption, const QSize& size) {
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF all = QRectF(0, 0, size.width(), size.height()).adjusted(1, 1, -1, -1);
+    QLinearGradient gradient(all.topLeft(), all.bottomLeft());
+    gradient.setColorAt(0, QColor(0xFF, 0xA5, 0x00));
+    gradient.setColorAt(1, QColor(0xD0, 0x20, 0x10));
+    p.setPen(QPen(QColor(0xA0, 0x20, 0x10), 1));
+    p.setBrush(gradient);
+    p.drawRoundedRect(all, all.height() / 2, all.height() / 2);
+    p.setFont(boldFont(size.height() * 2 / 5));
+    p.setPen(Qt::white);
+    p.drawText(all, Qt::AlignCenter, caption);
+    return pixmap;
+}
+
+QPixmap helpIconPicture(const QSize& size) {
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    const QRectF all(0, 0, size.width(), size.height());
+    const qreal side = std::min(all.width(), all.height()) - 2;
+    const QRectF circle(all.center().x() - side / 2, all.center().y() - side / 2, side, side);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x10, 0x50, 0xA0), 1.5));
+    p.setBrush(QColor(0x30, 0x80, 0xD0));
+    p.drawEllipse(circle);
+    p.setFont(boldFont(int(side * 0.65)));
+    p.setPen(Qt::white);
+    p.drawText(circle, Qt::AlignCenter, QStringLiteral("?"));
+    return pixmap;
+}
+
+QPixmap exitIconPicture(const QSize& size) {
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal w = size.width(), h = size.height();
+    // The door frame, the open door and an arrow going out.
+    p.setPen(QPen(QColor(0x50, 0x30, 0x10), 1.5));
+    p.setBrush(QColor(0xF0, 0xE0, 0xC0));
+    p.drawRect(QRectF(w * 0.15, h * 0.1, w * 0.5, h * 0.8));
+    QPainterPath door;
+    door.moveTo(w * 0.15, h * 0.1);
+    door.lineTo(w * 0.45, h * 0.2);
+    door.lineTo(w * 0.45, h * 0.98);
+    door.lineTo(w * 0.15, h * 0.9);
+    door.closeSubpath();
+    p.setBrush(QColor(0xA0, 0x60, 0x20));
+    p.drawPath(door);
+    p.setPen(QPen(QColor(0xD0, 0x20, 0x20), 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(w * 0.55, h * 0.5), QPointF(w * 0.92, h * 0.5));
+    p.drawLine(QPointF(w * 0.92, h * 0.5), QPointF(w * 0.8, h * 0.38));
+    p.drawLine(QPointF(w * 0.92, h * 0.5), QPointF(w * 0.8, h * 0.62));
+    return pixmap;
+}
+
+QPixmap plannerTitlePicture(const QSize& size) {
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    const QRectF all(0, 0, size.width(), size.height());
+    p.setFont(boldFont(size.height() * 3 / 4));
+    p.setPen(kTitleBlue.darker(140));
+    p.drawText(all, Qt::AlignCenter, QStringLiteral("PLANNER"));
+    return pixmap;
+}
+
+QPixmap yearPicture(const QSize& size) {
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    const QRectF all(0, 0, size.width(), size.height());
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kTitleBlue.darker(150));
+    p.drawRect(all);
+    p.setFont(boldFont(size.height() / 3));
+    p.setPen(Qt::white);
+    p.drawText(all.adjusted(10, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("ANNO :"));
+    return pixmap;
+}
+
+QPixmap entryTitlePicture(const QSize& size) {
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    const QRectF all(0, 0, size.width(), size.height());
+    p.setFont(boldFont(size.height() / 2));
+    p.setPen(QColor(0x28, 0x53, 0xA2));
+    p.drawText(all, Qt::AlignCenter, QStringLiteral("Planner Prenotazioni"));
+    return pixmap;
+}
+
+QPixmap infoPicture(const QSize& size) {
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal side = std::min(size.width(), size.height()) - 2;
+    const QRectF circle((size.width() - side) / 2, (size.height() - side) / 2, side, side);
+    p.setPen(QPen(QColor(0x10, 0x50, 0xA0), 1.5));
+    p.setBrush(QColor(0x30, 0x80, 0xD0));
+    p.drawEllipse(circle);
+    p.setFont(boldFont(int(side * 0.65), QStringLiteral("Times New Roman")));
+    p.setPen(Qt::white);
+    p.drawText(circle, Qt::AlignCenter, QStringLiteral("i"));
+    return pixmap;
+}
+
+QPixmap keyPicture(const QSize& size) {
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal w = size.width(), h = size.height();
+    p.setPen(QPen(QColor(0x80, 0x60, 0x00), 2));
+    p.setBrush(QColor(0xF0, 0xC0, 0x20));
+    const qreal ring = std::min(w, h) * 0.45;
+    p.drawEllipse(QRectF(w * 0.1, (h - ring) / 2, ring, ring));
+    p.drawRect(QRectF(w * 0.1 + ring, h / 2 - h * 0.06, w * 0.75 - ring, h * 0.12));
+    p.drawRect(QRectF(w * 0.72, h / 2, w * 0.07, h * 0.18));
+    p.drawRect(QRectF(w * 0.58, h / 2, w * 0.07, h * 0.14));
+    return pixmap;
+}
+
+QPixmap entryCommandPicture(const QString& caption, bool exit, const QSize& size) {
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF all = QRectF(0, 0, size.width(), size.height()).adjusted(1, 1, -1, -1);
+    p.setPen(QPen(QColor(0x28, 0x53, 0xA2), 1.5));
+    p.setBrush(QColor(0xF4, 0xF8, 0xFC));
+    p.drawRoundedRect(all, 10, 10);
+    const int side = int(all.height() * 0.7);
+    const QPixmap icon = exit ? exitIconPicture(QSize(side, side)) : helpIconPicture(QSize(side, side));
+    p.drawPixmap(QPointF(all.left() + 8, all.center().y() - side / 2.0), icon);
+    p.setFont(boldFont(int(all.height() / 3)));
+    p.setPen(QColor(0x28, 0x53, 0xA2));
+    p.drawText(all.adjusted(side + 12, 0, -4, 0), Qt::AlignCenter, caption);
+    return pixmap;
+}
+
+QPixmap handPicture(const QSize& size) {
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal w = size.width(), h = size.height();
+    // A hand pointing left, at the chosen vehicle's "Apri".
+    QPainterPath hand;
+    hand.moveTo(w * 0.02, h * 0.42);
+    hand.lineTo(w * 0.45, h * 0.30);
+    hand.lineTo(w * 0.55, h * 0.10);
+    hand.lineTo(w * 0.95, h * 0.12);
+    hand.lineTo(w * 0.98, h * 0.90);
+    hand.lineTo(w * 0.45, h * 0.92);
+    hand.lineTo(w * 0.42, h * 0.58);
+    hand.lineTo(w * 0.02, h * 0.58);
+    hand.closeSubpath();
+    p.setPen(QPen(QColor(0x80, 0x50, 0x20), 1));
+    p.setBrush(QColor(0xFF, 0xD8, 0xA8));
+    p.drawPath(hand);
+    return pixmap;
+}
+
+} // namespace planner
