@@ -22,7 +22,7 @@ QString& ultimaRicerca() {
     return text;
 }
 
-TfrmPlanning* planner() {
+TfrmPlanning* plannerWindow() {
     return common::sharedWindow<TfrmPlanning>(QStringLiteral("frmPlanning"));
 }
 
@@ -36,6 +36,9 @@ TfrmRiepPrenotazioni::TfrmRiepPrenotazioni(QWidget* owner)
     setNoTitleButtons();
     setCentredOnScreen(true);
     common::setBackground(ui->icoIstruzioni01, Qt::white);
+    QFont small = ui->icoIstruzioni01->font();
+    small.setPointSizeF(8);
+    ui->icoIstruzioni01->setFont(small);
     common::setBackground(ui->shpLente, Qt::white);
     ui->shpLente->setFrameShape(QFrame::Box);
     QPalette outline = ui->shpLente->palette();
@@ -58,7 +61,7 @@ void TfrmRiepPrenotazioni::FormCreate() {
     ui->txtTrova->clear();
     QStringList lines;
     try {
-        if (TfrmPlanning* source = planner())
+        if (TfrmPlanning* source = plannerWindow())
             bookingprint::appendSummaryLines(lines, [source](int slot) { return source->dayText(slot); });
     } catch (const std::exception&) {
         // The lines built so far stay; the window shows all the same.
@@ -81,7 +84,7 @@ QString* TfrmRiepPrenotazioni::UltimaRicerca() {
 }
 
 QString TfrmRiepPrenotazioni::printTitle() const {
-    const TfrmPlanning* source = planner();
+    const TfrmPlanning* source = plannerWindow();
     if (!source)
         return bookingprint::summaryTitle({}, {}, {});
     return bookingprint::summaryTitle(source->make(), source->model(), source->year());

@@ -18,6 +18,8 @@ protected:
     void FormCreate();
     QString* UltimaRicerca() override;
     QString printTitle() const override;
+    // A double-click loads nothing.
+    bool hasLoadFromList() const override { return false; }
     void FormShow() override;
     void paintEvent(QPaintEvent* event) override;
 
