@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
+./scripts/check-format.sh
 cmake -S . -B build-tests -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVEICOLARIO_SANITIZE=ON
 cmake --build build-tests --parallel "$(nproc)"
 cd build-tests

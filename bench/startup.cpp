@@ -40,8 +40,7 @@ Run runOnce(const QByteArray& program) {
     return {timer.nsecsElapsed() / 1e6, usage.ru_maxrss};
 }
 
-template <class T>
-T median(std::vector<T> v) {
+template <class T> T median(std::vector<T> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
 }

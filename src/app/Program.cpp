@@ -2,6 +2,7 @@
 
 #include "booking/Openers.h"
 #include "booking/TfrmGiorno.h"
+#include "booking/TfrmIntervallo.h"
 #include "bookingprint/Openers.h"
 #include "bookingprint/TfrmAnteprimaPlanning.h"
 #include "bookingprint/TfrmRiepPrenotazioni.h"
@@ -17,8 +18,13 @@
 #include "fleet/TfrmTrovaAutomezzi.h"
 #include "fleet/TfrmVeicolario.h"
 #include "fleet/TfrmZoom.h"
+#include "maintenance/ScheduleExports.h"
 #include "maintenance/ScheduleLists.h"
 #include "maintenance/TfrmScadenzario.h"
+#include "mileage/MileageLists.h"
+#include "mileage/TfrmChilometrico.h"
+#include "mileage/TfrmExpChilometrico.h"
+#include "mileage/TfrmTrovaChilometrico.h"
 #include "planner/TfrmMenuDisponibili.h"
 #include "planner/TfrmPlanning.h"
 #include "platform/Application.h"
@@ -79,27 +85,27 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmMenuDisponibili"), make<TfrmMenuDisponibili>()},
         {QStringLiteral("TfrmPlanning"), make<TfrmPlanning>()},
         {QStringLiteral("TfrmGiorno"), make<TfrmGiorno>()},
-        {QStringLiteral("TfrmIntervallo"), {}},
+        {QStringLiteral("TfrmIntervallo"), make<TfrmIntervallo>()},
         {QStringLiteral("TfrmStampaPlanning"), make<TfrmStampaPlanning>()},
         {QStringLiteral("TfrmAnteprimaPlanning"), make<TfrmAnteprimaPlanning>()},
         {QStringLiteral("TfrmRiepPrenotazioni"), make<TfrmRiepPrenotazioni>()},
         {QStringLiteral("TfrmScadenzario"), make<TfrmScadenzario>()},
-        {QStringLiteral("TfrmExpImminenti"), {}},
-        {QStringLiteral("TfrmExpGiornaliere"), {}},
-        {QStringLiteral("TfrmExpMensili"), {}},
-        {QStringLiteral("TfrmExpScadenzario"), {}},
+        {QStringLiteral("TfrmExpImminenti"), make<TfrmExpImminenti>()},
+        {QStringLiteral("TfrmExpGiornaliere"), make<TfrmExpGiornaliere>()},
+        {QStringLiteral("TfrmExpMensili"), make<TfrmExpMensili>()},
+        {QStringLiteral("TfrmExpScadenzario"), make<TfrmExpScadenzario>()},
         {QStringLiteral("TfrmConfermati"), make<TfrmConfermati>()},
         {QStringLiteral("TfrmNonConfermati"), make<TfrmNonConfermati>()},
         {QStringLiteral("TfrmTrovaScadenzario"), make<TfrmTrovaScadenzario>()},
         {QStringLiteral("TfrmCodFisc"), make<TfrmCodFisc>()},
         {QStringLiteral("TfrmPartitaIva"), make<TfrmPartitaIva>()},
         {QStringLiteral("TfrmDaConfermare"), make<TfrmDaConfermare>()},
-        {QStringLiteral("TfrmChilometrico"), {}},
-        {QStringLiteral("TfrmExpChilometrico"), {}},
-        {QStringLiteral("TfrmTrovaChilometrico"), {}},
-        {QStringLiteral("TfrmEffettuate"), {}},
-        {QStringLiteral("TfrmDaEffettuare"), {}},
-        {QStringLiteral("TfrmScaduteKm"), {}},
+        {QStringLiteral("TfrmChilometrico"), make<TfrmChilometrico>()},
+        {QStringLiteral("TfrmExpChilometrico"), make<TfrmExpChilometrico>()},
+        {QStringLiteral("TfrmTrovaChilometrico"), make<TfrmTrovaChilometrico>()},
+        {QStringLiteral("TfrmEffettuate"), make<TfrmEffettuate>()},
+        {QStringLiteral("TfrmDaEffettuare"), make<TfrmDaEffettuare>()},
+        {QStringLiteral("TfrmScaduteKm"), make<TfrmScaduteKm>()},
         {QStringLiteral("TfrmDaSaldare"), {}},
         {QStringLiteral("TfrmTrovaCosti"), {}},
         {QStringLiteral("TfrmExpCosti"), {}},

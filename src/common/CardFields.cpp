@@ -9,6 +9,7 @@ namespace common {
 
 namespace {
 const char* const kColourProperty = "fieldBackground";
+const char* const kFieldProperty = "cardField=\"true\"";
 } // namespace
 
 DateKey dateFieldKey(int key, bool enterMovesOn) {
@@ -45,13 +46,16 @@ CardFields::CardFields(QWidget* window)
 void CardFields::updateStyle() {
     // One sheet for the whole window (a sheet per field is slow to create); the focus rule comes last so
     // that it wins over the fields' own colours.
+    // Every rule names the card's own fields by their colour property, so the windows the card owns (file
+    // dialog, search, attachments, date picker) keep their own look.
     QString sheet = baseStyle_;
+    const QString field = QStringLiteral("QLineEdit[%1]").arg(QLatin1String(kFieldProperty));
     sheet +=
-        QStringLiteral("QLineEdit { border: 1px solid %1; padding: 1px 2px; }\n").arg(kFieldFrame.name());
+        QStringLiteral("%1 { border: 1px solid %2; padding: 1px 2px; }\n").arg(field, kFieldFrame.name());
     for (const QColor& colour : colours_)
         sheet += QStringLiteral("QLineEdit[%1=\"%2\"] { background-color: %2; }\n")
                      .arg(QLatin1String(kColourProperty), colour.name());
-    sheet += QStringLiteral("QLineEdit:focus { background-color: %1; }\n").arg(kFieldFocus.name());
+    sheet += QStringLiteral("%1:focus { background-color: %2; }\n").arg(field, kFieldFocus.name());
     window_->setStyleSheet(sheet);
 }
 
@@ -59,6 +63,7 @@ void CardFields::add(QLineEdit* field, const QColor& background) {
     order_.append(field);
     backgrounds_.insert(field, background);
     field->setProperty(kColourProperty, background.name());
+    field->setProperty("cardField", true);
     if (!colours_.contains(background)) {
         colours_.append(background);
         updateStyle();

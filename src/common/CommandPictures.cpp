@@ -139,6 +139,49 @@ QPixmap draw(Command command, int side) {
         p.drawLine(QPointF(13, 11), QPointF(18, 16));
         p.drawLine(QPointF(13, 21), QPointF(18, 16));
         break;
+    case Command::Today:
+        p.setBrush(kPaper);
+        p.drawRoundedRect(QRectF(5, 6, 22, 21), 2, 2);
+        p.setBrush(kInk);
+        p.drawRect(QRectF(5, 6, 22, 6));
+        p.drawLine(QPointF(11, 3), QPointF(11, 8));
+        p.drawLine(QPointF(21, 3), QPointF(21, 8));
+        p.setPen(Qt::NoPen);
+        p.setBrush(kAccent);
+        p.drawRect(QRectF(17, 18, 6, 5));
+        break;
+    case Command::CheckCode:
+        p.setBrush(kPaper);
+        p.drawRoundedRect(QRectF(3, 7, 26, 18), 2, 2);
+        p.drawLine(QPointF(7, 13), QPointF(17, 13));
+        p.drawLine(QPointF(7, 19), QPointF(13, 19));
+        p.setPen(QPen(kAccent, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QPolygonF() << QPointF(17, 19) << QPointF(20, 22) << QPointF(27, 14));
+        break;
+    case Command::Overdue:
+    case Command::ToDo:
+    case Command::Done:
+        sheet(p, QRectF(6, 3, 18, 26));
+        for (const qreal y : {11.0, 16.0, 21.0})
+            p.drawLine(QPointF(10, y), QPointF(19, y));
+        if (command == Command::Overdue) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0xC0, 0x20, 0x20));
+            p.drawEllipse(QPointF(24, 23), 6, 6);
+            p.setBrush(kPaper);
+            p.drawRect(QRectF(23, 19, 2, 5));
+            p.drawRect(QRectF(23, 25, 2, 2));
+        } else if (command == Command::Done) {
+            p.setPen(QPen(kAccent, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPolyline(QPolygonF() << QPointF(17, 23) << QPointF(21, 27) << QPointF(29, 17));
+        } else {
+            p.setPen(QPen(kAccent, 2.5));
+            p.setBrush(kPaper);
+            p.drawEllipse(QPointF(24, 23), 6, 6);
+            p.drawLine(QPointF(24, 23), QPointF(24, 19));
+            p.drawLine(QPointF(24, 23), QPointF(27, 23));
+        }
+        break;
     case Command::Help:
     case Command::Exit:
         break;
@@ -154,6 +197,24 @@ QIcon commandIcon(Command command, int side) {
     if (command == Command::Exit)
         return QIcon(iconPicture(Icon::Exit, side));
     return QIcon(draw(command, side));
+}
+
+QPixmap pointingHand(int side) {
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(side / 32.0, side / 32.0);
+    p.setPen(QPen(kInk, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(kPaper);
+    // The cuff, the back of the hand, three folded fingers, the thumb and the pointing finger.
+    p.drawRect(QRectF(26, 11, 4, 13));
+    p.drawRoundedRect(QRectF(15, 10, 12, 15), 3, 3);
+    for (int k = 0; k < 3; ++k)
+        p.drawRoundedRect(QRectF(11, 15.5 + k * 3.2, 7, 3.2), 1.5, 1.5);
+    p.drawRoundedRect(QRectF(14, 7, 9, 4), 2, 2);
+    p.drawRoundedRect(QRectF(2, 11, 18, 4.5), 2.2, 2.2);
+    return pixmap;
 }
 
 } // namespace common

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QPixmap>
 
 namespace common {
 
@@ -21,9 +22,16 @@ enum class Command {
     SlideShow,
     Import,
     Help,
-    Exit
+    Exit,
+    Today,     // writes today's date
+    CheckCode, // checks a fiscal code or VAT number
+    Overdue,   // list of work overdue
+    ToDo,      // list of work to do
+    Done,      // list of work done
 };
 
 QIcon commandIcon(Command command, int side = 32);
+// A hand pointing to the left, drawn as the command pictures are.
+QPixmap pointingHand(int side);
 
 } // namespace common

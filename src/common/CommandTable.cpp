@@ -75,6 +75,14 @@ private:
 
 } // namespace
 
+void drawOnFirstShow(QWidget* control, CommandPicture picture) {
+    QWidget* window = control->window();
+    if (window->isVisible())
+        picture(control);
+    else
+        new FirstShowPictures(window, {{control, std::move(picture)}});
+}
+
 void detail::installCommands(QWidget* window, const std::vector<CommandSpec>& specs, StatusHints* hints) {
     std::vector<std::pair<QPointer<QWidget>, CommandPicture>> pictures;
     for (const CommandSpec& spec : specs) {

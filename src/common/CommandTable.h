@@ -34,6 +34,10 @@ using CommandPicture = std::function<void(QWidget* control)>;
 // A tool button's command picture, at side x side pixels.
 CommandPicture commandPicture(Command command, int side);
 
+// Dresses control with picture when its window is first shown (at once when it shows already), so that a
+// window's creation draws nothing.
+void drawOnFirstShow(QWidget* control, CommandPicture picture);
+
 template <class W> struct CommandRow {
     const char* control; // objectName
     CommandPicture picture;

@@ -1,6 +1,7 @@
 #include "common/Dialog.h"
 
 #include "common/Form.h"
+#include "platform/Screen.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -20,6 +21,7 @@ void Dialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
+    platform::fitIntoScreen(this);
     if (centredOnScreen_) {
         centreOnScreen(this);
     } else if (centredOnOwner_ && parentWidget()) {

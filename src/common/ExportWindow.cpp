@@ -1,5 +1,7 @@
 #include "common/ExportWindow.h"
 
+#include "common/CommandTable.h"
+
 #include "common/Help.h"
 #include "common/Look.h"
 #include "common/Misc.h"
@@ -11,6 +13,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QStyle>
 
 namespace common {
@@ -90,6 +93,22 @@ ExportWindow::ExportWindow(ExportLayout layout, QWidget* owner)
     setObjectName(layout_.instanceName);
     setWindowTitle(layout_.caption);
     setNoTitleButtons();
+    if (layout_.size.isValid()) {
+        // The same layout in another size: the strips span the width, the right commands keep their
+        // distance from the right edge, the grid fills what is left.
+        const int dw = layout_.size.width() - width();
+        const int dh = layout_.size.height() - height();
+        resize(layout_.size);
+        ui->panContainer->resize(layout_.size);
+        ui->shpSfondo->resize(ui->shpSfondo->width() + dw, ui->shpSfondo->height());
+        for (QWidget* right : {static_cast<QWidget*>(ui->cmdGuida), static_cast<QWidget*>(ui->cmdEsci)})
+            right->move(right->x() + dw, right->y());
+        ui->lblTitolo->resize(ui->lblTitolo->width() + dw, ui->lblTitolo->height());
+        ui->grdRecords->resize(ui->grdRecords->width() + dw, ui->grdRecords->height() + dh);
+        ui->shpInfo->setGeometry(ui->shpInfo->x(), ui->shpInfo->y() + dh, ui->shpInfo->width() + dw,
+                                 ui->shpInfo->height());
+        ui->panInfo->resize(ui->panInfo->width() + dw, ui->panInfo->height());
+    }
     setFixedSize(size());
     setCentredOnScreen(true);
 
@@ -103,9 +122,13 @@ ExportWindow::ExportWindow(ExportLayout layout, QWidget* owner)
                        static_cast<QWidget*>(ui->cmdEsci)})
         w->setPalette(white);
     ui->lblTitolo->setText(layout_.caption.trimmed());
-    ui->cmdEsporta->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    ui->cmdGuida->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
-    ui->cmdEsci->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    // The pictures of the cards' toolbars, drawn when the window is first shown.
+    drawOnFirstShow(ui->cmdEsporta, commandPicture(Command::Export, 48));
+    drawOnFirstShow(ui->cmdGuida, commandPicture(Command::Help, 48));
+    drawOnFirstShow(ui->cmdEsci, commandPicture(Command::Exit, 48));
+    drawOnFirstShow(ui->imgMano, [](QWidget* hand) {
+        static_cast<QLabel*>(hand)->setPixmap(pointingHand(std::min(hand->width(), hand->height())));
+    });
 
     grid_ = new ExportGrid(layout_.columns, this);
     QTableView* view = ui->grdRecords;

@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 #include <QList>
+#include <QSize>
 #include <QString>
 
 #include <memory>
@@ -30,6 +31,8 @@ struct ExportLayout {
     QString helpKey;   // the help text of the window's help command
     // Grid columns from 0; column 0 ("N.", the record number) is not exported.
     QList<ExportColumn> columns;
+    // The window's client size; the layout's own when not set.
+    QSize size;
 };
 
 // The grid's cells: text only, row after row. Edits change the cells, never an archive.

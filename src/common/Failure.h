@@ -8,7 +8,8 @@ namespace common {
 
 class Failure : public std::runtime_error {
 public:
-    explicit Failure(const std::string& what) : std::runtime_error(what) {}
+    explicit Failure(const std::string& what)
+        : std::runtime_error(what) {}
 };
 
 } // namespace common

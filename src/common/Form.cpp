@@ -1,15 +1,18 @@
 #include "common/Form.h"
 
+#include "platform/Screen.h"
+
 #include <QAbstractButton>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QShowEvent>
 
 namespace common {
 
-Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) {}
+Form::Form(QWidget* parent)
+    : QWidget(parent, Qt::Window) {}
 
 void Form::setNoTitleButtons() {
     noTitleButtons_ = true;
@@ -20,6 +23,7 @@ void Form::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous())
         return;
+    platform::fitIntoScreen(this);
     if (centred_)
         centreOnScreen(this);
     FormShow();

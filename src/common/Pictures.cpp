@@ -49,13 +49,18 @@ QPixmap logoPicture(const QSize& size) {
     const qreal side = size.height() * 0.6;
     drawVehicle(p, QRectF(size.width() * 0.05, (size.height() - side) / 2, side * 1.4, side),
                 QColor(255, 165, 0));
+    const QRectF textArea = all.adjusted(size.width() * 0.05 + side * 1.5, 0, -size.width() * 0.04, 0);
+    const QString name = QStringLiteral("Veicolario");
     QFont font(QStringLiteral("Verdana"));
     font.setBold(true);
-    font.setPixelSize(qMax(8, size.height() / 4));
+    // The name fits the logo whatever its proportions.
+    int pixels = qMax(8, size.height() / 4);
+    font.setPixelSize(pixels);
+    while (pixels > 8 && QFontMetricsF(font).horizontalAdvance(name) > textArea.width())
+        font.setPixelSize(--pixels);
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(all.adjusted(size.width() * 0.05 + side * 1.5, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-               QStringLiteral("Veicolario"));
+    p.drawText(textArea, Qt::AlignVCenter | Qt::AlignLeft, name);
     return pixmap;
 }
 

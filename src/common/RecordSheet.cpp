@@ -27,24 +27,31 @@ QString controlText(const QWidget* window, const QString& name) {
     throw Failure("no text control named " + name.toStdString());
 }
 
-void fillRecordSheet(platform::Report& report, const QWidget* card, const QStringList& memoNames,
-                     const QString& pictureName, const QImage& picture) {
+void fillComposedSheet(platform::Report& report, const QList<SheetText>& texts) {
     if (report.pages().empty())
         throw Failure("the report has no page");
     report.pages().front()->orientation = QPageLayout::Portrait;
+    for (const SheetText& t : texts) {
+        platform::ReportMemo* memo = report.findMemo(t.memo);
+        if (!memo)
+            throw Failure("no memo named " + t.memo.toStdString());
+        memo->setText(t.text);
+    }
+    report.prepare();
+}
+
+void fillRecordSheet(platform::Report& report, const QWidget* card, const QStringList& memoNames,
+                     const QString& pictureName, const QImage& picture) {
     if (!pictureName.isEmpty()) {
         platform::ReportPicture* view = report.findPicture(pictureName);
         if (!view)
             throw Failure("no picture view named " + pictureName.toStdString());
         view->image = picture;
     }
-    for (const QString& name : memoNames) {
-        platform::ReportMemo* memo = report.findMemo(name);
-        if (!memo)
-            throw Failure("no memo named " + name.toStdString());
-        memo->setText(Trim(controlText(card, name)));
-    }
-    report.prepare();
+    QList<SheetText> texts;
+    for (const QString& name : memoNames)
+        texts.append({name, Trim(controlText(card, name))});
+    fillComposedSheet(report, texts);
 }
 
 } // namespace common

@@ -39,7 +39,7 @@ SearchWindow::SearchWindow(QWidget* parent)
 void SearchWindow::bindSearch(const SearchControls& controls, QListView* list, QPushButton* print,
                               QPushButton* closeButton) {
     c_ = controls;
-    bindList(list, print, closeButton, c_.txtTrova, c_.btnTrova);
+    bindList(list, print, closeButton, c_.txtTrova, c_.btnTrova, c_.effTrova);
     for (QLineEdit* filter : c_.filters)
         filter->installEventFilter(this);
     for (QWidget* highlight : c_.highlights)

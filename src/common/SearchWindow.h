@@ -30,6 +30,7 @@ struct SearchControls {
     QWidget* panAvvio = nullptr;
     QWidget* panContainer = nullptr;
     QLineEdit* txtTrova = nullptr;
+    QWidget* effTrova = nullptr; // the find box's frame, shown while it has the focus
     QPushButton* btnTrova = nullptr;
 };
 

@@ -26,8 +26,7 @@ public:
     void add(QWidget* window);
     // The shared instance with that objectName, or nullptr.
     QWidget* window(const QString& instanceName) const;
-    template <class T>
-    T* window(const QString& instanceName) const {
+    template <class T> T* window(const QString& instanceName) const {
         return qobject_cast<T*>(window(instanceName));
     }
     // Instance names in creation order.
@@ -42,8 +41,7 @@ private:
 inline QWidget* sharedWindow(const QString& instanceName) {
     return WindowRegistry::instance().window(instanceName);
 }
-template <class T>
-T* sharedWindow(const QString& instanceName) {
+template <class T> T* sharedWindow(const QString& instanceName) {
     return WindowRegistry::instance().window<T>(instanceName);
 }
 

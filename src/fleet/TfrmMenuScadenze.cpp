@@ -1,7 +1,9 @@
 #include "fleet/TfrmMenuScadenze.h"
 
+#include "common/CommandTable.h"
 #include "common/Help.h"
 #include "common/Look.h"
+#include "common/Placement.h"
 #include "common/WindowRegistry.h"
 #include "fleet/DeadlineList.h"
 #include "ui_TfrmMenuScadenze.h"
@@ -20,14 +22,26 @@ TfrmMenuScadenze::TfrmMenuScadenze(QWidget* parent)
     , ui(std::make_unique<Ui::frmMenuScadenze>()) {
     ui->setupUi(this);
     setWindowState(Qt::WindowMaximized);
+    // The four orange buttons.
+    QPalette orange = ui->btnRevisione->palette();
+    orange.setColor(QPalette::Button, QColor(255, 165, 0));
     for (QWidget* button : {ui->btnRevisione, ui->btnTagliando, ui->btnAssicurazione, ui->btnBollo})
-        common::setBackground(button, QColor(255, 165, 0));
-    connect(ui->btnRevisione, &QPushButton::clicked, this, &TfrmMenuScadenze::btnRevisioneClick);
-    connect(ui->btnTagliando, &QPushButton::clicked, this, &TfrmMenuScadenze::btnTagliandoClick);
-    connect(ui->btnAssicurazione, &QPushButton::clicked, this, &TfrmMenuScadenze::btnAssicurazioneClick);
-    connect(ui->btnBollo, &QPushButton::clicked, this, &TfrmMenuScadenze::btnBolloClick);
-    connect(ui->imgGuida, &QPushButton::clicked, this, &TfrmMenuScadenze::imgGuidaClick);
-    connect(ui->imgEsci, &QPushButton::clicked, this, &TfrmMenuScadenze::imgEsciClick);
+        button->setPalette(orange);
+    using W = TfrmMenuScadenze;
+    using common::Command;
+    static const common::CommandTable<W> kCommands{
+        {"btnRevisione", nullptr, nullptr, &W::btnRevisioneClick},
+        {"btnTagliando", nullptr, nullptr, &W::btnTagliandoClick},
+        {"btnAssicurazione", nullptr, nullptr, &W::btnAssicurazioneClick},
+        {"btnBollo", nullptr, nullptr, &W::btnBolloClick},
+        {"imgGuida", common::commandPicture(Command::Help, 32), nullptr, &W::imgGuidaClick},
+        {"imgEsci", common::commandPicture(Command::Exit, 32), nullptr, &W::imgEsciClick},
+    };
+    common::installCommands(this, kCommands);
+    // Maximised on any screen: the buttons in the middle, help and exit at the bottom corners.
+    common::keepCentred(ui->pnlScadenze);
+    common::keepAtEdges(ui->imgGuida, Qt::LeftEdge | Qt::BottomEdge);
+    common::keepAtEdges(ui->imgEsci, Qt::RightEdge | Qt::BottomEdge);
 }
 
 TfrmMenuScadenze::~TfrmMenuScadenze() = default;

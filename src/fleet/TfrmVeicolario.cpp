@@ -6,6 +6,7 @@
 #include "common/Failure.h"
 #include "common/Help.h"
 #include "common/Look.h"
+#include "common/Placement.h"
 #include "common/StatusHints.h"
 #include "common/Text.h"
 #include "common/WindowRegistry.h"
@@ -156,6 +157,8 @@ TfrmVeicolario::TfrmVeicolario(QWidget* parent)
     };
     hints_ = new common::StatusHints(ui->panInfo, this);
     common::installCommands(this, kCommands, hints_);
+    // Maximised on any screen, the card stays in the middle.
+    common::keepCentred(ui->panScheda);
     for (int i = 0; i <= fleet::SchedaVeicolo::Note; ++i)
         hints_->addQuiet(controls_.at(i));
     // The window, its panels and boxes, the captions, the header and the photo box.
@@ -163,13 +166,6 @@ TfrmVeicolario::TfrmVeicolario(QWidget* parent)
 }
 
 TfrmVeicolario::~TfrmVeicolario() = default;
-
-void TfrmVeicolario::resizeEvent(QResizeEvent* event) {
-    common::Form::resizeEvent(event);
-    const QSize panel = ui->panScheda->size();
-    ui->panScheda->move(std::max(0, (width() - panel.width()) / 2),
-                        std::max(0, (height() - panel.height()) / 2));
-}
 
 void TfrmVeicolario::FormShow() {
     newCard();

@@ -12,11 +12,14 @@
 #include "common/Text.h"
 #include "common/WindowRegistry.h"
 #include "fleet/TfrmTrovaAutomezzi.h"
+#include "maintenance/AppointmentSheet.h"
 #include "maintenance/SchedaScadenza.h"
+#include "maintenance/ScheduleExports.h"
 #include "maintenance/ScheduleLists.h"
 #include "platform/Dialogs.h"
 #include "platform/MediaPlayer.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Report.h"
 #include "shell/TaxCodes.h"
 #include "ui_TfrmScadenzario.h"
 
@@ -36,6 +39,7 @@ namespace {
 
 const QString kCaption = QStringLiteral(" Veicolario - Scadenzario Manutenzioni");
 const QString kYearRefused = QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
+const QString kPrintFailed = QStringLiteral("Attenzione: non è stato possibile stampare la scheda.");
 const QString kRequired = QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare ");
 const QString kMonthRefused =
     QStringLiteral("Attenzione: selezionare il mese dal menu a cascata.\n\r\n\rPer "
@@ -327,11 +331,20 @@ void TfrmScadenzario::cmdEsciClick() {
 
 // Lists opened from the window, each for one use.
 
-void TfrmScadenzario::btnOKClick() {}
+void TfrmScadenzario::btnOKClick() {
+    TfrmExpImminenti window(this);
+    window.exec();
+}
 
-void TfrmScadenzario::btnGiornoClick() {}
+void TfrmScadenzario::btnGiornoClick() {
+    TfrmExpGiornaliere window(this);
+    window.exec();
+}
 
-void TfrmScadenzario::btnMeseClick() {}
+void TfrmScadenzario::btnMeseClick() {
+    TfrmExpMensili window(this);
+    window.exec();
+}
 
 void TfrmScadenzario::cmdDaEffettuareClick() {
     TfrmConfermati window(this);
@@ -348,7 +361,10 @@ void TfrmScadenzario::cmdDaConfermareClick() {
     window.exec();
 }
 
-void TfrmScadenzario::cmdEsportaClick() {}
+void TfrmScadenzario::cmdEsportaClick() {
+    TfrmExpScadenzario window(this);
+    window.exec();
+}
 
 void TfrmScadenzario::cmdTrovaClick() {
     TfrmTrovaScadenzario window(this);
@@ -362,7 +378,42 @@ void TfrmScadenzario::cmdImportaClick() {
     picker.exec();
 }
 
-void TfrmScadenzario::cmdStampaClick() {}
+void TfrmScadenzario::cmdStampaClick() {
+    // A failing print shows its error, as the program does for any unexpected failure.
+    try {
+        if (!sheet_)
+            sheet_ = maintenance::makeSchedaInformativa();
+        maintenance::fillSchedaInformativa(*sheet_, sheetValues());
+        sheet_->print(this);
+    } catch (const std::exception&) {
+        platform::showKinded(this, MsgKind::Error, kPrintFailed);
+    }
+}
+
+QStringList TfrmScadenzario::sheetValues() const {
+    auto text = [](const QWidget* field) { return common::trimmedText(field); };
+    const QString si = maintenance::kSi, no = maintenance::kNo;
+    return {text(ui->txtGiorno) + QLatin1Char(' ') + text(ui->txtMese) + QLatin1Char(' ') + text(ui->lblAnno),
+            text(ui->txtOreApp) + QLatin1Char(':') + text(ui->txtMinutiApp),
+            text(ui->txtAvviso),
+            text(ui->txtConducente),
+            text(ui->txtCodFisc),
+            text(ui->txtRecapito),
+            text(ui->txtVeicolo),
+            text(ui->txtMarca),
+            text(ui->txtModello),
+            text(ui->txtColore),
+            text(ui->txtAlimentazione),
+            text(ui->txtTarga),
+            text(ui->txtManutenzione),
+            text(ui->txtDettagli),
+            text(ui->txtOfficina),
+            text(ui->txtCosto),
+            text(ui->txtContatto),
+            text(ui->txtNote),
+            ui->chkDaConfermare->isChecked() ? si : no,
+            ui->chkEffettuata->isChecked() ? si : no};
+}
 
 void TfrmScadenzario::btnCodFiscClick() {
     shell::openTaxCodeCheck(this, common::Trim(ui->txtCodFisc->text()));

@@ -22,7 +22,8 @@ class StatusHints;
 } // namespace common
 namespace platform {
 class MediaPlayer;
-}
+class Report;
+} // namespace platform
 
 class TfrmScadenzario : public common::Form, public common::CardForm, public common::VehicleReceiver {
     Q_OBJECT
@@ -35,6 +36,8 @@ public:
     // The day chosen on the calendar.
     QDate calendarDate() const;
     void setVehicle(const common::PickedVehicle& vehicle) override;
+    // The twenty values of the appointment sheet, from the card as it stands (saved or not).
+    QStringList sheetValues() const;
     // The card's controls of the record's 23 text fields, in record order.
     QList<QWidget*> recordControls() const { return controls_; }
 
@@ -88,4 +91,5 @@ private:
     common::CardFields* fields_ = nullptr;
     common::StatusHints* hints_ = nullptr;
     platform::MediaPlayer* player_ = nullptr;
+    std::unique_ptr<platform::Report> sheet_; // made on the first print
 };

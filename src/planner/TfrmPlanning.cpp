@@ -1,6 +1,7 @@
 #include "planner/TfrmPlanning.h"
 
 #include "common/CardForm.h"
+#include "common/CommandTable.h"
 #include "common/Failure.h"
 #include "common/Help.h"
 #include "common/Look.h"
@@ -42,6 +43,24 @@ constexpr int kCellStepX = 26;
 constexpr int kCellStepY = 40;
 constexpr QSize kCellSize(24, 33);
 
+// A wide toolbar command: its caption on an orange-to-red pill.
+common::CommandPicture commandBar(const char* caption) {
+    return [caption](QWidget* control) {
+        auto* picture = static_cast<planner::Picture*>(control);
+        const QString text = QString::fromLatin1(caption);
+        picture->setMaker([text](const QSize& size) { return planner::commandBarPicture(text, size); });
+        picture->setCommand();
+    };
+}
+
+common::CommandPicture commandIcon(QPixmap (*draw)(const QSize&)) {
+    return [draw](QWidget* control) {
+        auto* picture = static_cast<planner::Picture*>(control);
+        picture->setMaker(draw);
+        picture->setCommand();
+    };
+}
+
 TfrmMenuDisponibili* entryWindow() {
     return common::sharedWindow<TfrmMenuDisponibili>(QStringLiteral("frmMenuDisponibili"));
 }
@@ -82,38 +101,28 @@ TfrmPlanning::TfrmPlanning(QWidget* parent)
     // Pictures are drawn at their first paint, not here.
     ui->icoTitolo->setMaker(&planner::plannerTitlePicture);
     ui->icoAnno->setMaker(&planner::yearPicture);
-    const struct {
-        planner::Picture* command;
-        const char* caption;
-    } bars[] = {{ui->cmdIntervallo, "Intervallo"},
-                {ui->cmdRiepilogo, "Riepilogo"},
-                {ui->cmdAnteprima, "Anteprima"},
-                {ui->cmdStampa, "Stampa"}};
-    for (const auto& bar : bars) {
-        const QString caption = QString::fromLatin1(bar.caption);
-        bar.command->setMaker(
-            [caption](const QSize& size) { return planner::commandBarPicture(caption, size); });
-    }
-    ui->cmdGuida->setMaker(&planner::helpIconPicture);
-    ui->cmdEsci->setMaker(&planner::exitIconPicture);
-
     createDayCells();
 
     hints_ = new common::StatusHints(ui->panInfo, this);
-    const std::pair<planner::Picture*, const char*> commands[] = {
-        {ui->cmdIntervallo, "Prenota intervallo di tempo."},
-        {ui->cmdRiepilogo, "Visualizza il riepilogo delle prenotazioni registrate."},
-        {ui->cmdAnteprima, "Visualizza l'anteprima di stampa del planning corrente."},
-        {ui->cmdStampa, "Stampa il planning corrente."},
-        {ui->cmdGuida, "Visualizza la guida in linea."},
-        {ui->cmdEsci, "Esci da questa schermata di lavoro."},
-        {ui->cmdSalva, "Salva la scheda corrente in archivio."},
-        {ui->cmdNuovo, "Prepara la schermata per la registrazione di una nuova scheda."},
+    static const common::CommandTable<TfrmPlanning> kCommands{
+        {"cmdIntervallo", commandBar("Intervallo"), "Prenota intervallo di tempo.",
+         &TfrmPlanning::cmdIntervalloClick},
+        {"cmdRiepilogo", commandBar("Riepilogo"), "Visualizza il riepilogo delle prenotazioni registrate.",
+         &TfrmPlanning::cmdRiepilogoClick},
+        {"cmdAnteprima", commandBar("Anteprima"), "Visualizza l'anteprima di stampa del planning corrente.",
+         &TfrmPlanning::cmdAnteprimaClick},
+        {"cmdStampa", commandBar("Stampa"), "Stampa il planning corrente.", &TfrmPlanning::cmdStampaClick},
+        {"cmdGuida", commandIcon(&planner::helpIconPicture), "Visualizza la guida in linea.",
+         &TfrmPlanning::cmdGuidaClick},
+        {"cmdEsci", commandIcon(&planner::exitIconPicture), "Esci da questa schermata di lavoro.",
+         &TfrmPlanning::cmdEsciClick},
+        {"cmdSalva", {}, "Salva la scheda corrente in archivio.", &TfrmPlanning::cmdSalvaClick},
+        {"cmdNuovo",
+         {},
+         "Prepara la schermata per la registrazione di una nuova scheda.",
+         &TfrmPlanning::cmdNuovoClick},
     };
-    for (const auto& [command, hint] : commands) {
-        command->setCommand();
-        hints_->add(command, QString::fromUtf8(hint));
-    }
+    common::installCommands(this, kCommands, hints_);
     const QString dayHint = QString::fromUtf8(planner::kDayHint);
     for (int i = 0; i < kDaySlots; ++i) {
         hints_->add(lib_[i], dayHint);
@@ -125,15 +134,6 @@ TfrmPlanning::TfrmPlanning(QWidget* parent)
         hints_->addBackground(background);
     // The panel under everything, and so the header, the year and the month titles, keep the hint.
     hints_->addQuiet(ui->panContainer);
-
-    connect(ui->cmdIntervallo, &QAbstractButton::clicked, this, &TfrmPlanning::cmdIntervalloClick);
-    connect(ui->cmdRiepilogo, &QAbstractButton::clicked, this, &TfrmPlanning::cmdRiepilogoClick);
-    connect(ui->cmdAnteprima, &QAbstractButton::clicked, this, &TfrmPlanning::cmdAnteprimaClick);
-    connect(ui->cmdStampa, &QAbstractButton::clicked, this, &TfrmPlanning::cmdStampaClick);
-    connect(ui->cmdGuida, &QAbstractButton::clicked, this, &TfrmPlanning::cmdGuidaClick);
-    connect(ui->cmdEsci, &QAbstractButton::clicked, this, &TfrmPlanning::cmdEsciClick);
-    connect(ui->cmdNuovo, &QAbstractButton::clicked, this, &TfrmPlanning::cmdNuovoClick);
-    connect(ui->cmdSalva, &QAbstractButton::clicked, this, &TfrmPlanning::cmdSalvaClick);
 }
 
 TfrmPlanning::~TfrmPlanning() = default;

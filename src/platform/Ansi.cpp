@@ -7,10 +7,10 @@ namespace platform {
 namespace {
 
 // 0x80-0x9F; 0 marks the five codes that Windows-1252 leaves undefined (read as the same C1 code).
-constexpr std::array<char16_t, 32> kHigh = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr std::array<char16_t, 32> kHigh = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                            0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 // Every byte's character.
 constexpr std::array<char16_t, 256> kDecode = [] {
@@ -58,6 +58,8 @@ void fromAnsi(const char* data, qsizetype size, char16_t* out) {
         out[i] = kDecode[static_cast<unsigned char>(data[i])];
 }
 
-QString fromAnsi(const QByteArray& bytes) { return fromAnsi(bytes.constData(), bytes.size()); }
+QString fromAnsi(const QByteArray& bytes) {
+    return fromAnsi(bytes.constData(), bytes.size());
+}
 
 } // namespace platform

@@ -14,7 +14,9 @@ namespace {
 // No settings file of the program comes near this; a larger one is not ours.
 constexpr qint64 kMaxProfileBytes = 64 * 1024;
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 QByteArray trimmedBytes(const QByteArray& b) {
     qsizetype s = 0, e = b.size();
@@ -25,7 +27,9 @@ QByteArray trimmedBytes(const QByteArray& b) {
     return b.mid(s, e - s);
 }
 
-char foldAZ(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+char foldAZ(char c) {
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
 
 bool sameName(const QByteArray& a, const QByteArray& b) {
     if (a.size() != b.size())
@@ -136,7 +140,8 @@ bool writeProfileString(const QString& path, const QString& section, const QStri
     const Where w = locate(lines, toAnsi(section), keyBytes);
     if (w.keyLine >= 0) {
         const QByteArray& old = lines[w.keyLine].bytes;
-        const QByteArray ending = old.endsWith("\r\n") ? QByteArray("\r\n") : QByteArray(old.endsWith('\n') ? "\n" : "");
+        const QByteArray ending =
+            old.endsWith("\r\n") ? QByteArray("\r\n") : QByteArray(old.endsWith('\n') ? "\n" : "");
         lines[w.keyLine].bytes = entry + ending;
     } else {
         if (!lines.isEmpty() && !lines.last().bytes.endsWith('\n'))

@@ -22,6 +22,8 @@ void endProgram() {
         QCoreApplication::exit(0);
 }
 
-void setEndProgramHandler(std::function<void()> handler) { endHandler() = std::move(handler); }
+void setEndProgramHandler(std::function<void()> handler) {
+    endHandler() = std::move(handler);
+}
 
 } // namespace platform

@@ -21,8 +21,12 @@ QString programFolder() {
     return folder;
 }
 
-QString programPath(const QString& name) { return programFolder() + name; }
+QString programPath(const QString& name) {
+    return programFolder() + name;
+}
 
-void setProgramFolderForTests(const QString& folder) { overrideFolder() = QDir(folder).absolutePath(); }
+void setProgramFolderForTests(const QString& folder) {
+    overrideFolder() = QDir(folder).absolutePath();
+}
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/Report.h"
 
+#include "platform/Screen.h"
+
 #include <QAction>
 #include <QDialog>
 #include <QPainter>
@@ -468,6 +470,8 @@ void Report::preview(QWidget* parent) {
     }
     if (previewMaximised)
         dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
+    else
+        fitIntoScreen(&dialog);
     QObject::connect(view, &QPrintPreviewWidget::paintRequested, view, [this](QPrinter* target) {
         const int pages = int(prepared_.size());
         QPainter painter(target);

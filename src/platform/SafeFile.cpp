@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstring>
@@ -22,11 +21,32 @@ namespace {
 constexpr qsizetype kBufferSize = 64 * 1024;
 constexpr int kTemporaryTries = 100;
 
+// Six letters and digits of at least two kinds, as a temporary's name ends: a user's copy named with a word
+// or a date ("unins000.dll.backup", ".202612") is not taken for one.
+bool isTemporarySuffix(QStringView suffix) {
+    if (suffix.size() != 6)
+        return false;
+    bool lower = false, upper = false, digit = false;
+    for (const QChar c : suffix) {
+        if (c >= u'a' && c <= u'z')
+            lower = true;
+        else if (c >= u'A' && c <= u'Z')
+            upper = true;
+        else if (c >= u'0' && c <= u'9')
+            digit = true;
+        else
+            return false;
+    }
+    return int(lower) + int(upper) + int(digit) >= 2;
+}
+
 QString randomSuffix() {
     static constexpr char kChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     QString s(6, QLatin1Char('0'));
-    for (QChar& c : s)
-        c = QLatin1Char(kChars[QRandomGenerator::global()->bounded(int(sizeof(kChars) - 1))]);
+    do {
+        for (QChar& c : s)
+            c = QLatin1Char(kChars[QRandomGenerator::global()->bounded(int(sizeof(kChars) - 1))]);
+    } while (!isTemporarySuffix(s));
     return s;
 }
 
@@ -173,10 +193,9 @@ void removeStaleTemporaries(const QString& folder, const QStringList& namePatter
     QStringList filters;
     for (const QString& pattern : namePatterns)
         filters << pattern + QStringLiteral(".??????");
-    static const QRegularExpression suffix(QStringLiteral("\\.[A-Za-z0-9]{6}$"));
     const QDir dir(folder);
     for (const QString& name : dir.entryList(filters, QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!suffix.match(name).hasMatch())
+        if (!isTemporarySuffix(QStringView(name).right(6)))
             continue;
         // Only a regular file of our own; a link is not followed.
         struct stat link {};

@@ -67,6 +67,8 @@ QString DecryptPassword(const QString& stored) {
     return out;
 }
 
-QString passwordFilePath() { return platform::programPath(QStringLiteral("unins000.dll")); }
+QString passwordFilePath() {
+    return platform::programPath(QStringLiteral("unins000.dll"));
+}
 
 } // namespace shell

@@ -5,6 +5,7 @@
 #include "common/Look.h"
 #include "common/Misc.h"
 #include "common/Pictures.h"
+#include "common/Placement.h"
 #include "common/WindowRegistry.h"
 #include "platform/Program.h"
 #include "shell/Maker.h"
@@ -76,16 +77,11 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
          nullptr, &W::imgSitoClick},
     };
     common::installCommands(this, kCommands);
+    // The menu keeps its size and stays in the middle of the maximised window.
+    common::keepCentred(ui->pnlMenu);
 }
 
 TfrmAvvio::~TfrmAvvio() = default;
-
-void TfrmAvvio::resizeEvent(QResizeEvent* event) {
-    common::Form::resizeEvent(event);
-    // The menu keeps its size and stays in the middle of the maximised window.
-    const QSize free = size() - ui->pnlMenu->size();
-    ui->pnlMenu->move(qMax(0, free.width() / 2), qMax(0, free.height() / 2));
-}
 
 void TfrmAvvio::openApp(const QString& instanceName) {
     QWidget* app = common::sharedWindow(instanceName);

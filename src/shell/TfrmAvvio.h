@@ -30,7 +30,6 @@ public Q_SLOTS:
 
 protected:
     void FormClose() override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     std::unique_ptr<Ui::frmAvvio> ui;

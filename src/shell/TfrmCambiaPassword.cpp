@@ -1,6 +1,8 @@
 #include "shell/TfrmCambiaPassword.h"
 
+#include "common/CommandTable.h"
 #include "common/Look.h"
+#include "common/Pictures.h"
 #include "common/Text.h"
 #include "common/WindowRegistry.h"
 #include "platform/Dialogs.h"
@@ -10,6 +12,7 @@
 #include "ui_TfrmCambiaPassword.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 
 using common::Trim;
 
@@ -34,6 +37,9 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent)
     setNoTitleButtons();
     setFixedSize(size());
     setCentredOnScreen(true);
+    common::drawOnFirstShow(ui->imgLogo, [](QWidget* logo) {
+        static_cast<QLabel*>(logo)->setPixmap(common::logoPicture(logo->size()));
+    });
     for (QWidget* mark : {ui->effPasswordOld, ui->effPasswordNew, ui->effConferma})
         common::markFocusRectangle(mark);
     for (QLineEdit* edit : {ui->txtPasswordOld, ui->txtPasswordNew, ui->txtConferma})

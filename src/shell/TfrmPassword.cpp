@@ -1,7 +1,9 @@
 #include "shell/TfrmPassword.h"
 
+#include "common/CommandTable.h"
 #include "common/Failure.h"
 #include "common/Look.h"
+#include "common/Pictures.h"
 #include "common/Text.h"
 #include "common/WindowRegistry.h"
 #include "platform/Dialogs.h"
@@ -11,6 +13,7 @@
 #include "ui_TfrmPassword.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 
 using common::Trim;
 
@@ -21,6 +24,9 @@ TfrmPassword::TfrmPassword(QWidget* parent)
     setNoTitleButtons();
     setFixedSize(size());
     setCentredOnScreen(true);
+    common::drawOnFirstShow(ui->imgLogo, [](QWidget* logo) {
+        static_cast<QLabel*>(logo)->setPixmap(common::logoPicture(logo->size()));
+    });
     common::markFocusRectangle(ui->effPassword);
     ui->txtPassword->installEventFilter(this);
     connect(ui->txtPassword, &QLineEdit::textChanged, this, &TfrmPassword::txtPasswordChange);

@@ -85,6 +85,10 @@ void TestGiorno::windowAsCreated() {
     }
     QCOMPARE(child<QPushButton>(&dialog, "btnChiudi")->text(), QString("Applica e chiudi"));
     QCOMPARE(child<QPushButton>(&dialog, "btnAnnulla")->text(), QString("Annulla"));
+    if (qEnvironmentVariableIsSet("VEICOLARIO_LOOK")) {
+        dialog.preset(preset("gen_01", "Rossi Mario 333 1234567"));
+        dialog.grab().save(qEnvironmentVariable("VEICOLARIO_LOOK") + "/giorno.png");
+    }
 }
 
 void TestGiorno::presetTurnsStatus() {

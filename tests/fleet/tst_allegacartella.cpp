@@ -281,7 +281,8 @@ void TestAllegaCartella::failedCopyKeepsSlot() {
     QElapsedTimer timer;
     timer.start();
     QTest::mouseClick(child<QPushButton>(window, "btnSfoglia01"), Qt::LeftButton);
-    QVERIFY(timer.elapsed() < 1000);
+    // A wait on a pipe would never end; the bound leaves room for the boxes on a loaded machine.
+    QVERIFY(timer.elapsed() < 5000);
     // The slot keeps what it named, and the failure is shown.
     QCOMPARE(child<QLineEdit>(window, "txtFile01")->text(), QStringLiteral("vecchio.pdf"));
     QCOMPARE(answers.seen.size(), asks ? 2 : 1);

@@ -9,6 +9,7 @@
 #include "fleet/TfrmMenuScadenze.h"
 #include "fleet/VehicleLines.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QListView>
 #include <QTimer>
@@ -48,6 +49,8 @@ private Q_SLOTS:
     void doubleClickDoesNothing();
     void menuOpensListsAndReturns();
     void menuHelp();
+    void menuKeepsItsCorners_data();
+    void menuKeepsItsCorners();
 };
 
 void TestDeadlines::lineFormat() {
@@ -243,6 +246,37 @@ void TestDeadlines::menuHelp() {
     QCOMPARE(title, QString("App Scadenze Imminenti"));
     QVERIFY(text.contains(QString::fromUtf8("già scaduti o in scadenza nei prossimi 7 giorni")));
     QVERIFY(text.startsWith("L'app Scadenze Imminenti tiene sotto controllo"));
+}
+
+void TestDeadlines::menuKeepsItsCorners_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("1366x768") << QSize(1366, 768);
+    QTest::newRow("1920x1080") << QSize(1920, 1080);
+    QTest::newRow("designed size") << QSize(1024, 700);
+}
+
+void TestDeadlines::menuKeepsItsCorners() {
+    QFETCH(QSize, size);
+    TfrmMenuScadenze menu;
+    menu.setWindowState(Qt::WindowNoState);
+    menu.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    menu.resize(size);
+    QTRY_COMPARE(menu.size(), size);
+    auto* help = testsupport::child<QAbstractButton>(&menu, "imgGuida");
+    auto* exit = testsupport::child<QAbstractButton>(&menu, "imgEsci");
+    auto* panel = testsupport::child<QWidget>(&menu, "pnlScadenze");
+    // Help at the bottom left, exit at the bottom right, the four buttons in the middle.
+    const QRect window = menu.rect();
+    QCOMPARE(help->geometry().bottomLeft(), window.bottomLeft() + QPoint(16, -16));
+    QCOMPARE(exit->geometry().bottomRight(), window.bottomRight() + QPoint(-16, -16));
+    QVERIFY(qAbs(panel->geometry().center().x() - window.center().x()) <= 1);
+    QVERIFY(qAbs(panel->geometry().center().y() - window.center().y()) <= 1);
+    // Both carry their pictures, drawn as the other windows draw theirs.
+    for (QAbstractButton* command : {help, exit}) {
+        QVERIFY(!command->icon().isNull());
+        QCOMPARE(command->iconSize(), QSize(32, 32));
+    }
 }
 
 QTEST_MAIN(TestDeadlines)

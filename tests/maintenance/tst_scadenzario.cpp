@@ -60,6 +60,8 @@ private Q_SLOTS:
     void upperCase();
     void enterChain();
     void closeShowsMenu();
+    void commandsOpenWindows_data();
+    void commandsOpenWindows();
 
 private:
     std::unique_ptr<testsupport::TestFolder> folder;
@@ -702,6 +704,52 @@ void TestScadenzario::closeShowsMenu() {
     QVERIFY(!menu->isHidden());
     QVERIFY(!c<QWidget>("panAvvio")->isHidden());
     QVERIFY(c<QWidget>("panContainer")->isHidden());
+}
+
+void TestScadenzario::commandsOpenWindows_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("imminent") << "btnOK"
+                              << "frmExpImminenti";
+    QTest::newRow("day") << "btnGiorno"
+                         << "frmExpGiornaliere";
+    QTest::newRow("month") << "btnMese"
+                           << "frmExpMensili";
+    QTest::newRow("to do") << "cmdDaEffettuare"
+                           << "frmConfermati";
+    QTest::newRow("done") << "cmdEffettuate"
+                          << "frmNonConfermati";
+    QTest::newRow("to confirm") << "cmdDaConfermare"
+                                << "frmDaConfermare";
+    QTest::newRow("year export") << "cmdEsporta"
+                                 << "frmExpScadenzario";
+    QTest::newRow("search") << "cmdTrova"
+                            << "frmTrovaScadenzario";
+    QTest::newRow("vehicle picker") << "cmdImporta"
+                                    << "frmTrovaAutomezzi";
+}
+
+void TestScadenzario::commandsOpenWindows() {
+    QFETCH(QString, command);
+    QFETCH(QString, window);
+    Appointment near;
+    near.data = "12/03/2025";
+    folder->write("2025.sca", testsupport::appointmentBytes(near));
+    show();
+    if (command.startsWith("cmd"))
+        openYear("2025");
+    QString opened;
+    QWidget* owner = nullptr;
+    ModalAnswerer answerer;
+    answerer.onOther = [&](QWidget* modal) {
+        opened = modal->objectName();
+        owner = modal->parentWidget();
+        modal->close();
+        return true;
+    };
+    c<QAbstractButton>(command)->click();
+    QCOMPARE(opened, window);
+    QCOMPARE(owner, w);
 }
 
 QTEST_MAIN(TestScadenzario)

@@ -104,6 +104,13 @@ void TestMenuDisponibili::listSortedFoldedWithoutEmptyPlates() {
     QVERIFY(lines[1].startsWith("Auto                  Fiat Uno"));
     QVERIFY(lines[2].startsWith("FURGONE               Fiat Ducato"));
     QVERIFY(lines[3].startsWith("furgone               Iveco Daily"));
+    if (qEnvironmentVariableIsSet("VEICOLARIO_LOOK")) {
+        auto* list = child<QListView>(w.entry, "lstRecords");
+        list->setCurrentIndex(list->model()->index(1, 0));
+        w.entry->setWindowState(Qt::WindowNoState);
+        w.entry->resize(1016, 713);
+        w.entry->grab().save(qEnvironmentVariable("VEICOLARIO_LOOK") + "/entry.png");
+    }
 }
 
 void TestMenuDisponibili::showingResetsChoiceAndPresetsYear() {

@@ -3,12 +3,14 @@
 #include "platform/Ansi.h"
 #include "platform/Dialogs.h"
 #include "platform/IniFile.h"
+#include "platform/Screen.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -27,6 +29,8 @@ private Q_SLOTS:
     void iniWriteFailureLeavesFile();
     void boxesShowTheirForm_data();
     void boxesShowTheirForm();
+    void windowFitsIntoScreen_data();
+    void windowFitsIntoScreen();
     void textPromptShowsAndAnswers_data();
     void textPromptShowsAndAnswers();
 };
@@ -207,6 +211,37 @@ void TestPlatform::textPromptShowsAndAnswers() {
     QCOMPARE(answer.has_value(), accept);
     if (accept)
         QCOMPARE(*answer, typed);
+}
+
+void TestPlatform::windowFitsIntoScreen_data() {
+    QTest::addColumn<QRect>("geometry"); // as a fraction of the free area, in thousandths
+    QTest::addColumn<bool>("resized");
+    QTest::newRow("small stays as it is") << QRect(100, 100, 500, 400) << false;
+    QTest::newRow("too tall") << QRect(100, 50, 500, 1300) << true;
+    QTest::newRow("too wide") << QRect(0, 100, 1250, 300) << true;
+    QTest::newRow("past the bottom right") << QRect(700, 700, 500, 500) << false;
+}
+
+void TestPlatform::windowFitsIntoScreen() {
+    QFETCH(QRect, geometry);
+    QFETCH(bool, resized);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    auto scaled = [&](int v, int of) { return v * of / 1000; };
+    const QRect wanted(area.left() + scaled(geometry.x(), area.width()),
+                       area.top() + scaled(geometry.y(), area.height()),
+                       scaled(geometry.width(), area.width()), scaled(geometry.height(), area.height()));
+    QWidget window;
+    window.setGeometry(wanted);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    fitIntoScreen(&window);
+    QTRY_VERIFY2(area.contains(window.frameGeometry()),
+                 qPrintable(QString("%1,%2 %3x%4")
+                                .arg(window.frameGeometry().x())
+                                .arg(window.frameGeometry().y())
+                                .arg(window.frameGeometry().width())
+                                .arg(window.frameGeometry().height())));
+    QCOMPARE(window.size() != wanted.size(), resized);
 }
 
 QTEST_MAIN(TestPlatform)

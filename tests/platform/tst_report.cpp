@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -160,16 +161,20 @@ void TestReport::pageRendersTitle() {
 void TestReport::previewClosesWithoutPrinting() {
     ListLayout l(10);
     bool seen = false;
+    bool fits = false;
     QTimer::singleShot(0, this, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
         seen = dialog->objectName() == "frmAnteprima";
+        // Larger than the test screen as designed: fitted into it, frame included.
+        fits = dialog->screen()->availableGeometry().contains(dialog->frameGeometry());
         for (const char* name : {"actStampa", "actZoomPiu", "actZoomMeno", "actSchermoIntero", "actChiudi"})
             QVERIFY2(dialog->findChild<QAction*>(name), name);
         dialog->findChild<QAction*>("actChiudi")->trigger();
     });
     l.report.preview(nullptr);
     QVERIFY(seen);
+    QVERIFY(fits);
 }
 
 void TestReport::previewOpensAsTheLayoutSays() {

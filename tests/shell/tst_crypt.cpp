@@ -22,9 +22,12 @@ private Q_SLOTS:
 void TestCrypt::vectors_data() {
     QTest::addColumn<QString>("plain");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("initial password") << "CHIAVEINIZIALE" << "5310E8AD736BDD949A9D70EE28FC";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("one char") << "A" << "51";
+    QTest::newRow("initial password") << "CHIAVEINIZIALE"
+                                      << "5310E8AD736BDD949A9D70EE28FC";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("one char") << "A"
+                              << "51";
 }
 
 void TestCrypt::vectors() {
@@ -37,9 +40,12 @@ void TestCrypt::vectors() {
 void TestCrypt::decrypt_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("plain");
-    QTest::newRow("lower-case digits") << "5310e8ad736bdd949a9d70ee28fc" << "CHIAVEINIZIALE";
-    QTest::newRow("odd last digit ignored") << "5310E8AD736BDD949A9D70EE28FC7" << "CHIAVEINIZIALE";
-    QTest::newRow("single digit") << "5" << "";
+    QTest::newRow("lower-case digits") << "5310e8ad736bdd949a9d70ee28fc"
+                                       << "CHIAVEINIZIALE";
+    QTest::newRow("odd last digit ignored") << "5310E8AD736BDD949A9D70EE28FC7"
+                                            << "CHIAVEINIZIALE";
+    QTest::newRow("single digit") << "5"
+                                  << "";
 }
 
 void TestCrypt::decrypt() {
@@ -71,7 +77,8 @@ void TestCrypt::everyByteRoundTrips() {
 
 void TestCrypt::shippedFileHoldsInitialPassword() {
     const QString path = QStringLiteral(VEICOLARIO_SOURCE_DIR "/data/unins000.dll");
-    QCOMPARE(DecryptPassword(platform::readProfileString(path, "Accesso", "Valore", "")), QString("CHIAVEINIZIALE"));
+    QCOMPARE(DecryptPassword(platform::readProfileString(path, "Accesso", "Valore", "")),
+             QString("CHIAVEINIZIALE"));
 }
 
 QTEST_APPLESS_MAIN(TestCrypt)

@@ -409,7 +409,8 @@ void TestPassword::oddPasswordFile() {
     QCOMPARE(answerer.seen.size(), 2);
     QCOMPARE(answerer.seen[1].text, kChangeError);
     QVERIFY(!change->isHidden());
-    QVERIFY(timer.elapsed() < 1000);
+    // A wait on a pipe would never end; the bound leaves room for the boxes on a loaded machine.
+    QVERIFY(timer.elapsed() < 5000);
     QCOMPARE(QDir(folder->folder()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
              QStringList{"unins000.dll"});
 }

@@ -7,7 +7,9 @@
 
 namespace testsupport {
 
-TestFolder::TestFolder() { platform::setProgramFolderForTests(dir_.path()); }
+TestFolder::TestFolder() {
+    platform::setProgramFolderForTests(dir_.path());
+}
 
 void TestFolder::write(const QString& name, const QByteArray& bytes) const {
     QFile f(path(name));
@@ -20,6 +22,8 @@ QByteArray TestFolder::read(const QString& name) const {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-bool TestFolder::exists(const QString& name) const { return QFileInfo::exists(path(name)); }
+bool TestFolder::exists(const QString& name) const {
+    return QFileInfo::exists(path(name));
+}
 
 } // namespace testsupport
