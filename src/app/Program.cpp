@@ -3,6 +3,10 @@
 #include "booking/Openers.h"
 #include "booking/TfrmGiorno.h"
 #include "booking/TfrmIntervallo.h"
+#include "bookingprint/Openers.h"
+#include "bookingprint/TfrmAnteprimaPlanning.h"
+#include "bookingprint/TfrmRiepPrenotazioni.h"
+#include "bookingprint/TfrmStampaPlanning.h"
 #include "common/TfrmGuida.h"
 #include "costs/TfrmCosti.h"
 #include "costs/TfrmDaSaldare.h"
@@ -87,9 +91,9 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmPlanning"), make<TfrmPlanning>()},
         {QStringLiteral("TfrmGiorno"), make<TfrmGiorno>()},
         {QStringLiteral("TfrmIntervallo"), make<TfrmIntervallo>()},
-        {QStringLiteral("TfrmStampaPlanning"), {}},
-        {QStringLiteral("TfrmAnteprimaPlanning"), {}},
-        {QStringLiteral("TfrmRiepPrenotazioni"), {}},
+        {QStringLiteral("TfrmStampaPlanning"), make<TfrmStampaPlanning>()},
+        {QStringLiteral("TfrmAnteprimaPlanning"), make<TfrmAnteprimaPlanning>()},
+        {QStringLiteral("TfrmRiepPrenotazioni"), make<TfrmRiepPrenotazioni>()},
         {QStringLiteral("TfrmScadenzario"), make<TfrmScadenzario>()},
         {QStringLiteral("TfrmExpImminenti"), make<TfrmExpImminenti>()},
         {QStringLiteral("TfrmExpGiornaliere"), make<TfrmExpGiornaliere>()},
@@ -121,6 +125,7 @@ void startWindows() {
         {QFileInfo(shell::passwordFilePath()).fileName(), QStringLiteral("*.ini")});
     // The planner's commands open the booking dialogs through the openers these folders register.
     booking::registerWithPlanner();
+    bookingprint::registerPlannerOpeners();
     common::WindowRegistry::instance().createAll(creationTable());
     if (QWidget* login = common::sharedWindow(QStringLiteral("frmPassword")))
         login->show();
