@@ -3,7 +3,16 @@
 #include "booking/Openers.h"
 #include "booking/TfrmGiorno.h"
 #include "booking/TfrmIntervallo.h"
+#include "bookingprint/Openers.h"
+#include "bookingprint/TfrmAnteprimaPlanning.h"
+#include "bookingprint/TfrmRiepPrenotazioni.h"
+#include "bookingprint/TfrmStampaPlanning.h"
 #include "common/TfrmGuida.h"
+#include "costs/TfrmCosti.h"
+#include "costs/TfrmDaSaldare.h"
+#include "costs/TfrmExpCosti.h"
+#include "costs/TfrmMenuCosti.h"
+#include "costs/TfrmTrovaCosti.h"
 #include "fleet/DeadlineList.h"
 #include "fleet/TfrmAllegaCartella.h"
 #include "fleet/TfrmAnteprimaAutomezzo.h"
@@ -73,8 +82,8 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmScadTagliando"), make<TfrmScadTagliando>()},
         {QStringLiteral("TfrmScadAssicurazione"), make<TfrmScadAssicurazione>()},
         {QStringLiteral("TfrmScadBollo"), make<TfrmScadBollo>()},
-        {QStringLiteral("TfrmMenuCosti"), {}},
-        {QStringLiteral("TfrmCosti"), {}},
+        {QStringLiteral("TfrmMenuCosti"), make<TfrmMenuCosti>()},
+        {QStringLiteral("TfrmCosti"), make<TfrmCosti>()},
         {QStringLiteral("TfrmMenuRiepSpese"), {}},
         {QStringLiteral("TfrmStatCosti"), {}},
         {QStringLiteral("TfrmRiepSpese"), {}},
@@ -82,9 +91,9 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmPlanning"), make<TfrmPlanning>()},
         {QStringLiteral("TfrmGiorno"), make<TfrmGiorno>()},
         {QStringLiteral("TfrmIntervallo"), make<TfrmIntervallo>()},
-        {QStringLiteral("TfrmStampaPlanning"), {}},
-        {QStringLiteral("TfrmAnteprimaPlanning"), {}},
-        {QStringLiteral("TfrmRiepPrenotazioni"), {}},
+        {QStringLiteral("TfrmStampaPlanning"), make<TfrmStampaPlanning>()},
+        {QStringLiteral("TfrmAnteprimaPlanning"), make<TfrmAnteprimaPlanning>()},
+        {QStringLiteral("TfrmRiepPrenotazioni"), make<TfrmRiepPrenotazioni>()},
         {QStringLiteral("TfrmScadenzario"), make<TfrmScadenzario>()},
         {QStringLiteral("TfrmExpImminenti"), make<TfrmExpImminenti>()},
         {QStringLiteral("TfrmExpGiornaliere"), make<TfrmExpGiornaliere>()},
@@ -102,9 +111,9 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmEffettuate"), make<TfrmEffettuate>()},
         {QStringLiteral("TfrmDaEffettuare"), make<TfrmDaEffettuare>()},
         {QStringLiteral("TfrmScaduteKm"), make<TfrmScaduteKm>()},
-        {QStringLiteral("TfrmDaSaldare"), {}},
-        {QStringLiteral("TfrmTrovaCosti"), {}},
-        {QStringLiteral("TfrmExpCosti"), {}},
+        {QStringLiteral("TfrmDaSaldare"), make<TfrmDaSaldare>()},
+        {QStringLiteral("TfrmTrovaCosti"), make<TfrmTrovaCosti>()},
+        {QStringLiteral("TfrmExpCosti"), make<TfrmExpCosti>()},
     };
 }
 
@@ -116,6 +125,7 @@ void startWindows() {
         {QFileInfo(shell::passwordFilePath()).fileName(), QStringLiteral("*.ini")});
     // The planner's commands open the booking dialogs through the openers these folders register.
     booking::registerWithPlanner();
+    bookingprint::registerPlannerOpeners();
     common::WindowRegistry::instance().createAll(creationTable());
     if (QWidget* login = common::sharedWindow(QStringLiteral("frmPassword")))
         login->show();

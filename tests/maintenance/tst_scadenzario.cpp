@@ -794,7 +794,7 @@ testsupport::CardSpec appointmentCardSpec() {
                      {"txtTarga", kRequired + "il numero di targa del veicolo."},
                      {"txtManutenzione", kRequired + "il tipo di manutenzione da effettuare."}};
     spec.sample = {"15", "Marzo", "09", "30", "5", "Autovettura", "Fiat", "Panda", "AB123CD", "Tagliando"};
-    spec.marker = 5;
+    spec.markedField = 5;
     spec.duplicateClears = {"txtGiorno", "txtMese"};
     spec.appended = common::kAppendedSalvata;
     spec.buttons = {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo",

@@ -11,9 +11,7 @@
 //     spec.sample = {"Mario", ...};                     // a valid text for each required field
 //     spec.buttons = {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdDuplica",
 //     "cmdSalva"}; testsupport::CardContract contract(spec); status |= QTest::qExec(&contract, argc, argv);
-// The first required field must be the card's first field. Records of the navigation archives hold
-// "V<n>" in the marker field (by default the first required field) and the samples in the others; the
-// marker field and the required field after it take free text.
+// Records of the navigation archives hold "V<n>" in the marked required field and the samples in the others.
 #pragma once
 
 #include "ModalAnswerer.h"
@@ -43,7 +41,11 @@ struct CardSpec {
     QMessageBox::Icon failureIcon = QMessageBox::Critical;
     // First, previous, next, last, new, duplicate and save buttons; none: the card form's own calls.
     QStringList buttons;
-    int marker = 0; // the required field that tells the records apart
+    bool hasDuplicate = true;
+    // The required field that marks the navigation records with "V<n>"; it takes any text.
+    int markedField = 0;
+    // The field that a new card focuses; empty: the first required field.
+    QString firstField;
     // The required fields a duplicate empties: checked empty, then filled with their samples again.
     QStringList duplicateClears;
     // Readies the shown card for work (a card behind a start panel opens it here).
