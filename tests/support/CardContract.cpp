@@ -25,6 +25,8 @@ void CardContract::init() {
     card_->show();
     QVERIFY(QTest::qWaitForWindowExposed(card_));
     QApplication::setActiveWindow(card_);
+    if (spec_.shown)
+        spec_.shown(card_);
 }
 
 void CardContract::cleanup() {
@@ -76,6 +78,12 @@ void CardContract::setPosition(const QString& text) {
 }
 QWidget* CardContract::field(int required) const {
     return child<QWidget>(card_, spec_.required.at(required).first);
+}
+int CardContract::requiredIndex(const QString& name) const {
+    for (int k = 0; k < spec_.required.size(); ++k)
+        if (spec_.required.at(k).first == name)
+            return k;
+    qFatal("%s is not a required field", qPrintable(name));
 }
 QString CardContract::fieldText(int required) const {
     return common::controlText(field(required));
@@ -272,6 +280,11 @@ void CardContract::duplicateThenSave() {
     COMPARE_ONE_BOX(seen, common::kDuplicateDone, QMessageBox::Information);
     QCOMPARE(position(), QString());
     QCOMPARE(common::Trim(fieldText(spec_.markedField)), QString("V3"));
+    for (const QString& name : spec_.duplicateClears) {
+        const int k = requiredIndex(name);
+        QCOMPARE(common::Trim(fieldText(k)), QString());
+        common::setControlText(field(k), spec_.sample.at(k));
+    }
     seen = run(Command::Save);
     COMPARE_ONE_BOX(seen, spec_.appended, QMessageBox::Information);
     QCOMPARE(position(), QString("4"));

@@ -46,6 +46,10 @@ struct CardSpec {
     int markedField = 0;
     // The field that a new card focuses; empty: the first required field.
     QString firstField;
+    // The required fields a duplicate empties: checked empty, then filled with their samples again.
+    QStringList duplicateClears;
+    // Readies the shown card for work (a card behind a start panel opens it here).
+    std::function<void(QWidget*)> shown;
 };
 
 class CardContract : public QObject {
@@ -76,6 +80,7 @@ private:
     void setPosition(const QString& text);
     QWidget* field(int required) const;
     QString fieldText(int required) const;
+    int requiredIndex(const QString& name) const;
     void setFields(const QStringList& texts);
     QStringList marked(int n) const; // the required texts of navigation record n
     QByteArray archiveOf(int records) const;
