@@ -116,8 +116,13 @@ void printCard(QWidget* parent, const QString& question, const CardPrintContent&
     printer.setResolution(kCardPrintDpi);
     // Each document is one copy: the printer must not repeat it.
     printer.setCopyCount(1);
-    QPaintDevice* device = targetForTests() ? targetForTests()(printer) : &printer;
-    printCardDocuments(*device, *copies, card);
+    printCardDocuments(printTarget(printer), *copies, card);
+}
+
+QPaintDevice& printTarget(QPrinter& printer) {
+    if (targetForTests())
+        return *targetForTests()(printer);
+    return printer;
 }
 
 void setCardPrintTargetForTests(std::function<QPaintDevice*(QPrinter&)> target) {

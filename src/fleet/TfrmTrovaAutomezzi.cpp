@@ -1,5 +1,6 @@
 #include "fleet/TfrmTrovaAutomezzi.h"
 
+#include "common/ControlText.h"
 #include "common/Failure.h"
 #include "common/Text.h"
 #include "common/VehicleReceiver.h"
@@ -72,17 +73,16 @@ void TfrmTrovaAutomezzi::pick(qint64 number, const common::Record& v) {
         if (!card)
             throw common::Failure("the vehicle card is missing");
         card->showRecord(v, number);
-    } else if (tag == QLatin1String("scadenzario") || tag == QLatin1String("chilometrico")) {
-        const QString instance = tag == QLatin1String("scadenzario") ? QStringLiteral("frmScadenzario")
-                                                                     : QStringLiteral("frmChilometrico");
+    } else if (tag == QLatin1String("scadenzario") || tag == QLatin1String("chilometrico") ||
+               tag == QLatin1String("costi")) {
+        const QString instance = tag == QLatin1String("scadenzario")    ? QStringLiteral("frmScadenzario")
+                                 : tag == QLatin1String("chilometrico") ? QStringLiteral("frmChilometrico")
+                                                                        : QStringLiteral("frmCosti");
         auto* card = dynamic_cast<common::VehicleReceiver*>(common::sharedWindow(instance));
         if (!card)
             throw common::Failure("the receiving card is missing");
         card->setVehicle(
             {v.get(Tipo), v.get(Marca), v.get(Modello), v.get(Colore), v.get(Alimentazione), v.get(Targa)});
-    } else if (tag == QLatin1String("costi")) {
-        // Not built yet: type, make, model, colour, fuel and plate into txtVeicolo, txtMarca, txtModello,
-        // txtColore, txtAlimentazione, txtTarga of the cost card, once it exists.
     } else if (tag == QLatin1String("riepspese")) {
         // Not built yet: the plate into txtTipologia of the cost summary's query window, once it exists.
     }
