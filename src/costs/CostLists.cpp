@@ -10,14 +10,10 @@ namespace costs {
 
 void collectCostLines(common::ArchiveFile& archive, const std::function<bool(const common::Record&)>& pass,
                       QStringList& lines, std::vector<qint64>& numbers) {
-    QString line;
     archive.forEach([&](qint64 number, const common::Record& cost) {
         if (!pass || pass(cost)) {
-            line.reserve(200);
-            appendCostLine(cost, line);
-            lines.append(line);
+            lines.append(costLine(cost));
             numbers.push_back(number);
-            line = QString();
         }
     });
 }

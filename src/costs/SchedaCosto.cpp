@@ -1,6 +1,7 @@
 #include "costs/SchedaCosto.h"
 
 #include "common/Text.h"
+#include "platform/Ansi.h"
 #include "platform/ProgramFolder.h"
 
 #include <array>
@@ -102,26 +103,32 @@ QString composeDate(const QString& day, int month, const QString& year) {
 
 namespace {
 
+// Pads with blanks or cuts what stands from start to n characters.
 void padCut(QString& out, qsizetype start, qsizetype n) {
-    if (out.size() < start + n)
-        out.append(QString(start + n - out.size(), QLatin1Char(' ')));
-    else
-        out.truncate(start + n);
+    out.resize(start + n, QLatin1Char(' '));
+}
+
+// The field's trimmed text decoded straight into out.
+void appendField(QString& out, const common::Record& cost, int field) {
+    const QByteArrayView stored = cost.stored(field);
+    const qsizetype at = out.size();
+    out.resize(at + stored.size());
+    platform::fromAnsi(stored.data(), stored.size(), reinterpret_cast<char16_t*>(out.data() + at));
 }
 
 void fieldPadCut(QString& out, const common::Record& cost, int field, qsizetype n) {
     const qsizetype start = out.size();
-    out += cost.get(field);
+    appendField(out, cost, field);
     padCut(out, start, n);
 }
 
 } // namespace
 
 void appendCostLine(const common::Record& cost, QString& out) {
-    out.clear();
-    out += cost.get(Marca);
+    out.resize(0); // keeps the room a scan reserved
+    appendField(out, cost, Marca);
     out += QLatin1Char(' ');
-    out += cost.get(Modello);
+    appendField(out, cost, Modello);
     padCut(out, 0, 28);
     out += QLatin1String("  Targa: ");
     fieldPadCut(out, cost, Targa, 10);
@@ -132,14 +139,14 @@ void appendCostLine(const common::Record& cost, QString& out) {
     out += QLatin1String("  A: ");
     fieldPadCut(out, cost, Beneficiario, 28);
     out += QStringLiteral("  Costo: \u20AC ");
-    out += cost.get(Importo);
+    appendField(out, cost, Importo);
 }
 
 QString costLine(const common::Record& cost) {
-    QString line;
-    line.reserve(200);
-    appendCostLine(cost, line);
-    return line;
+    // Put together in one buffer kept between calls; lists keep many lines, each no larger than its text.
+    thread_local QString buffer(200, Qt::Uninitialized);
+    appendCostLine(cost, buffer);
+    return QString(buffer.constData(), buffer.size());
 }
 
 } // namespace costs

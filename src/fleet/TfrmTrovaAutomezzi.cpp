@@ -23,21 +23,10 @@ TfrmTrovaAutomezzi::TfrmTrovaAutomezzi(QWidget* parent)
     , ui(std::make_unique<Ui::frmTrovaAutomezzi>()) {
     ui->setupUi(this);
     setFixedSize(size());
-    common::SearchControls c;
-    c.filters = {ui->txtTipo,  ui->txtDestinazione, ui->txtMarca,     ui->txtModello,      ui->txtTarga,
-                 ui->txtStato, ui->txtAutista,      ui->txtMeccanico, ui->txtProprietario, ui->txtNote};
-    c.highlights = {ui->effCampo01, ui->effCampo02, ui->effCampo09, ui->effCampo10, ui->effCampo05,
-                    ui->effCampo06, ui->effCampo07, ui->effCampo08, ui->effCampo03, ui->effCampo04};
-    c.btnCerca = ui->btnCerca;
-    c.btnAnnulla = ui->btnAnnulla;
-    c.lblConta = ui->lblConta;
-    c.lblAttendere = ui->lblAttendere;
-    c.lblTrovate = ui->lblTrovate;
-    c.panAvvio = ui->panAvvio;
-    c.panContainer = ui->panContainer;
-    c.txtTrova = ui->txtTrova;
-    c.btnTrova = ui->btnTrova;
-    bindSearch(c, ui->lstRecords, ui->btnStampa, ui->btnChiudi);
+    bindSearch({ui->txtTipo, ui->txtDestinazione, ui->txtMarca, ui->txtModello, ui->txtTarga, ui->txtStato,
+                ui->txtAutista, ui->txtMeccanico, ui->txtProprietario, ui->txtNote},
+               {ui->effCampo01, ui->effCampo02, ui->effCampo09, ui->effCampo10, ui->effCampo05,
+                ui->effCampo06, ui->effCampo07, ui->effCampo08, ui->effCampo03, ui->effCampo04});
 }
 
 TfrmTrovaAutomezzi::~TfrmTrovaAutomezzi() = default;
