@@ -110,36 +110,15 @@ TfrmScadenzario::TfrmScadenzario(QWidget* parent)
     common::filterField(ui->txtCosto, common::isAmountChar);
     common::filterField(ui->txtAnno, common::isDigitChar);
 
-    // Enter order, with the yellow highlight behind the focused field.
+    // Enter order, with the yellow highlight behind the focused field; this window's filter sees the keys
+    // first.
+    const QList<QWidget*> enterOrder{
+        ui->txtGiorno,     ui->txtMese,     ui->txtOreApp,        ui->txtMinutiApp, ui->txtAvviso,
+        ui->txtConducente, ui->txtCodFisc,  ui->txtRecapito,      ui->txtVeicolo,   ui->txtMarca,
+        ui->txtModello,    ui->txtColore,   ui->txtAlimentazione, ui->txtTarga,     ui->txtManutenzione,
+        ui->txtDettagli,   ui->txtOfficina, ui->txtCosto,         ui->txtContatto,  ui->txtNote};
     fields_ = new common::CardFields(this);
-    const std::pair<QWidget*, QWidget*> chain[] = {
-        {ui->txtGiorno, ui->effGiorno},
-        {ui->txtMese, ui->effMese},
-        {ui->txtOreApp, ui->effOreApp},
-        {ui->txtMinutiApp, ui->effMinutiApp},
-        {ui->txtAvviso, ui->effAvviso},
-        {ui->txtConducente, ui->effConducente},
-        {ui->txtCodFisc, ui->effCodFisc},
-        {ui->txtRecapito, ui->effRecapito},
-        {ui->txtVeicolo, ui->effVeicolo},
-        {ui->txtMarca, ui->effMarca},
-        {ui->txtModello, ui->effModello},
-        {ui->txtColore, ui->effColore},
-        {ui->txtAlimentazione, ui->effAlimentazione},
-        {ui->txtTarga, ui->effTarga},
-        {ui->txtManutenzione, ui->effManutenzione},
-        {ui->txtDettagli, ui->effDettagli},
-        {ui->txtOfficina, ui->effOfficina},
-        {ui->txtCosto, ui->effCosto},
-        {ui->txtContatto, ui->effContatto},
-        {ui->txtNote, ui->effNote},
-    };
-    for (const auto& [field, highlight] : chain) {
-        common::markFocusRectangle(highlight);
-        fields_->addHighlighted(field, highlight);
-        // After the chain's filter, so this one sees the keys first.
-        field->installEventFilter(this);
-    }
+    fields_->addRun(enterOrder, std::nullopt, this);
     ui->txtAnno->installEventFilter(this);
     for (QLineEdit* upper : {ui->txtCodFisc, ui->txtTarga})
         connect(upper, &QLineEdit::textEdited, this, [upper](const QString& text) {
@@ -203,7 +182,7 @@ TfrmScadenzario::TfrmScadenzario(QWidget* parent)
     };
     for (const auto& [widget, text] : hinted)
         hints_->add(widget, QString::fromUtf8(text));
-    for (const auto& [field, highlight] : chain)
+    for (QWidget* field : enterOrder)
         hints_->addQuiet(field);
     hints_->addBackgroundTree(ui->panContainer);
 
