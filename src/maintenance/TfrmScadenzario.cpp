@@ -3,6 +3,7 @@
 #include "common/CardFields.h"
 #include "common/Clock.h"
 #include "common/CommandPictures.h"
+#include "common/CommandTable.h"
 #include "common/ControlText.h"
 #include "common/FieldFilter.h"
 #include "common/Help.h"
@@ -165,13 +166,13 @@ TfrmScadenzario::TfrmScadenzario(QWidget* parent)
         {ui->btnGiorno, Command::Find},       {ui->btnMese, Command::Find},
     };
     for (const auto& [button, command] : pictures) {
-        button->setIcon(common::commandIcon(command, 26));
         button->setIconSize(QSize(26, 26));
+        common::drawOnFirstShow(button, common::commandPicture(command, 26));
     }
     for (QToolButton* arrow : {ui->cmdPrimo, ui->cmdIndietro, ui->cmdAvanti, ui->cmdUltimo})
         arrow->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    ui->btnCodFisc->setIcon(common::commandIcon(Command::Find, 20));
     ui->btnCodFisc->setIconSize(QSize(20, 20));
+    common::drawOnFirstShow(ui->btnCodFisc, common::commandPicture(Command::Find, 20));
 
     player_ = new platform::MediaPlayer(this);
     player_->setObjectName(QStringLiteral("MediaPlayer"));
