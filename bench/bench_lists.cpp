@@ -1,4 +1,5 @@
 // Times the vehicle search and the deadline list over generated archives, against reading the same bytes.
+#include "BenchSupport.h"
 #include "common/Clock.h"
 #include "common/ListWindow.h"
 #include "fleet/DeadlineList.h"
@@ -9,27 +10,18 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 using namespace fleet::SchedaVeicolo;
 
 namespace {
 
-constexpr int kRuns = 11;
-
 void generate(qint64 count) {
     const QStringList types{"Autovettura", "Autocarro", "Furgone", "Motociclo", "Autobus", "Trattore"};
-    const QStringList makes{"Fiat", "Iveco", "Renault", "Volkswagen", "Ford", "Mercedes", "Opel", "Piaggio"};
-    const QStringList models{"Panda", "Daily", "Master", "Transit", "Sprinter", "Ducato", "Vivaro", "Porter"};
     QRandomGenerator random(42);
     QFile file(platform::programPath(QString::fromLatin1(fleet::kVehicleArchive)));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -39,9 +31,9 @@ void generate(qint64 count) {
     for (qint64 i = 0; i < count; ++i) {
         common::Record v(layout());
         v.set(Tipo, types.at(random.bounded(int(types.size()))));
-        v.set(Marca, makes.at(random.bounded(int(makes.size()))));
-        v.set(Modello, models.at(random.bounded(int(models.size()))));
-        v.set(Targa, QStringLiteral("%1%2").arg(QChar('A' + random.bounded(26))).arg(i, 7, 10, QChar('0')));
+        v.set(Marca, bench::pick(random, bench::makes()));
+        v.set(Modello, bench::pick(random, bench::models()));
+        v.set(Targa, bench::plate(random, i));
         v.set(Proprietario, QStringLiteral("Proprietario %1").arg(random.bounded(500)));
         v.set(Immatricolazione, QString::number(1995 + random.bounded(30)));
         v.set(Chilometri, QString::number(random.bounded(400000)));
@@ -57,18 +49,6 @@ void generate(qint64 count) {
     file.write(block);
 }
 
-double medianMs(const std::function<void()>& run) {
-    std::vector<double> times;
-    for (int i = 0; i < kRuns; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 struct Figures {
     double read, search, deadlines;
 };
@@ -77,20 +57,9 @@ Figures measure(qint64 count) {
     generate(count);
     const QString path = platform::programPath(QString::fromLatin1(fleet::kVehicleArchive));
     Figures f{};
-    f.read = medianMs([&] {
-        // The bytes alone, in blocks through one buffer.
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            qFatal("cannot read the archive");
-        static QByteArray buffer(1 << 20, Qt::Uninitialized);
-        qint64 total = 0;
-        for (qint64 n; (n = file.read(buffer.data(), buffer.size())) > 0;)
-            total += n;
-        if (total != count * fleet::kVehicleRecordSize)
-            qFatal("cannot read the archive");
-    });
+    f.read = bench::medianMs([&] { bench::plainRead(path, count * fleet::kVehicleRecordSize); });
     qsizetype listed = 0;
-    f.search = medianMs([&] {
+    f.search = bench::medianMs([&] {
         TfrmTrovaAutomezzi search;
         search.show();
         search.findChild<QAbstractButton*>(QStringLiteral("btnCerca"))->click();
@@ -99,7 +68,7 @@ Figures measure(qint64 count) {
     });
     if (listed != count)
         qFatal("the search did not list every vehicle");
-    f.deadlines = medianMs([&] {
+    f.deadlines = bench::medianMs([&] {
         TfrmScadRevisione list;
         list.show();
         listed = list.lines().size();
@@ -107,16 +76,16 @@ Figures measure(qint64 count) {
     });
     // Where the search's time goes.
     QStringList lines;
-    const double scan = medianMs([&] {
+    const double scan = bench::medianMs([&] {
         common::ArchiveFile archive = fleet::openVehicleArchive();
         archive.forEach([](qint64, const common::Record&) {});
     });
-    const double build = medianMs([&] {
+    const double build = bench::medianMs([&] {
         lines.clear();
         common::ArchiveFile archive = fleet::openVehicleArchive();
         archive.forEach([&](qint64, const common::Record& v) { lines << fleet::vehicleLine(v); });
     });
-    const double sort = medianMs([&] {
+    const double sort = bench::medianMs([&] {
         QStringList copy = lines;
         common::sortLines(copy);
     });
@@ -133,14 +102,11 @@ Figures measure(qint64 count) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreen();
     QApplication app(argc, argv);
-    QTemporaryDir dir;
-    platform::setProgramFolderForTests(dir.path());
-    common::setTodayForTests(QDate(2026, 3, 10));
+    const bench::ProgramFolder folder(QDate(2026, 3, 10));
 
-    std::printf("Median of %d runs; from the file to the list window filled and sorted.\n", kRuns);
+    std::printf("Median of %d runs; from the file to the list window filled and sorted.\n", bench::kRuns);
     const Figures small = measure(10000);
     const Figures large = measure(100000);
     const double nlogn = (100000.0 * std::log2(100000.0)) / (10000.0 * std::log2(10000.0));

@@ -1,5 +1,6 @@
 // Times the three mileage lists over a generated archive of 10,000 cards against reading the same bytes,
 // and the card print of one copy against drawing the same texts at fixed places.
+#include "BenchSupport.h"
 #include "common/CardPrint.h"
 #include "common/Clock.h"
 #include "mileage/MileageLists.h"
@@ -7,28 +8,21 @@
 #include "platform/ProgramFolder.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QPainter>
 #include <QPrinter>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 using namespace mileage::SchedaChilometrico;
 
 namespace {
 
-constexpr int kRuns = 11;
 constexpr qint64 kCards = 10000;
 
 void generate() {
-    const QStringList makes{"Fiat", "Iveco", "Renault", "Volkswagen", "Ford", "Mercedes", "Opel", "Piaggio"};
-    const QStringList models{"Panda", "Daily", "Master", "Transit", "Sprinter", "Ducato", "Vivaro", "Porter"};
     const QStringList works{"Tagliando", "Cambio olio", "Pneumatici", "Freni", "Cinghia di distribuzione"};
     QRandomGenerator random(42);
     QFile file(platform::programPath(QString::fromLatin1(mileage::kMileageArchive)));
@@ -38,9 +32,9 @@ void generate() {
     for (qint64 i = 0; i < kCards; ++i) {
         common::Record r(layout());
         r.set(Veicolo, QStringLiteral("Autovettura"));
-        r.set(Marca, makes.at(random.bounded(int(makes.size()))));
-        r.set(Modello, models.at(random.bounded(int(models.size()))));
-        r.set(Targa, QStringLiteral("%1%2").arg(QChar('A' + random.bounded(26))).arg(i, 7, 10, QChar('0')));
+        r.set(Marca, bench::pick(random, bench::makes()));
+        r.set(Modello, bench::pick(random, bench::models()));
+        r.set(Targa, bench::plate(random, i));
         r.set(Manutenzione, works.at(random.bounded(int(works.size()))));
         r.set(DataInt, QStringLiteral("01/02/2025"));
         const int initial = random.bounded(200000);
@@ -56,20 +50,8 @@ void generate() {
     file.write(block);
 }
 
-double medianMs(const std::function<void()>& run) {
-    std::vector<double> times;
-    for (int i = 0; i < kRuns; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 template <class List> double listMs(qsizetype& listed) {
-    return medianMs([&] {
+    return bench::medianMs([&] {
         List list;
         list.show();
         listed = list.lines().size();
@@ -88,32 +70,20 @@ common::CardPrintContent sampleCard() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreen();
     QApplication app(argc, argv);
-    QTemporaryDir dir;
-    platform::setProgramFolderForTests(dir.path());
-    common::setTodayForTests(QDate(2026, 3, 10));
+    const bench::ProgramFolder folder(QDate(2026, 3, 10));
     generate();
     const QString path = platform::programPath(QString::fromLatin1(mileage::kMileageArchive));
 
-    const double read = medianMs([&] {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            qFatal("cannot read the archive");
-        static QByteArray buffer(1 << 20, Qt::Uninitialized);
-        qint64 total = 0;
-        for (qint64 n; (n = file.read(buffer.data(), buffer.size())) > 0;)
-            total += n;
-        if (total != kCards * mileage::kMileageRecordSize)
-            qFatal("cannot read the archive");
-    });
+    const double read =
+        bench::medianMs([&] { bench::plainRead(path, kCards * mileage::kMileageRecordSize); });
     qsizetype done = 0, toDo = 0, overdue = 0;
     const double doneMs = listMs<TfrmEffettuate>(done);
     const double toDoMs = listMs<TfrmDaEffettuare>(toDo);
     const double overdueMs = listMs<TfrmScaduteKm>(overdue);
     std::printf("Median of %d runs over %lld cards, from the file to the list window filled and sorted.\n",
-                kRuns, static_cast<long long>(kCards));
+                bench::kRuns, static_cast<long long>(kCards));
     std::printf("plain read %.2f ms | done %.2f ms (x%.1f, %lld lines) | to do %.2f ms (x%.1f, %lld lines) | "
                 "overdue %.2f ms (x%.1f, %lld lines)\n",
                 read, doneMs, doneMs / read, static_cast<long long>(done), toDoMs, toDoMs / read,
@@ -121,7 +91,7 @@ int main(int argc, char** argv) {
 
     // One copy of the card on a 1200 dpi PDF printer, against the same texts drawn without measuring.
     const common::CardPrintContent card = sampleCard();
-    const QString pdf = dir.filePath(QStringLiteral("scheda.pdf"));
+    const QString pdf = folder.filePath(QStringLiteral("scheda.pdf"));
     const auto printer = [&] {
         auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
         p->setOutputFormat(QPrinter::PdfFormat);
@@ -129,11 +99,11 @@ int main(int argc, char** argv) {
         p->setResolution(common::kCardPrintDpi);
         return p;
     };
-    const double printMs = medianMs([&] {
+    const double printMs = bench::medianMs([&] {
         auto p = printer();
         common::printCardDocuments(*p, 1, card);
     });
-    const double plainMs = medianMs([&] {
+    const double plainMs = bench::medianMs([&] {
         auto p = printer();
         QPainter painter(p.get());
         painter.setFont(QFont(QStringLiteral("Courier New"), 12));

@@ -1,5 +1,6 @@
 // Times a schedule year of 10,000 appointments: opening a year and the alarm's scan, the summaries and the
 // imminent, day and month lists, each against a plain read of the same file.
+#include "BenchSupport.h"
 #include "common/Clock.h"
 #include "maintenance/SchedaScadenza.h"
 #include "maintenance/ScheduleExports.h"
@@ -10,27 +11,19 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCalendarWidget>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 using namespace maintenance::SchedaScadenza;
 
 namespace {
 
-constexpr int kRuns = 11;
 constexpr int kCount = 10000;
 
 void generate(const QString& path) {
-    const QStringList makes{"Fiat", "Iveco", "Renault", "Volkswagen", "Ford", "Mercedes", "Opel", "Piaggio"};
-    const QStringList models{"Panda", "Daily", "Master", "Transit", "Sprinter", "Ducato", "Vivaro", "Porter"};
     QRandomGenerator random(42);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -52,9 +45,9 @@ void generate(const QString& path) {
         r.set(Conducente, QStringLiteral("Conducente %1").arg(random.bounded(500)));
         r.set(Recapito, QStringLiteral("06%1").arg(random.bounded(1000000), 7, 10, QChar('0')));
         r.set(Veicolo, QStringLiteral("Autovettura"));
-        r.set(Marca, makes.at(random.bounded(int(makes.size()))));
-        r.set(Modello, models.at(random.bounded(int(models.size()))));
-        r.set(Targa, QStringLiteral("%1%2").arg(QChar('A' + random.bounded(26))).arg(i, 7, 10, QChar('0')));
+        r.set(Marca, bench::pick(random, bench::makes()));
+        r.set(Modello, bench::pick(random, bench::models()));
+        r.set(Targa, bench::plate(random, i));
         r.set(Manutenzione, QStringLiteral("Tagliando"));
         r.set(Dettagli, QStringLiteral("Cambio olio e filtri"));
         r.set(Costo, QStringLiteral("120,50"));
@@ -65,60 +58,41 @@ void generate(const QString& path) {
     file.write(block);
 }
 
-double medianMs(const std::function<void()>& run) {
-    std::vector<double> times;
-    for (int i = 0; i < kRuns; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreen();
     QApplication app(argc, argv);
-    QTemporaryDir dir;
-    platform::setProgramFolderForTests(dir.path());
-    common::setTodayForTests(QDate(2026, 6, 10));
+    const bench::ProgramFolder folder(QDate(2026, 6, 10));
     const QString path = maintenance::yearFilePath(QStringLiteral("2026"));
     generate(path);
 
     TfrmScadenzario schedule;
     schedule.findChild<QCalendarWidget*>(QStringLiteral("calAppuntamenti"))
         ->setSelectedDate(QDate(2026, 6, 10));
-    const double read = medianMs([&] {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly) || file.readAll().size() != qint64(kCount) * 1328)
-            qFatal("cannot read the year");
-    });
+    const double read = bench::medianMs([&] { bench::plainRead(path, qint64(kCount) * 1328); });
     int imminent = 0;
-    const double scan = medianMs([&] {
+    const double scan = bench::medianMs([&] {
         // Showing the window runs the alarm's scan of the current year.
         schedule.show();
         imminent = schedule.findChild<QAbstractButton*>(QStringLiteral("btnOK"))->isEnabled() ? 1 : 0;
         schedule.close();
     });
-    const double open = medianMs([&] {
+    const double open = bench::medianMs([&] {
         schedule.show();
         schedule.findChild<QLineEdit*>(QStringLiteral("txtAnno"))->setText(QStringLiteral("2026"));
         schedule.findChild<QAbstractButton*>(QStringLiteral("btnApri"))->click();
         schedule.findChild<QAbstractButton*>(QStringLiteral("cmdUltimo"))->click();
     });
     qsizetype listed = 0;
-    const double summary = medianMs([&] {
+    const double summary = bench::medianMs([&] {
         TfrmConfermati list(&schedule);
         list.show();
         listed = list.lines().size();
         list.close();
     });
     const auto timeList = [&](auto make, int& rows) {
-        return medianMs([&] {
+        return bench::medianMs([&] {
             auto list = make();
             list->fillGrid();
             rows = list->grid()->rowCount();
@@ -130,7 +104,7 @@ int main(int argc, char** argv) {
     const double listDay = timeList([&] { return std::make_unique<TfrmExpGiornaliere>(&schedule); }, dayRows);
     const double listMonth = timeList([&] { return std::make_unique<TfrmExpMensili>(&schedule); }, monthRows);
 
-    std::printf("Median of %d runs over a year of %d appointments (%.1f MB).\n", kRuns, kCount,
+    std::printf("Median of %d runs over a year of %d appointments (%.1f MB).\n", bench::kRuns, kCount,
                 kCount * 1328 / 1e6);
     std::printf("plain read          %8.2f ms\n", read);
     std::printf("show + alarm scan   %8.2f ms (x%5.2f)%s\n", scan, scan / read,

@@ -8,6 +8,11 @@
 #include "bookingprint/TfrmRiepPrenotazioni.h"
 #include "bookingprint/TfrmStampaPlanning.h"
 #include "common/TfrmGuida.h"
+#include "costs/TfrmCosti.h"
+#include "costs/TfrmDaSaldare.h"
+#include "costs/TfrmExpCosti.h"
+#include "costs/TfrmMenuCosti.h"
+#include "costs/TfrmTrovaCosti.h"
 #include "fleet/DeadlineList.h"
 #include "fleet/TfrmAllegaCartella.h"
 #include "fleet/TfrmAnteprimaAutomezzo.h"
@@ -99,8 +104,8 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmScadTagliando"), make<TfrmScadTagliando>()},
         {QStringLiteral("TfrmScadAssicurazione"), make<TfrmScadAssicurazione>()},
         {QStringLiteral("TfrmScadBollo"), make<TfrmScadBollo>()},
-        {QStringLiteral("TfrmMenuCosti"), {}},
-        {QStringLiteral("TfrmCosti"), {}},
+        {QStringLiteral("TfrmMenuCosti"), make<TfrmMenuCosti>()},
+        {QStringLiteral("TfrmCosti"), make<TfrmCosti>()},
         {QStringLiteral("TfrmMenuRiepSpese"), {}},
         {QStringLiteral("TfrmStatCosti"), {}},
         {QStringLiteral("TfrmRiepSpese"), {}},
@@ -128,9 +133,9 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmEffettuate"), make<TfrmEffettuate>()},
         {QStringLiteral("TfrmDaEffettuare"), make<TfrmDaEffettuare>()},
         {QStringLiteral("TfrmScaduteKm"), make<TfrmScaduteKm>()},
-        {QStringLiteral("TfrmDaSaldare"), {}},
-        {QStringLiteral("TfrmTrovaCosti"), {}},
-        {QStringLiteral("TfrmExpCosti"), {}},
+        {QStringLiteral("TfrmDaSaldare"), make<TfrmDaSaldare>()},
+        {QStringLiteral("TfrmTrovaCosti"), make<TfrmTrovaCosti>()},
+        {QStringLiteral("TfrmExpCosti"), make<TfrmExpCosti>()},
     };
 }
 

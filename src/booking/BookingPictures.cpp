@@ -1,8 +1,11 @@
 #include "booking/BookingPictures.h"
 
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <algorithm>
 
 namespace booking {
 
@@ -27,7 +30,16 @@ QPixmap instructionsPicture(const QStringList& lines, const QSize& size) {
     QPixmap pixmap(size);
     pixmap.fill(Qt::white);
     QPainter p(&pixmap);
-    p.setFont(verdana(11, false));
+    // The largest letters up to 11 pixels with which every line fits the picture's width.
+    const int room = size.width() - 4;
+    int pixels = 11;
+    for (; pixels > 6; --pixels) {
+        const QFontMetrics metrics(verdana(pixels, false));
+        if (std::all_of(lines.begin(), lines.end(),
+                        [&](const QString& line) { return metrics.horizontalAdvance(line) <= room; }))
+            break;
+    }
+    p.setFont(verdana(pixels, false));
     p.setPen(QColor(0x20, 0x20, 0x20));
     const int step = size.height() / std::max<int>(1, int(lines.size()));
     for (int i = 0; i < lines.size(); ++i)

@@ -1,5 +1,7 @@
 #include "common/CardFields.h"
 
+#include "common/Look.h"
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -78,8 +80,33 @@ void CardFields::add(QLineEdit* field, const QColor& background) {
 
 void CardFields::addDate(QLineEdit* field, const QColor& background, const QString& tag) {
     add(field, background);
+    setDate(field, tag);
+}
+
+void CardFields::setDate(QLineEdit* field, const QString& tag) {
     field->setReadOnly(true);
     dateTags_.insert(field, tag);
+}
+
+void CardFields::addRun(const QList<QWidget*>& fields, std::optional<QColor> background,
+                        QObject* cardFilter) {
+    for (QWidget* field : fields) {
+        const QString name = QStringLiteral("eff") + field->objectName().mid(3);
+        auto* highlight = window_->findChild<QWidget*>(name);
+        if (!highlight)
+            qFatal("highlight %s missing in %s", qPrintable(name), qPrintable(window_->objectName()));
+        markFocusRectangle(highlight);
+        auto* edit = qobject_cast<QLineEdit*>(field);
+        if (background && edit) {
+            add(edit, *background);
+        } else {
+            order_.append(field);
+            field->installEventFilter(this);
+        }
+        highlights_.insert(field, highlight);
+        if (cardFilter)
+            field->installEventFilter(cardFilter);
+    }
 }
 
 void CardFields::addHighlighted(QWidget* field, QWidget* highlight) {

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QLineEdit;
 class QWidget;
@@ -43,6 +44,14 @@ public:
     // A field of any kind marked by a highlight shown while it has the focus, in place of the focus
     // colour; it joins the Enter order like the others.
     void addHighlighted(QWidget* field, QWidget* highlight);
+    // A card's fields in Enter order, each marked by the frame named after it ("effX" for the field "txtX"),
+    // yellow and shown while the field has the focus. With a background the line edits of the run also take
+    // it, the focus colour while focused. The card's own filter, when given, is installed on each field after
+    // the run's, so it sees the keys first.
+    void addRun(const QList<QWidget*>& fields, std::optional<QColor> background = std::nullopt,
+                QObject* cardFilter = nullptr);
+    // Makes a field already added a date field: read-only; openPicker runs with the tag.
+    void setDate(QLineEdit* field, const QString& tag);
     // A field where Enter does something else: the handler runs instead of moving on.
     void setOnEnter(QLineEdit* field, std::function<void()> handler);
 

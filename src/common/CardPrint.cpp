@@ -9,7 +9,6 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
-#include <QTime>
 
 #include <cmath>
 
@@ -37,11 +36,6 @@ QFont cardFont(int points, bool bold, bool underline) {
 int textHeight(const QPainter& painter, const QString& text) {
     const QFontMetricsF metrics(painter.font(), painter.device());
     return int(std::nearbyint(metrics.size(Qt::TextSingleLine, text).height()));
-}
-
-QString printedAt() {
-    return QStringLiteral("Stampa eseguita in data ") + today().toString(QStringLiteral("dd/MM/yyyy")) +
-           QStringLiteral(" alle ore ") + QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
 }
 
 } // namespace
@@ -102,7 +96,7 @@ void printCardDocuments(QPaintDevice& device, int copies, const CardPrintContent
         QPainter painter;
         if (!painter.begin(&device))
             throw Failure("cannot start printing");
-        drawCard(painter, card, printedAt());
+        drawCard(painter, card, printedOnText());
         if (!painter.end())
             throw Failure("cannot finish printing");
     }
@@ -116,8 +110,13 @@ void printCard(QWidget* parent, const QString& question, const CardPrintContent&
     printer.setResolution(kCardPrintDpi);
     // Each document is one copy: the printer must not repeat it.
     printer.setCopyCount(1);
-    QPaintDevice* device = targetForTests() ? targetForTests()(printer) : &printer;
-    printCardDocuments(*device, *copies, card);
+    printCardDocuments(printTarget(printer), *copies, card);
+}
+
+QPaintDevice& printTarget(QPrinter& printer) {
+    if (targetForTests())
+        return *targetForTests()(printer);
+    return printer;
 }
 
 void setCardPrintTargetForTests(std::function<QPaintDevice*(QPrinter&)> target) {

@@ -44,6 +44,9 @@ void printCardDocuments(QPaintDevice& device, int copies, const CardPrintContent
 // A card's print command: asks, then prints the copies chosen; the printer's own copy count stays 1.
 void printCard(QWidget* parent, const QString& question, const CardPrintContent& card);
 
+// Where the documents printed on printer go: the printer itself, or the tests' device.
+QPaintDevice& printTarget(QPrinter& printer);
+
 // Tests only: the documents go to the device that target returns (it sees the printer as set up)
 // instead of the printer; an empty function restores the printer.
 void setCardPrintTargetForTests(std::function<QPaintDevice*(QPrinter&)> target);

@@ -139,6 +139,16 @@ QPixmap draw(Command command, int side) {
         p.drawLine(QPointF(13, 11), QPointF(18, 16));
         p.drawLine(QPointF(13, 21), QPointF(18, 16));
         break;
+    case Command::Pending:
+        sheet(p, QRectF(4, 4, 18, 24));
+        p.drawLine(QPointF(8, 11), QPointF(17, 11));
+        p.drawLine(QPointF(8, 16), QPointF(14, 16));
+        p.setBrush(kPaper);
+        p.setPen(QPen(QColor(0xB2, 0x22, 0x22), 2));
+        p.drawEllipse(QPointF(22, 22), 7, 7);
+        p.drawLine(QPointF(22, 22), QPointF(22, 17.5));
+        p.drawLine(QPointF(22, 22), QPointF(25.5, 22));
+        break;
     case Command::Today:
         p.setBrush(kPaper);
         p.drawRoundedRect(QRectF(5, 6, 22, 21), 2, 2);

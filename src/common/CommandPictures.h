@@ -21,6 +21,7 @@ enum class Command {
     Export,
     SlideShow,
     Import,
+    Pending, // payments to settle
     Help,
     Exit,
     Today,     // writes today's date

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 
 namespace common {
@@ -15,6 +16,13 @@ namespace {
 const char* const kArchiveFailure = "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
                                     "Accertarsi di possedere i privilegi di scrittura nella cartella di "
                                     "installazione del programma.";
+template <class T> T* named(QWidget* form, const char* name) {
+    auto* control = form->findChild<T*>(QLatin1String(name));
+    if (!control)
+        qFatal("search control %s missing in %s", name, qPrintable(form->objectName()));
+    return control;
+}
+
 } // namespace
 
 int countFilters(const QStringList& filters) {
@@ -35,6 +43,24 @@ int countHits(const QStringList& filters, const QStringList& values) {
 
 SearchWindow::SearchWindow(QWidget* parent)
     : ListWindow(parent) {}
+
+void SearchWindow::bindSearch(const QList<QLineEdit*>& filters, const QList<QWidget*>& highlights) {
+    SearchControls c;
+    c.filters = filters;
+    c.highlights = highlights;
+    c.btnCerca = named<QPushButton>(this, "btnCerca");
+    c.btnAnnulla = named<QPushButton>(this, "btnAnnulla");
+    c.lblConta = named<QLabel>(this, "lblConta");
+    c.lblAttendere = named<QLabel>(this, "lblAttendere");
+    c.lblTrovate = named<QLabel>(this, "lblTrovate");
+    c.panAvvio = named<QWidget>(this, "panAvvio");
+    c.panContainer = named<QWidget>(this, "panContainer");
+    c.txtTrova = named<QLineEdit>(this, "txtTrova");
+    c.effTrova = findChild<QWidget*>(QStringLiteral("effTrova"));
+    c.btnTrova = named<QPushButton>(this, "btnTrova");
+    bindSearch(c, named<QListView>(this, "lstRecords"), named<QPushButton>(this, "btnStampa"),
+               named<QPushButton>(this, "btnChiudi"));
+}
 
 void SearchWindow::bindSearch(const SearchControls& controls, QListView* list, QPushButton* print,
                               QPushButton* closeButton) {

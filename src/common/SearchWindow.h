@@ -45,6 +45,12 @@ public Q_SLOTS:
     void btnAnnullaClick();
 
 protected:
+    // Binds the form: the filters with their highlights, in the order of their Enter chain; the other
+    // controls are found by their names (btnCerca, btnAnnulla, lblConta, lblAttendere, lblTrovate, panAvvio,
+    // panContainer, lstRecords, btnStampa, btnChiudi, txtTrova, btnTrova, and effTrova where the form has
+    // it).
+    void bindSearch(const QList<QLineEdit*>& filters, const QList<QWidget*>& highlights);
+    // The same with every control given.
     void bindSearch(const SearchControls& controls, QListView* list, QPushButton* print,
                     QPushButton* closeButton);
 

@@ -1,5 +1,6 @@
 #include "fleet/TfrmTrovaAutomezzi.h"
 
+#include "common/ControlText.h"
 #include "common/Failure.h"
 #include "common/Text.h"
 #include "common/VehicleReceiver.h"
@@ -22,21 +23,10 @@ TfrmTrovaAutomezzi::TfrmTrovaAutomezzi(QWidget* parent)
     , ui(std::make_unique<Ui::frmTrovaAutomezzi>()) {
     ui->setupUi(this);
     setFixedSize(size());
-    common::SearchControls c;
-    c.filters = {ui->txtTipo,  ui->txtDestinazione, ui->txtMarca,     ui->txtModello,      ui->txtTarga,
-                 ui->txtStato, ui->txtAutista,      ui->txtMeccanico, ui->txtProprietario, ui->txtNote};
-    c.highlights = {ui->effCampo01, ui->effCampo02, ui->effCampo09, ui->effCampo10, ui->effCampo05,
-                    ui->effCampo06, ui->effCampo07, ui->effCampo08, ui->effCampo03, ui->effCampo04};
-    c.btnCerca = ui->btnCerca;
-    c.btnAnnulla = ui->btnAnnulla;
-    c.lblConta = ui->lblConta;
-    c.lblAttendere = ui->lblAttendere;
-    c.lblTrovate = ui->lblTrovate;
-    c.panAvvio = ui->panAvvio;
-    c.panContainer = ui->panContainer;
-    c.txtTrova = ui->txtTrova;
-    c.btnTrova = ui->btnTrova;
-    bindSearch(c, ui->lstRecords, ui->btnStampa, ui->btnChiudi);
+    bindSearch({ui->txtTipo, ui->txtDestinazione, ui->txtMarca, ui->txtModello, ui->txtTarga, ui->txtStato,
+                ui->txtAutista, ui->txtMeccanico, ui->txtProprietario, ui->txtNote},
+               {ui->effCampo01, ui->effCampo02, ui->effCampo09, ui->effCampo10, ui->effCampo05,
+                ui->effCampo06, ui->effCampo07, ui->effCampo08, ui->effCampo03, ui->effCampo04});
 }
 
 TfrmTrovaAutomezzi::~TfrmTrovaAutomezzi() = default;
@@ -72,17 +62,16 @@ void TfrmTrovaAutomezzi::pick(qint64 number, const common::Record& v) {
         if (!card)
             throw common::Failure("the vehicle card is missing");
         card->showRecord(v, number);
-    } else if (tag == QLatin1String("scadenzario") || tag == QLatin1String("chilometrico")) {
-        const QString instance = tag == QLatin1String("scadenzario") ? QStringLiteral("frmScadenzario")
-                                                                     : QStringLiteral("frmChilometrico");
+    } else if (tag == QLatin1String("scadenzario") || tag == QLatin1String("chilometrico") ||
+               tag == QLatin1String("costi")) {
+        const QString instance = tag == QLatin1String("scadenzario")    ? QStringLiteral("frmScadenzario")
+                                 : tag == QLatin1String("chilometrico") ? QStringLiteral("frmChilometrico")
+                                                                        : QStringLiteral("frmCosti");
         auto* card = dynamic_cast<common::VehicleReceiver*>(common::sharedWindow(instance));
         if (!card)
             throw common::Failure("the receiving card is missing");
         card->setVehicle(
             {v.get(Tipo), v.get(Marca), v.get(Modello), v.get(Colore), v.get(Alimentazione), v.get(Targa)});
-    } else if (tag == QLatin1String("costi")) {
-        // Not built yet: type, make, model, colour, fuel and plate into txtVeicolo, txtMarca, txtModello,
-        // txtColore, txtAlimentazione, txtTarga of the cost card, once it exists.
     } else if (tag == QLatin1String("riepspese")) {
         // Not built yet: the plate into txtTipologia of the cost summary's query window, once it exists.
     }

@@ -127,21 +127,10 @@ TfrmTrovaScadenzario::TfrmTrovaScadenzario(QWidget* parent)
     setFixedSize(size());
     setNoTitleButtons();
     setCentredOnScreen(true);
-    common::SearchControls c;
-    c.filters = {ui->txtData,  ui->txtOra,   ui->txtConducente, ui->txtCodFisc,  ui->txtManutenzione,
-                 ui->txtTarga, ui->txtMarca, ui->txtModello,    ui->txtDettagli, ui->txtNote};
-    c.highlights = {ui->effData,  ui->effOra,   ui->effConducente, ui->effCodFisc,  ui->effManutenzione,
-                    ui->effTarga, ui->effMarca, ui->effModello,    ui->effDettagli, ui->effNote};
-    c.btnCerca = ui->btnCerca;
-    c.btnAnnulla = ui->btnAnnulla;
-    c.lblConta = ui->lblConta;
-    c.lblAttendere = ui->lblAttendere;
-    c.lblTrovate = ui->lblTrovate;
-    c.panAvvio = ui->panAvvio;
-    c.panContainer = ui->panContainer;
-    c.txtTrova = ui->txtTrova;
-    c.btnTrova = ui->btnTrova;
-    bindSearch(c, ui->lstRecords, ui->btnStampa, ui->btnChiudi);
+    bindSearch({ui->txtData, ui->txtOra, ui->txtConducente, ui->txtCodFisc, ui->txtManutenzione, ui->txtTarga,
+                ui->txtMarca, ui->txtModello, ui->txtDettagli, ui->txtNote},
+               {ui->effData, ui->effOra, ui->effConducente, ui->effCodFisc, ui->effManutenzione, ui->effTarga,
+                ui->effMarca, ui->effModello, ui->effDettagli, ui->effNote});
 }
 
 TfrmTrovaScadenzario::~TfrmTrovaScadenzario() = default;

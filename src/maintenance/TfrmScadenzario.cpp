@@ -2,7 +2,6 @@
 
 #include "common/CardFields.h"
 #include "common/Clock.h"
-#include "common/CommandPictures.h"
 #include "common/CommandTable.h"
 #include "common/ControlText.h"
 #include "common/FieldFilter.h"
@@ -111,36 +110,15 @@ TfrmScadenzario::TfrmScadenzario(QWidget* parent)
     common::filterField(ui->txtCosto, common::isAmountChar);
     common::filterField(ui->txtAnno, common::isDigitChar);
 
-    // Enter order, with the yellow highlight behind the focused field.
+    // Enter order, with the yellow highlight behind the focused field; this window's filter sees the keys
+    // first.
+    const QList<QWidget*> enterOrder{
+        ui->txtGiorno,     ui->txtMese,     ui->txtOreApp,        ui->txtMinutiApp, ui->txtAvviso,
+        ui->txtConducente, ui->txtCodFisc,  ui->txtRecapito,      ui->txtVeicolo,   ui->txtMarca,
+        ui->txtModello,    ui->txtColore,   ui->txtAlimentazione, ui->txtTarga,     ui->txtManutenzione,
+        ui->txtDettagli,   ui->txtOfficina, ui->txtCosto,         ui->txtContatto,  ui->txtNote};
     fields_ = new common::CardFields(this);
-    const std::pair<QWidget*, QWidget*> chain[] = {
-        {ui->txtGiorno, ui->effGiorno},
-        {ui->txtMese, ui->effMese},
-        {ui->txtOreApp, ui->effOreApp},
-        {ui->txtMinutiApp, ui->effMinutiApp},
-        {ui->txtAvviso, ui->effAvviso},
-        {ui->txtConducente, ui->effConducente},
-        {ui->txtCodFisc, ui->effCodFisc},
-        {ui->txtRecapito, ui->effRecapito},
-        {ui->txtVeicolo, ui->effVeicolo},
-        {ui->txtMarca, ui->effMarca},
-        {ui->txtModello, ui->effModello},
-        {ui->txtColore, ui->effColore},
-        {ui->txtAlimentazione, ui->effAlimentazione},
-        {ui->txtTarga, ui->effTarga},
-        {ui->txtManutenzione, ui->effManutenzione},
-        {ui->txtDettagli, ui->effDettagli},
-        {ui->txtOfficina, ui->effOfficina},
-        {ui->txtCosto, ui->effCosto},
-        {ui->txtContatto, ui->effContatto},
-        {ui->txtNote, ui->effNote},
-    };
-    for (const auto& [field, highlight] : chain) {
-        common::markFocusRectangle(highlight);
-        fields_->addHighlighted(field, highlight);
-        // After the chain's filter, so this one sees the keys first.
-        field->installEventFilter(this);
-    }
+    fields_->addRun(enterOrder, std::nullopt, this);
     ui->txtAnno->installEventFilter(this);
     for (QLineEdit* upper : {ui->txtCodFisc, ui->txtTarga})
         connect(upper, &QLineEdit::textEdited, this, [upper](const QString& text) {
@@ -152,85 +130,68 @@ TfrmScadenzario::TfrmScadenzario(QWidget* parent)
             }
         });
 
-    using common::Command;
-    const std::pair<QToolButton*, Command> pictures[] = {
-        {ui->cmdNuovo, Command::New},         {ui->cmdDuplica, Command::Duplicate},
-        {ui->cmdImporta, Command::Import},    {ui->cmdSalva, Command::Save},
-        {ui->cmdTrova, Command::Find},        {ui->cmdStampa, Command::Print},
-        {ui->cmdPrimo, Command::First},       {ui->cmdIndietro, Command::Previous},
-        {ui->cmdAvanti, Command::Next},       {ui->cmdUltimo, Command::Last},
-        {ui->cmdEsporta, Command::Export},    {ui->cmdDaConfermare, Command::Find},
-        {ui->cmdDaEffettuare, Command::Find}, {ui->cmdEffettuate, Command::Find},
-        {ui->cmdGuida, Command::Help},        {ui->cmdEsci, Command::Exit},
-        {ui->imgGuida, Command::Help},        {ui->imgEsci, Command::Exit},
-        {ui->btnGiorno, Command::Find},       {ui->btnMese, Command::Find},
-    };
-    for (const auto& [button, command] : pictures) {
-        button->setIconSize(QSize(26, 26));
-        common::drawOnFirstShow(button, common::commandPicture(command, 26));
-    }
     for (QToolButton* arrow : {ui->cmdPrimo, ui->cmdIndietro, ui->cmdAvanti, ui->cmdUltimo})
         arrow->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    ui->btnCodFisc->setIconSize(QSize(20, 20));
-    common::drawOnFirstShow(ui->btnCodFisc, common::commandPicture(Command::Find, 20));
 
     player_ = new platform::MediaPlayer(this);
     player_->setObjectName(QStringLiteral("MediaPlayer"));
 
-    hints_ = new common::StatusHints(ui->panInfo, this);
-    const std::pair<QWidget*, const char*> hinted[] = {
-        {ui->cmdNuovo, "Prepara la schermata per la registrazione di una nuova scheda."},
-        {ui->cmdDuplica,
-         "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."},
-        {ui->cmdImporta, "Importa i dati dal parco automezzi."},
-        {ui->cmdSalva, "Salva la scheda corrente in archivio."},
-        {ui->cmdTrova, "Trova una scheda in archivio."},
-        {ui->cmdStampa, "Stampa la scheda corrente."},
-        {ui->cmdEsporta, "Esporta le schede in archivio in un file di Microsoft Excel."},
-        {ui->cmdDaConfermare, "Visualizza l'elenco degli appuntamenti in attesa di conferma."},
-        {ui->cmdDaEffettuare,
-         "Visualizza il riepilogo delle manutenzioni da effettuare, sia scadute che non."},
-        {ui->cmdEffettuate, "Visualizza il riepilogo storico delle manutenzioni effettuate."},
-        {ui->cmdGuida, "Visualizza la pagina della guida sensibile al contesto."},
-        {ui->cmdEsci, "Esci da questa schermata di lavoro."},
-        {ui->cmdPrimo, "Visualizza la prima scheda in archivio."},
-        {ui->cmdIndietro, "Visualizza la scheda precedente in archivio."},
-        {ui->cmdAvanti, "Visualizza la scheda successiva in archivio."},
-        {ui->cmdUltimo, "Visualizza l'ultima scheda in archivio."},
-        {ui->btnCodFisc, "Controlla il codice fiscale."},
-        {ui->chkDaConfermare,
-         "Spunta questa casella per annotare che l'appuntamento è in attesa di conferma."},
-        {ui->chkEffettuata, "Spunta questa casella per annotare che la manutenzione è stata effettuata."},
+    using common::Command;
+    using common::commandPicture;
+    using W = TfrmScadenzario;
+    static const common::CommandTable<W> kCommands{
+        {"cmdNuovo", commandPicture(Command::New, 26),
+         "Prepara la schermata per la registrazione di una nuova scheda.", &W::cmdNuovoClick},
+        {"cmdDuplica", commandPicture(Command::Duplicate, 26),
+         "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.",
+         &W::cmdDuplicaClick},
+        {"cmdImporta", commandPicture(Command::Import, 26), "Importa i dati dal parco automezzi.",
+         &W::cmdImportaClick},
+        {"cmdSalva", commandPicture(Command::Save, 26), "Salva la scheda corrente in archivio.",
+         &W::cmdSalvaClick},
+        {"cmdTrova", commandPicture(Command::Find, 26), "Trova una scheda in archivio.", &W::cmdTrovaClick},
+        {"cmdStampa", commandPicture(Command::Print, 26), "Stampa la scheda corrente.", &W::cmdStampaClick},
+        {"cmdPrimo", commandPicture(Command::First, 26), "Visualizza la prima scheda in archivio.",
+         &W::cmdPrimoClick},
+        {"cmdIndietro", commandPicture(Command::Previous, 26), "Visualizza la scheda precedente in archivio.",
+         &W::cmdIndietroClick},
+        {"cmdAvanti", commandPicture(Command::Next, 26), "Visualizza la scheda successiva in archivio.",
+         &W::cmdAvantiClick},
+        {"cmdUltimo", commandPicture(Command::Last, 26), "Visualizza l'ultima scheda in archivio.",
+         &W::cmdUltimoClick},
+        {"cmdEsporta", commandPicture(Command::Export, 26),
+         "Esporta le schede in archivio in un file di Microsoft Excel.", &W::cmdEsportaClick},
+        {"cmdDaConfermare", commandPicture(Command::Find, 26),
+         "Visualizza l'elenco degli appuntamenti in attesa di conferma.", &W::cmdDaConfermareClick},
+        {"cmdDaEffettuare", commandPicture(Command::Find, 26),
+         "Visualizza il riepilogo delle manutenzioni da effettuare, sia scadute che non.",
+         &W::cmdDaEffettuareClick},
+        {"cmdEffettuate", commandPicture(Command::Find, 26),
+         "Visualizza il riepilogo storico delle manutenzioni effettuate.", &W::cmdEffettuateClick},
+        {"cmdGuida", commandPicture(Command::Help, 26),
+         "Visualizza la pagina della guida sensibile al contesto.", &W::imgGuidaClick},
+        {"cmdEsci", commandPicture(Command::Exit, 26), "Esci da questa schermata di lavoro.",
+         &W::cmdEsciClick},
+        {"btnCodFisc", commandPicture(Command::Find, 20), "Controlla il codice fiscale.",
+         &W::btnCodFiscClick},
+        {"imgGuida", commandPicture(Command::Help, 26), nullptr, &W::imgGuidaClick},
+        {"imgEsci", commandPicture(Command::Exit, 26), nullptr, &W::imgEsciClick},
+        {"btnGiorno", commandPicture(Command::Find, 26), nullptr, &W::btnGiornoClick},
+        {"btnMese", commandPicture(Command::Find, 26), nullptr, &W::btnMeseClick},
+        {"btnApri", {}, nullptr, &W::btnApriClick},
+        {"btnOK", {}, nullptr, &W::btnOKClick},
     };
-    for (const auto& [widget, text] : hinted)
-        hints_->add(widget, QString::fromUtf8(text));
-    for (const auto& [field, highlight] : chain)
+    hints_ = new common::StatusHints(ui->panInfo, this);
+    common::installCommands(this, kCommands, hints_);
+    hints_->add(
+        ui->chkDaConfermare,
+        QString::fromUtf8("Spunta questa casella per annotare che l'appuntamento è in attesa di conferma."));
+    hints_->add(
+        ui->chkEffettuata,
+        QString::fromUtf8("Spunta questa casella per annotare che la manutenzione è stata effettuata."));
+    for (QWidget* field : enterOrder)
         hints_->addQuiet(field);
     hints_->addBackgroundTree(ui->panContainer);
-
-    connect(ui->btnApri, &QAbstractButton::clicked, this, &TfrmScadenzario::btnApriClick);
-    connect(ui->btnOK, &QAbstractButton::clicked, this, &TfrmScadenzario::btnOKClick);
-    connect(ui->btnGiorno, &QAbstractButton::clicked, this, &TfrmScadenzario::btnGiornoClick);
-    connect(ui->btnMese, &QAbstractButton::clicked, this, &TfrmScadenzario::btnMeseClick);
-    connect(ui->imgGuida, &QAbstractButton::clicked, this, &TfrmScadenzario::imgGuidaClick);
-    connect(ui->imgEsci, &QAbstractButton::clicked, this, &TfrmScadenzario::imgEsciClick);
-    connect(ui->cmdNuovo, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdNuovoClick);
-    connect(ui->cmdDuplica, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdDuplicaClick);
-    connect(ui->cmdSalva, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdSalvaClick);
-    connect(ui->cmdImporta, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdImportaClick);
-    connect(ui->cmdTrova, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdTrovaClick);
-    connect(ui->cmdStampa, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdStampaClick);
-    connect(ui->cmdPrimo, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdPrimoClick);
-    connect(ui->cmdIndietro, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdIndietroClick);
-    connect(ui->cmdAvanti, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdAvantiClick);
-    connect(ui->cmdUltimo, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdUltimoClick);
-    connect(ui->cmdEsporta, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdEsportaClick);
-    connect(ui->cmdDaConfermare, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdDaConfermareClick);
-    connect(ui->cmdDaEffettuare, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdDaEffettuareClick);
-    connect(ui->cmdEffettuate, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdEffettuateClick);
-    connect(ui->cmdGuida, &QAbstractButton::clicked, this, &TfrmScadenzario::imgGuidaClick);
-    connect(ui->cmdEsci, &QAbstractButton::clicked, this, &TfrmScadenzario::cmdEsciClick);
-    connect(ui->btnCodFisc, &QAbstractButton::clicked, this, &TfrmScadenzario::btnCodFiscClick);
 }
 
 TfrmScadenzario::~TfrmScadenzario() = default;

@@ -107,42 +107,16 @@ TfrmChilometrico::TfrmChilometrico(QWidget* parent)
     // the notes lead back to the first field.
     fields_ = new common::CardFields(this);
     fields_->dateEnterMovesOn = false;
+    QList<QWidget*> enterOrder;
+    for (QLineEdit* field : std::as_const(edits_))
+        if (field)
+            enterOrder << field;
+    fields_->addRun(enterOrder, QColor(Qt::white), this);
     const QHash<QLineEdit*, QString> dateTags{{ui->txtDataInt, QStringLiteral("dataint")},
                                               {ui->txtDataRil, QStringLiteral("dataril")},
                                               {ui->txtDataAtt, QStringLiteral("dataatt")}};
-    const QHash<QLineEdit*, QWidget*> highlights{{ui->txtVeicolo, ui->effVeicolo},
-                                                 {ui->txtMarca, ui->effMarca},
-                                                 {ui->txtModello, ui->effModello},
-                                                 {ui->txtColore, ui->effColore},
-                                                 {ui->txtAlimentazione, ui->effAlimentazione},
-                                                 {ui->txtTarga, ui->effTarga},
-                                                 {ui->txtConducente, ui->effConducente},
-                                                 {ui->txtCodFisc, ui->effCodFisc},
-                                                 {ui->txtRecapito, ui->effRecapito},
-                                                 {ui->txtManutenzione, ui->effManutenzione},
-                                                 {ui->txtDettagli, ui->effDettagli},
-                                                 {ui->txtOfficina, ui->effOfficina},
-                                                 {ui->txtCosto, ui->effCosto},
-                                                 {ui->txtDataInt, ui->effDataInt},
-                                                 {ui->txtKmRil, ui->effKmRil},
-                                                 {ui->txtDataRil, ui->effDataRil},
-                                                 {ui->txtOgni, ui->effOgni},
-                                                 {ui->txtProssima, ui->effProssima},
-                                                 {ui->txtKmAttuali, ui->effKmAttuali},
-                                                 {ui->txtDataAtt, ui->effDataAtt},
-                                                 {ui->txtNote, ui->effNote}};
-    for (QLineEdit* field : std::as_const(edits_)) {
-        if (!field)
-            continue;
-        if (dateTags.contains(field))
-            fields_->addDate(field, Qt::white, dateTags.value(field));
-        else
-            fields_->add(field, Qt::white);
-        QWidget* mark = highlights.value(field);
-        common::markFocusRectangle(mark);
-        highlights_.insert(field, mark);
-        field->installEventFilter(this);
-    }
+    for (auto it = dateTags.cbegin(); it != dateTags.cend(); ++it)
+        fields_->setDate(it.key(), it.value());
     fields_->openPicker = [this](const QString& tag) { apriCalendario(tag); };
 
     // Number fields take digits, the cost also the comma, each at most as many as its field stores.
@@ -504,7 +478,7 @@ void TfrmChilometrico::upperCaseTyped(QLineEdit* field) {
 
 bool TfrmChilometrico::eventFilter(QObject* watched, QEvent* event) {
     auto* field = qobject_cast<QLineEdit*>(watched);
-    if (field && highlights_.contains(field)) {
+    if (field && edits_.contains(field)) {
         switch (event->type()) {
         case QEvent::KeyPress:
             if (kmFields_.contains(field) || field == ui->txtCosto) {
@@ -514,11 +488,7 @@ bool TfrmChilometrico::eventFilter(QObject* watched, QEvent* event) {
                     return true;
             }
             break;
-        case QEvent::FocusIn:
-            highlights_.value(field)->show();
-            break;
         case QEvent::FocusOut:
-            highlights_.value(field)->hide();
             if (kmFields_.contains(field))
                 field->setText(mileage::normaliseKm(field->text()));
             else if (field == ui->txtCosto)

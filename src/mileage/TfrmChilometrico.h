@@ -83,7 +83,6 @@ private:
     // The edit of each record field, by field number; null for the status and the done flag.
     QList<QLineEdit*> edits_;
     QList<QLineEdit*> kmFields_;
-    QHash<QWidget*, QWidget*> highlights_;
     common::CardFields* fields_ = nullptr;
     common::StatusHints* hints_ = nullptr;
     bool decorated_ = false;

@@ -18,22 +18,10 @@ TfrmTrovaChilometrico::TfrmTrovaChilometrico(QWidget* parent)
     , ui(std::make_unique<Ui::frmTrovaChilometrico>()) {
     ui->setupUi(this);
     setFixedSize(size());
-    common::SearchControls c;
-    c.filters = {ui->txtVeicolo,      ui->txtTarga,    ui->txtMarca,   ui->txtModello,  ui->txtConducente,
-                 ui->txtManutenzione, ui->txtOfficina, ui->txtDataInt, ui->txtDettagli, ui->txtNote};
-    c.highlights = {ui->effCampo01, ui->effCampo02, ui->effCampo03, ui->effCampo04, ui->effCampo05,
-                    ui->effCampo06, ui->effCampo07, ui->effCampo08, ui->effCampo09, ui->effCampo10};
-    c.btnCerca = ui->btnCerca;
-    c.btnAnnulla = ui->btnAnnulla;
-    c.lblConta = ui->lblConta;
-    c.lblAttendere = ui->lblAttendere;
-    c.lblTrovate = ui->lblTrovate;
-    c.panAvvio = ui->panAvvio;
-    c.panContainer = ui->panContainer;
-    c.txtTrova = ui->txtTrova;
-    c.effTrova = ui->effTrova;
-    c.btnTrova = ui->btnTrova;
-    bindSearch(c, ui->lstRecords, ui->btnStampa, ui->btnChiudi);
+    bindSearch({ui->txtVeicolo, ui->txtTarga, ui->txtMarca, ui->txtModello, ui->txtConducente,
+                ui->txtManutenzione, ui->txtOfficina, ui->txtDataInt, ui->txtDettagli, ui->txtNote},
+               {ui->effCampo01, ui->effCampo02, ui->effCampo03, ui->effCampo04, ui->effCampo05,
+                ui->effCampo06, ui->effCampo07, ui->effCampo08, ui->effCampo09, ui->effCampo10});
 }
 
 TfrmTrovaChilometrico::~TfrmTrovaChilometrico() = default;

@@ -42,23 +42,40 @@ const QString kPlateWarning = QString::fromUtf8(
     "correggere "
     "la targa nella scheda del veicolo.");
 
-// Every line as wide as the list's line width, so long lines scroll sideways.
-class LineModel : public QStringListModel {
+} // namespace
+
+namespace planner {
+
+// Every line as wide as the list's line width, or as the longest line when that is wider, so a long line
+// is scrolled to sideways, never cut short.
+class VehicleLineModel : public QStringListModel {
 public:
-    LineModel(QObject* parent, int lineHeight)
+    VehicleLineModel(QObject* parent, int lineHeight)
         : QStringListModel(parent)
         , lineHeight_(lineHeight) {}
     QVariant data(const QModelIndex& index, int role) const override {
         if (role == Qt::SizeHintRole)
-            return QSize(kLineWidth, lineHeight_);
+            return QSize(lineWidth_, lineHeight_);
         return QStringListModel::data(index, role);
+    }
+    void setLines(const QStringList& lines, const QFontMetrics& metrics) {
+        // The list's font is fixed-pitch: the line of most characters is the widest.
+        const QString* longest = nullptr;
+        for (const QString& line : lines)
+            if (!longest || line.size() > longest->size())
+                longest = &line;
+        lineWidth_ =
+            std::max(kLineWidth, longest ? metrics.horizontalAdvance(*longest) + 2 * kLineMargin : 0);
+        setStringList(lines);
     }
 
 private:
+    static constexpr int kLineMargin = 4;
     int lineHeight_;
+    int lineWidth_ = kLineWidth;
 };
 
-} // namespace
+} // namespace planner
 
 TfrmMenuDisponibili::TfrmMenuDisponibili(QWidget* parent)
     : common::Form(parent)
@@ -92,11 +109,13 @@ TfrmMenuDisponibili::TfrmMenuDisponibili(QWidget* parent)
 
     QListView* list = ui->lstRecords;
     list->setFont(QFont(QStringLiteral("Courier New"), 12));
-    lines_ = new LineModel(this, QFontMetrics(list->font()).height() + 2);
+    lines_ = new planner::VehicleLineModel(this, QFontMetrics(list->font()).height() + 2);
     list->setModel(lines_);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
+    list->setTextElideMode(Qt::ElideNone);
+    list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette black = list->palette();
@@ -149,7 +168,7 @@ void TfrmMenuDisponibili::FormShow() {
         } catch (const common::Failure&) {
             // The lines read so far are shown.
             common::sortLines(lines);
-            lines_->setStringList(lines);
+            lines_->setLines(lines, ui->lstRecords->fontMetrics());
             throw;
         }
         archive.close();
@@ -157,7 +176,7 @@ void TfrmMenuDisponibili::FormShow() {
         return;
     }
     common::sortLines(lines);
-    lines_->setStringList(lines);
+    lines_->setLines(lines, ui->lstRecords->fontMetrics());
     ui->txtAnnoFatture->setText(common::today().toString(QStringLiteral("yyyy")));
     ui->lblMemory->setText(QStringLiteral("avvio"));
     ui->txtAnnoFatture->setFocus();

@@ -7,10 +7,11 @@
 
 #include <memory>
 
-class QStringListModel;
-
 namespace Ui {
 class frmMenuDisponibili;
+}
+namespace planner {
+class VehicleLineModel;
 }
 
 class TfrmMenuDisponibili : public common::Form {
@@ -43,5 +44,5 @@ private:
     QString selectedLine() const;
 
     std::unique_ptr<Ui::frmMenuDisponibili> ui;
-    QStringListModel* lines_ = nullptr;
+    planner::VehicleLineModel* lines_ = nullptr;
 };

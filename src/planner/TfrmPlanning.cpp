@@ -2,6 +2,7 @@
 
 #include "common/CardForm.h"
 #include "common/CommandTable.h"
+#include "common/ControlText.h"
 #include "common/Failure.h"
 #include "common/Help.h"
 #include "common/Look.h"
@@ -232,10 +233,15 @@ void TfrmPlanning::setYearAndVehicle(const QString& year, const planner::Planner
     const QString y = Trim(year);
     setWindowTitle(QStringLiteral(" Veicolario - Planner prenotazioni anno ") + y);
     ui->txtAnno->setText(y);
-    ui->txtVeicolo->setText(Trim(vehicle.veicolo));
-    ui->txtMarca->setText(Trim(vehicle.marca));
-    ui->txtModello->setText(Trim(vehicle.modello));
-    ui->txtTarga->setText(Trim(vehicle.targa));
+    showHeader(vehicle);
+}
+
+void TfrmPlanning::showHeader(const planner::PlannerHeader& vehicle) {
+    // Each edit shows the start of its text.
+    common::setControlText(ui->txtVeicolo, Trim(vehicle.veicolo));
+    common::setControlText(ui->txtMarca, Trim(vehicle.marca));
+    common::setControlText(ui->txtModello, Trim(vehicle.modello));
+    common::setControlText(ui->txtTarga, Trim(vehicle.targa));
 }
 
 planner::DayTexts TfrmPlanning::dayTexts() const {
@@ -273,10 +279,7 @@ void TfrmPlanning::FormShow() {
     cmdNuovoClick();
     const TfrmMenuDisponibili* entry = entryWindow();
     const planner::PlannerHeader chosen = entry ? entry->chosenVehicle() : planner::PlannerHeader{};
-    ui->txtVeicolo->setText(Trim(chosen.veicolo));
-    ui->txtMarca->setText(Trim(chosen.marca));
-    ui->txtModello->setText(Trim(chosen.modello));
-    ui->txtTarga->setText(Trim(chosen.targa));
+    showHeader(chosen);
     ui->lblPosizione->setText(QStringLiteral("1"));
     const QString path = entry ? Trim(entry->plannerFile()) : QString();
     const QFileInfo info(path);

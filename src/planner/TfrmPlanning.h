@@ -95,6 +95,7 @@ protected:
 private:
     void createDayCells();
     void showDayState(int slot, bool booked);
+    void showHeader(const planner::PlannerHeader& vehicle);
     // The day cells' texts as the save writes them.
     planner::DayTexts dayTexts() const;
 

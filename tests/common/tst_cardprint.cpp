@@ -70,7 +70,7 @@ private:
 };
 
 void TestCardPrint::init() {
-    common::setTodayForTests(QDate(2026, 3, 9));
+    common::setNowForTests(QDateTime(QDate(2026, 3, 9), QTime(14, 5, 9)));
     prompts_.clear();
     promptAnswer_ = QStringLiteral("1");
     promptCancels_ = false;
@@ -156,6 +156,7 @@ void TestCardPrint::geometryFollowsMeasuredUnits() {
     QVERIFY(footer.font.bold() && footer.font.underline());
     QCOMPARE(footer.font.pointSize(), 12);
     QVERIFY(QTime::fromString(footer.text.right(8), "HH:mm:ss").isValid());
+    QCOMPARE(footer.text.right(8), QString("14:05:09")); // the program's clock
 }
 
 void TestCardPrint::longValueStaysOnItsRow() {

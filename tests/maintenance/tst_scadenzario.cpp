@@ -1,3 +1,4 @@
+#include "CardContract.h"
 #include "Controls.h"
 #include "HelpCapture.h"
 #include "ModalAnswerer.h"
@@ -752,5 +753,63 @@ void TestScadenzario::commandsOpenWindows() {
     QCOMPARE(owner, w);
 }
 
-QTEST_MAIN(TestScadenzario)
+namespace {
+
+// The appointment card of an opened year under the contract every card keeps.
+testsupport::CardSpec appointmentCardSpec() {
+    static const QString year = QStringLiteral("2024");
+    testsupport::CardSpec spec;
+    spec.make = [] { return new TfrmScadenzario; };
+    spec.shown = [](QWidget* card) {
+        child<QLineEdit>(card, "txtAnno")->setText(year);
+        child<QAbstractButton>(card, "btnApri")->click();
+    };
+    spec.archive = year + ".sca";
+    spec.record = [](const QStringList& required) {
+        using namespace maintenance::SchedaScadenza;
+        common::Record r(layout());
+        const int fields[] = {GiornoMese, Mese,  OreApp,  MinutiApp, Avviso,
+                              Veicolo,    Marca, Modello, Targa,     Manutenzione};
+        for (int i = 0; i < required.size(); ++i)
+            r.set(fields[i], required.at(i));
+        r.set(Anno, year);
+        r.set(Data, QStringLiteral("%1/%2/%3")
+                        .arg(required.at(0))
+                        .arg(maintenance::monthNumber(required.at(1)), 2, 10, QLatin1Char('0'))
+                        .arg(year));
+        r.set(Ora, required.at(2) + ":" + required.at(3));
+        r.set(Costo, QStringLiteral("0,00"));
+        r.set(AppDaConfermare, maintenance::kNo);
+        r.set(Effettuata, maintenance::kNo);
+        return r.bytes();
+    };
+    spec.required = {{"txtGiorno", kRequired + "il giorno della scadenza."},
+                     {"txtMese", kRequired + "il mese della scadenza."},
+                     {"txtOreApp", kRequired + "l'ora dell'appuntamento."},
+                     {"txtMinutiApp", kRequired + "i minuti dell'ora dell'appuntamento."},
+                     {"txtAvviso", kRequired + "i giorni di preavviso."},
+                     {"txtVeicolo", kRequired + "il tipo di veicolo."},
+                     {"txtMarca", kRequired + "la marca del veicolo."},
+                     {"txtModello", kRequired + "il modello del veicolo."},
+                     {"txtTarga", kRequired + "il numero di targa del veicolo."},
+                     {"txtManutenzione", kRequired + "il tipo di manutenzione da effettuare."}};
+    spec.sample = {"15", "Marzo", "09", "30", "5", "Autovettura", "Fiat", "Panda", "AB123CD", "Tagliando"};
+    spec.markedField = 5;
+    spec.duplicateClears = {"txtGiorno", "txtMese"};
+    spec.appended = common::kAppendedSalvata;
+    spec.buttons = {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo",
+                    "cmdNuovo", "cmdDuplica",  "cmdSalva"};
+    return spec;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    TestScadenzario test;
+    testsupport::CardContract contract(appointmentCardSpec());
+    const int failed = QTest::qExec(&test, argc, argv);
+    return failed | QTest::qExec(&contract, argc, argv);
+}
 #include "tst_scadenzario.moc"

@@ -5,6 +5,7 @@
 #include "planner/VehicleChoice.h"
 #include "platform/ProgramFolder.h"
 
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace fleet::SchedaVeicolo;
@@ -40,6 +41,7 @@ private Q_SLOTS:
     void lineComposition_data();
     void lineComposition();
     void listSortedFoldedWithoutEmptyPlates();
+    void longLinesScrollSideways();
     void showingResetsChoiceAndPresetsYear();
     void lookupLastEqualWinsByKeyboard();
     void apriRefusals_data();
@@ -111,6 +113,24 @@ void TestMenuDisponibili::listSortedFoldedWithoutEmptyPlates() {
         w.entry->resize(1016, 713);
         w.entry->grab().save(qEnvironmentVariable("VEICOLARIO_LOOK") + "/entry.png");
     }
+}
+
+void TestMenuDisponibili::longLinesScrollSideways() {
+    testsupport::PlannerWindows w;
+    testsupport::writeVehicles({car("Auto", "Fiat", "Uno", "AU1"),
+                                car("Camper", "Mercedes", "Sprinter", "CA1", "6", QString(50, 'G'))});
+    w.entry->show();
+    auto* list = child<QListView>(w.entry, "lstRecords");
+    const QFontMetrics metrics = list->fontMetrics();
+    // Every line is as wide as the longest one, at least the list's 910: nothing is cut short.
+    for (int row = 0; row < 2; ++row) {
+        const QModelIndex index = list->model()->index(row, 0);
+        QVERIFY(index.data(Qt::SizeHintRole).toSize().width() >= 910);
+        QVERIFY(index.data(Qt::SizeHintRole).toSize().width() >=
+                metrics.horizontalAdvance(listLines(w.entry).at(1)));
+    }
+    QCOMPARE(list->textElideMode(), Qt::ElideNone);
+    QTRY_VERIFY(list->horizontalScrollBar()->maximum() > 0);
 }
 
 void TestMenuDisponibili::showingResetsChoiceAndPresetsYear() {

@@ -152,6 +152,9 @@ void TestPlanning::loadShowsFirstRecordAndSaveRewritesIt() {
     QVERIFY(!p.planning->isDayBooked(2));
     // The header comes from the entry window, never from the file.
     QCOMPARE(p.planning->vehicle(), QString("Autovettura"));
+    // Each header edit shows its text from the start.
+    for (const char* name : {"txtVeicolo", "txtMarca", "txtModello", "txtTarga"})
+        QCOMPARE(child<QLineEdit>(p.planning, name)->cursorPosition(), 0);
 
     p.planning->setDay(2, "  Bianchi  ");
     p.planning->setDay(1, "   ");

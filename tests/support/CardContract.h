@@ -11,8 +11,7 @@
 //     spec.sample = {"Mario", ...};                     // a valid text for each required field
 //     spec.buttons = {"cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdNuovo", "cmdDuplica",
 //     "cmdSalva"}; testsupport::CardContract contract(spec); status |= QTest::qExec(&contract, argc, argv);
-// The first required field must be the card's first field. Records of the navigation archives hold
-// "V<n>" in the first required field and the samples in the others.
+// Records of the navigation archives hold "V<n>" in the marked required field and the samples in the others.
 #pragma once
 
 #include "ModalAnswerer.h"
@@ -42,6 +41,15 @@ struct CardSpec {
     QMessageBox::Icon failureIcon = QMessageBox::Critical;
     // First, previous, next, last, new, duplicate and save buttons; none: the card form's own calls.
     QStringList buttons;
+    bool hasDuplicate = true;
+    // The required field that marks the navigation records with "V<n>"; it takes any text.
+    int markedField = 0;
+    // The field that a new card focuses; empty: the first required field.
+    QString firstField;
+    // The required fields a duplicate empties: checked empty, then filled with their samples again.
+    QStringList duplicateClears;
+    // Readies the shown card for work (a card behind a start panel opens it here).
+    std::function<void(QWidget*)> shown;
 };
 
 class CardContract : public QObject {
@@ -72,6 +80,7 @@ private:
     void setPosition(const QString& text);
     QWidget* field(int required) const;
     QString fieldText(int required) const;
+    int requiredIndex(const QString& name) const;
     void setFields(const QStringList& texts);
     QStringList marked(int n) const; // the required texts of navigation record n
     QByteArray archiveOf(int records) const;

@@ -1,0 +1,74 @@
+#include "BenchSupport.h"
+
+#include "common/Clock.h"
+#include "platform/ProgramFolder.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <vector>
+
+namespace bench {
+
+double medianMs(const std::function<void()>& run, int runs) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        run();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void plainRead(const QString& path, qint64 size) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    static QByteArray buffer(1 << 20, Qt::Uninitialized);
+    qint64 total = 0;
+    for (qint64 n; (n = file.read(buffer.data(), buffer.size())) > 0;)
+        total += n;
+    if (total != size)
+        qFatal("%s holds %lld bytes, not %lld", qPrintable(path), static_cast<long long>(total),
+               static_cast<long long>(size));
+}
+
+void useOffscreen() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+ProgramFolder::ProgramFolder(const QDate& today) {
+    platform::setProgramFolderForTests(dir_.path());
+    common::setTodayForTests(today);
+}
+
+ProgramFolder::~ProgramFolder() {
+    common::setTodayForTests(QDate());
+}
+
+const QStringList& makes() {
+    static const QStringList names{"Fiat", "Iveco",    "Renault", "Volkswagen",
+                                   "Ford", "Mercedes", "Opel",    "Piaggio"};
+    return names;
+}
+
+const QStringList& models() {
+    static const QStringList names{"Panda",    "Daily",  "Master", "Transit",
+                                   "Sprinter", "Ducato", "Vivaro", "Porter"};
+    return names;
+}
+
+QString pick(QRandomGenerator& random, const QStringList& list) {
+    return list.at(random.bounded(int(list.size())));
+}
+
+QString plate(QRandomGenerator& random, qint64 i) {
+    return QStringLiteral("%1%2").arg(QChar('A' + random.bounded(26))).arg(i, 7, 10, QChar('0'));
+}
+
+} // namespace bench
