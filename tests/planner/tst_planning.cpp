@@ -86,6 +86,7 @@ private Q_SLOTS:
     void unreadableFileIsNeverOverwritten();
     void failedSaveIsShown();
     void bookedStateReadWhileHidden();
+    void restoringAMinimisedPlannerLoadsNothing();
     void dayClickPresetsDialog_data();
     void dayClickPresetsDialog();
     void february29_data();
@@ -242,6 +243,20 @@ void TestPlanning::bookedStateReadWhileHidden() {
     QVERIFY(p.planning->isDayBooked(60));
     QVERIFY(!occ(p.planning, 60)->isVisible());
     QVERIFY(!p.planning->isDayBooked(61));
+}
+
+void TestPlanning::restoringAMinimisedPlannerLoadsNothing() {
+    Planner p;
+    p.open("2024");
+    p.planning->setDay(60, "Rossi");
+    // The window system hides and shows the window again; the bookings not yet saved stay on show.
+    p.planning->setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    p.planning->setWindowState(Qt::WindowMaximized);
+    QCoreApplication::processEvents();
+    QVERIFY(p.planning->isVisible());
+    QCOMPARE(p.planning->dayText(60), QString("Rossi"));
+    QVERIFY(p.planning->isDayBooked(60));
 }
 
 void TestPlanning::dayClickPresetsDialog_data() {
