@@ -9,8 +9,15 @@ namespace app {
 
 // The creation table: the 52 windows in the order the program creates them.
 QList<common::WindowEntry> creationTable();
-// Creates the shared instances and shows the login window; the caller runs the event loop.
+// The share of a bare Qt window's start that creating the window of that class may take.
+double creationBudget(const QString& className);
+// Creates the shared instances of the creation table and shows the login window; the caller runs the event
+// loop.
 void startWindows();
+// The same with the rows of table (the start-up benchmark times each row).
+void startWindows(const QList<common::WindowEntry>& table);
+// The application object's settings: Qt's texts in Italian, no quit when the last window closes, the name.
+void setUpApplication();
 // The whole program, from the switch that precedes the application object to the event loop's end.
 int runProgram(int argc, char** argv);
 

@@ -43,7 +43,11 @@ DateKey dateFieldKey(int key, bool enterMovesOn) {
 CardFields::CardFields(QWidget* window)
     : QObject(window)
     , window_(window)
-    , baseStyle_(window->styleSheet()) {}
+    , baseStyle_(window->styleSheet()) {
+    // The sheet is set once, when the window is polished (before its first show): setting it re-polishes
+    // every control, so doing it per colour while the window is built is slow.
+    window->installEventFilter(this);
+}
 
 void CardFields::updateStyle() {
     // One sheet for the whole window (a sheet per field is slow to create); the focus rule comes last so
@@ -68,7 +72,8 @@ void CardFields::add(QLineEdit* field, const QColor& background) {
     field->setProperty("cardField", true);
     if (!colours_.contains(background)) {
         colours_.append(background);
-        updateStyle();
+        if (window_->testAttribute(Qt::WA_WState_Polished))
+            updateStyle();
     }
     field->installEventFilter(this);
 }
@@ -123,6 +128,11 @@ QWidget* CardFields::next(QWidget* field) const {
 }
 
 bool CardFields::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_) {
+        if (event->type() == QEvent::Polish)
+            updateStyle();
+        return QObject::eventFilter(watched, event);
+    }
     auto* field = qobject_cast<QWidget*>(watched); // null while the field is being destroyed
     if (!field || !order_.contains(field))
         return QObject::eventFilter(watched, event);

@@ -36,6 +36,22 @@ const QString kHintEsci = QStringLiteral("Esci da questo ambiente di lavoro.");
 
 } // namespace
 
+QList<ExportColumn> gridColumns(const QList<RecordColumn>& columns) {
+    QList<ExportColumn> grid;
+    grid.reserve(columns.size());
+    for (const RecordColumn& c : columns)
+        grid.append(c.column);
+    return grid;
+}
+
+void appendRecordRows(ArchiveFile& archive, const QList<RecordColumn>& columns, QList<QString>& cells) {
+    cells.reserve(cells.size() + archive.count() * columns.size());
+    archive.forEach([&](qint64 number, const Record& record) {
+        for (const RecordColumn& c : columns)
+            cells.append(c.field == kRecordNumber ? QString::number(number) : record.get(c.field));
+    });
+}
+
 ExportGrid::ExportGrid(QList<ExportColumn> columns, QObject* parent)
     : QAbstractTableModel(parent)
     , columns_(std::move(columns)) {}

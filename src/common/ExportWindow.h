@@ -1,6 +1,7 @@
 // Base of the export windows: a grid of an archive's records, written as a spreadsheet file on command.
 #pragma once
 
+#include "common/Archive.h"
 #include "common/Dialog.h"
 
 #include <QAbstractTableModel>
@@ -22,6 +23,17 @@ struct ExportColumn {
     int fileWidth = 0; // the width written in the file
     bool readOnly = true;
 };
+
+// A column of a record export: the grid column and the record field it shows, or kRecordNumber.
+struct RecordColumn {
+    ExportColumn column;
+    int field;
+};
+inline constexpr int kRecordNumber = -1;
+// The grid columns of columns, in order.
+QList<ExportColumn> gridColumns(const QList<RecordColumn>& columns);
+// Every record of archive as a row of cells, one cell per column.
+void appendRecordRows(ArchiveFile& archive, const QList<RecordColumn>& columns, QList<QString>& cells);
 
 struct ExportLayout {
     QString instanceName;

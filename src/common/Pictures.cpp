@@ -53,11 +53,23 @@ QPixmap logoPicture(const QSize& size) {
     const QString name = QStringLiteral("Veicolario");
     QFont font(QStringLiteral("Verdana"));
     font.setBold(true);
-    // The name fits the logo whatever its proportions.
-    int pixels = qMax(8, size.height() / 4);
+    // The name fits the logo whatever its proportions: the largest size up to a quarter of the height
+    // (at least 8 pixels) that fits. Each size tried loads a font, so the first guess scales the width
+    // measured at the largest size.
+    const int largest = qMax(8, size.height() / 4);
+    auto width = [&](int pixels) {
+        font.setPixelSize(pixels);
+        return QFontMetricsF(font).horizontalAdvance(name);
+    };
+    int pixels = largest;
+    if (const qreal wide = width(largest); wide > textArea.width()) {
+        pixels = qMax(8, qMin(largest - 1, int(largest * textArea.width() / wide)));
+        while (pixels > 8 && width(pixels) > textArea.width())
+            --pixels;
+        while (pixels + 1 < largest && width(pixels + 1) <= textArea.width())
+            ++pixels;
+    }
     font.setPixelSize(pixels);
-    while (pixels > 8 && QFontMetricsF(font).horizontalAdvance(name) > textArea.width())
-        font.setPixelSize(--pixels);
     p.setFont(font);
     p.setPen(Qt::white);
     p.drawText(textArea, Qt::AlignVCenter | Qt::AlignLeft, name);

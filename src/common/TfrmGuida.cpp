@@ -1,5 +1,6 @@
 #include "common/TfrmGuida.h"
 
+#include "common/CommandTable.h"
 #include "common/Link.h"
 #include "common/Misc.h"
 #include "common/Pictures.h"
@@ -16,8 +17,12 @@ TfrmGuida::TfrmGuida(QWidget* owner)
     QPalette title = ui->lblTitolo->palette();
     title.setColor(QPalette::WindowText, QColor(0xDC, 0x14, 0x3C)); // crimson
     ui->lblTitolo->setPalette(title);
-    ui->imgLogo->setPixmap(common::logoPicture(ui->imgLogo->size()));
-    ui->imgPDF->setPixmap(common::iconPicture(common::Icon::Pdf, ui->imgPDF->height()));
+    common::drawOnFirstShow(ui->imgLogo, [](QWidget* logo) {
+        static_cast<QLabel*>(logo)->setPixmap(common::logoPicture(logo->size()));
+    });
+    common::drawOnFirstShow(ui->imgPDF, [](QWidget* pdf) {
+        static_cast<QLabel*>(pdf)->setPixmap(common::iconPicture(common::Icon::Pdf, pdf->height()));
+    });
     link_ = new common::Link(ui->lnkWeb, ui->imgPDF, [this] { lnkWebClick(); });
     connect(ui->btnChiudi, &QPushButton::clicked, this, &TfrmGuida::btnChiudiClick);
 }

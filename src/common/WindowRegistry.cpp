@@ -1,5 +1,8 @@
 #include "common/WindowRegistry.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+
 namespace common {
 
 WindowRegistry& WindowRegistry::instance() {
@@ -8,9 +11,15 @@ WindowRegistry& WindowRegistry::instance() {
 }
 
 void WindowRegistry::createAll(const QList<WindowEntry>& table) {
-    for (const WindowEntry& entry : table)
-        if (entry.create)
-            add(entry.create());
+    for (const WindowEntry& entry : table) {
+        if (!entry.create)
+            continue;
+        QWidget* window = entry.create();
+        // A new window asks to be polished (style, fonts of every control) once the loop runs; showing it
+        // polishes it anyway, so the windows not shown at start skip that work.
+        QCoreApplication::removePostedEvents(window, QEvent::PolishRequest);
+        add(window);
+    }
 }
 
 void WindowRegistry::add(QWidget* window) {

@@ -8,15 +8,10 @@ using namespace costs::SchedaCosto;
 
 namespace {
 
-struct CostColumn {
-    common::ExportColumn column;
-    int field; // -1 for the record number
-};
-
 // Grid column, title, width on screen, width in the file, read-only, field.
-const QList<CostColumn>& costColumns() {
-    static const QList<CostColumn> kColumns = {
-        {{QStringLiteral("N."), 60, 0, true}, -1},
+const QList<common::RecordColumn>& costColumns() {
+    static const QList<common::RecordColumn> kColumns = {
+        {{QStringLiteral("N."), 60, 0, true}, common::kRecordNumber},
         {{QStringLiteral("Data saldo"), 150, 150, true}, Data},
         {{QStringLiteral("Luogo"), 250, 250, true}, Luogo},
         {{QStringLiteral("Tipo veicolo"), 250, 250, true}, Veicolo},
@@ -49,8 +44,7 @@ common::ExportLayout costExportLayout() {
     layout.fileName = QStringLiteral("Costi_Sostenuti.xls");
     layout.sheetName = QStringLiteral("Costi Sostenuti");
     layout.helpKey = QStringLiteral("expcosti");
-    for (const CostColumn& c : costColumns())
-        layout.columns.append(c.column);
+    layout.columns = common::gridColumns(costColumns());
     return layout;
 }
 
@@ -64,10 +58,5 @@ void TfrmExpCosti::readRows(QList<QString>& cells) {
     if (!card)
         return;
     common::ArchiveFile archive = costs::openCostArchive(card->costFile());
-    const QList<CostColumn>& columns = costColumns();
-    cells.reserve(archive.count() * columns.size());
-    archive.forEach([&](qint64 number, const common::Record& record) {
-        for (const CostColumn& c : columns)
-            cells.append(c.field < 0 ? QString::number(number) : record.get(c.field));
-    });
+    common::appendRecordRows(archive, costColumns(), cells);
 }

@@ -1,5 +1,6 @@
 #include "fleet/TfrmAllegaCartella.h"
 
+#include "common/CommandTable.h"
 #include "common/Misc.h"
 #include "common/Text.h"
 #include "common/WindowRegistry.h"
@@ -46,9 +47,11 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner)
         connect(slot.file, &QLineEdit::textChanged, apri,
                 [apri](const QString& name) { apri->setEnabled(!Trim(name).isEmpty()); });
     }
-    const QIcon clear = style()->standardIcon(QStyle::SP_DialogDiscardButton);
     for (QToolButton* b : {ui->imgCancella01, ui->imgCancella02, ui->imgCancella03})
-        b->setIcon(clear);
+        common::drawOnFirstShow(b, [](QWidget* button) {
+            static_cast<QToolButton*>(button)->setIcon(
+                button->style()->standardIcon(QStyle::SP_DialogDiscardButton));
+        });
     connect(ui->btnSfoglia01, &QPushButton::clicked, this, &TfrmAllegaCartella::btnSfoglia01Click);
     connect(ui->btnSfoglia02, &QPushButton::clicked, this, &TfrmAllegaCartella::btnSfoglia02Click);
     connect(ui->btnSfoglia03, &QPushButton::clicked, this, &TfrmAllegaCartella::btnSfoglia03Click);

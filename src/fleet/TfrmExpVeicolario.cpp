@@ -6,15 +6,10 @@ using namespace fleet::SchedaVeicolo;
 
 namespace {
 
-struct VehicleColumn {
-    common::ExportColumn column;
-    int field; // -1 for the record number
-};
-
 // Grid column, title, width on screen, width in the file, read-only, field.
-const QList<VehicleColumn>& vehicleColumns() {
-    static const QList<VehicleColumn> kColumns = {
-        {{QStringLiteral("N."), 60, 0, true}, -1},
+const QList<common::RecordColumn>& vehicleColumns() {
+    static const QList<common::RecordColumn> kColumns = {
+        {{QStringLiteral("N."), 60, 0, true}, common::kRecordNumber},
         {{QStringLiteral("Tipo veicolo"), 200, 250, true}, Tipo},
         {{QStringLiteral("Destinazione ed uso"), 200, 300, true}, Destinazione},
         {{QStringLiteral("Marca"), 200, 250, true}, Marca},
@@ -51,8 +46,7 @@ common::ExportLayout vehicleExportLayout() {
     layout.fileName = QStringLiteral("Parco_Automezzi.xls");
     layout.sheetName = QStringLiteral("Parco Automezzi");
     layout.helpKey = QStringLiteral("expveicolario");
-    for (const VehicleColumn& c : vehicleColumns())
-        layout.columns.append(c.column);
+    layout.columns = common::gridColumns(vehicleColumns());
     return layout;
 }
 
@@ -63,10 +57,5 @@ TfrmExpVeicolario::TfrmExpVeicolario(QWidget* owner)
 
 void TfrmExpVeicolario::readRows(QList<QString>& cells) {
     common::ArchiveFile archive = fleet::openVehicleArchive();
-    const QList<VehicleColumn>& columns = vehicleColumns();
-    cells.reserve(archive.count() * columns.size());
-    archive.forEach([&](qint64 number, const common::Record& record) {
-        for (const VehicleColumn& c : columns)
-            cells.append(c.field < 0 ? QString::number(number) : record.get(c.field));
-    });
+    common::appendRecordRows(archive, vehicleColumns(), cells);
 }

@@ -5,6 +5,7 @@
 #include "platform/Images.h"
 #include "platform/ProgramFolder.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -22,7 +23,9 @@ QString photoPath(const QString& position) {
            QStringLiteral(".jpg");
 }
 
-QImage placeholderPicture() {
+namespace {
+
+QImage drawPlaceholder() {
     QImage image(kPhotoWidth, kPhotoHeight, QImage::Format_RGB32);
     image.fill(QColor(0xF4, 0xF6, 0xF8));
     QPainter p(&image);
@@ -75,16 +78,58 @@ QImage placeholderPicture() {
     return image;
 }
 
+} // namespace
+
+QImage placeholderPicture() {
+    // Drawn once: the card and the slide show both hold it from the start.
+    static const QImage picture = drawPlaceholder();
+    return picture;
+}
+
+// Shows a picture scaled into its box; while the box is hidden the scaling waits until it is shown.
+class ScaledPicture : public QObject {
+public:
+    explicit ScaledPicture(QLabel* box)
+        : QObject(box)
+        , box_(box) {
+        box->installEventFilter(this);
+    }
+
+    void show(const QImage& picture) {
+        pending_ = picture;
+        if (box_->isVisible())
+            draw();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == box_ && event->type() == QEvent::Show)
+            draw();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void draw() {
+        if (pending_.isNull())
+            return;
+        box_->setPixmap(QPixmap::fromImage(
+            pending_.scaled(box_->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        pending_ = QImage();
+    }
+    QLabel* box_;
+    QImage pending_;
+};
+
 PhotoBox::PhotoBox(QLabel* box, QLabel* placeholder)
     : box_(box)
-    , placeholderBox_(placeholder) {
+    , placeholderBox_(placeholder)
+    , scaled_(new ScaledPicture(box)) {
     placeholderBox_->setPixmap(QPixmap::fromImage(placeholderPicture()));
     showPlaceholder();
 }
 
 void PhotoBox::show() {
-    box_->setPixmap(QPixmap::fromImage(
-        picture_.scaled(box_->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    scaled_->show(picture_);
 }
 
 void PhotoBox::showPlaceholder() {

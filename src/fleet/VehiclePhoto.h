@@ -19,6 +19,8 @@ QString photoPath(const QString& position);
 // The neutral car picture shown when a card has no photo.
 QImage placeholderPicture();
 
+class ScaledPicture;
+
 // The picture of a photo box, kept at its own resolution and shown scaled to fit the box.
 class PhotoBox {
 public:
@@ -40,6 +42,7 @@ private:
     void show();
     QLabel* box_;
     QLabel* placeholderBox_;
+    ScaledPicture* scaled_; // owned by box_
     QImage picture_;
     bool placeholder_ = true;
     QByteArray jpegBytes_; // the file the picture came from, while unchanged

@@ -1,5 +1,6 @@
 #include "fleet/VehicleSheetDialog.h"
 
+#include "common/CommandTable.h"
 #include "common/RecordSheet.h"
 #include "common/WindowRegistry.h"
 #include "fleet/SchedaVeicoloReport.h"
@@ -33,7 +34,10 @@ void VehicleSheetDialog::setUpSheet(QLabel* decoration, QPushButton* btnStampa, 
     setFixedSize(size());
     setNoTitleButtons();
     setCentredOnOwner(true);
-    decoration->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(72, 72));
+    common::drawOnFirstShow(decoration, [](QWidget* label) {
+        static_cast<QLabel*>(label)->setPixmap(
+            label->style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(72, 72));
+    });
     imgLogo_ = imgLogo;
     imgTemp_ = imgTemp;
     connect(btnStampa, &QPushButton::clicked, this, &VehicleSheetDialog::btnStampaClick);

@@ -17,15 +17,10 @@ namespace maintenance {
 
 namespace {
 
-struct AppointmentColumn {
-    common::ExportColumn column;
-    int field; // -1: the number, -2: the sort key
-};
-
 // Grid column, title, width on screen, width in the file, read-only, field: "N." and the 19 fields.
-const QList<AppointmentColumn>& appointmentColumns() {
-    static const QList<AppointmentColumn> kColumns = {
-        {{QStringLiteral("N."), 60, 0, true}, -1},
+const QList<common::RecordColumn>& appointmentColumns() {
+    static const QList<common::RecordColumn> kColumns = {
+        {{QStringLiteral("N."), 60, 0, true}, common::kRecordNumber},
         {{QStringLiteral("Data scadenza"), 150, 150, true}, Data},
         {{QStringLiteral("Ora appuntamento"), 150, 150, true}, Ora},
         {{QStringLiteral("Conduttore"), 250, 250, true}, Conducente},
@@ -49,7 +44,8 @@ const QList<AppointmentColumn>& appointmentColumns() {
     return kColumns;
 }
 
-const AppointmentColumn kKeyColumn{{QStringLiteral("Codice univoco"), 150, 150, false}, -2};
+// The sort key, a last column of the day, month and imminent lists.
+const common::ExportColumn kKeyColumn{QStringLiteral("Codice univoco"), 150, 150, false};
 
 struct ListLayout {
     const char* instanceName;
@@ -85,9 +81,8 @@ common::ExportLayout exportLayout(ListKind kind) {
     layout.sheetName = QLatin1String(l.sheetName);
     layout.helpKey = QStringLiteral("visualizzascadenze");
     layout.size = QSize(862, 560);
-    for (const AppointmentColumn& c : appointmentColumns())
-        layout.columns.append(c.column);
-    layout.columns.append(kKeyColumn.column);
+    layout.columns = common::gridColumns(appointmentColumns());
+    layout.columns.append(kKeyColumn);
     return layout;
 }
 
@@ -99,8 +94,7 @@ common::ExportLayout yearExportLayout() {
     layout.sheetName = QStringLiteral("Scadenzario Manutenzioni");
     layout.helpKey = QStringLiteral("expscadenzario");
     layout.size = QSize(862, 560);
-    for (const AppointmentColumn& c : appointmentColumns())
-        layout.columns.append(c.column);
+    layout.columns = common::gridColumns(appointmentColumns());
     return layout;
 }
 
@@ -141,7 +135,7 @@ void AppointmentList::readRows(QList<QString>& cells) {
         day = schedule->calendarDate();
     }
     common::ArchiveFile archive = openYearFile(yearFilePath(fourDigits(day.year())));
-    const QList<AppointmentColumn>& columns = appointmentColumns();
+    const QList<common::RecordColumn>& columns = appointmentColumns();
     const qsizetype width = columns.size() + 1;
     qsizetype rows = 0;
     // Rows are appended in file order, so a failure leaves them as read; sorted once all are in.
@@ -149,8 +143,8 @@ void AppointmentList::readRows(QList<QString>& cells) {
         if (!listedIn(kind_, record, today, day))
             return;
         ++rows;
-        for (const AppointmentColumn& c : columns)
-            cells.append(c.field < 0 ? QString::number(rows) : record.get(c.field));
+        for (const common::RecordColumn& c : columns)
+            cells.append(c.field == common::kRecordNumber ? QString::number(rows) : record.get(c.field));
         cells.append(sortKey(record));
     });
     archive.close();
@@ -186,10 +180,5 @@ void TfrmExpScadenzario::readRows(QList<QString>& cells) {
     if (!schedule)
         throw common::Failure("the schedule window is missing");
     common::ArchiveFile archive = maintenance::openYearFile(schedule->yearFile());
-    const auto& columns = maintenance::appointmentColumns();
-    cells.reserve(archive.count() * columns.size());
-    archive.forEach([&](qint64 number, const common::Record& record) {
-        for (const auto& c : columns)
-            cells.append(c.field < 0 ? QString::number(number) : record.get(c.field));
-    });
+    common::appendRecordRows(archive, maintenance::appointmentColumns(), cells);
 }

@@ -6,15 +6,10 @@ using namespace mileage::SchedaChilometrico;
 
 namespace {
 
-struct MileageColumn {
-    common::ExportColumn column;
-    int field; // -1 for the record number
-};
-
 // Title, width on screen, width in the file, read-only, field. The notes come before the done flag.
-const QList<MileageColumn>& mileageColumns() {
-    static const QList<MileageColumn> kColumns = {
-        {{QStringLiteral("N."), 60, 0, true}, -1},
+const QList<common::RecordColumn>& mileageColumns() {
+    static const QList<common::RecordColumn> kColumns = {
+        {{QStringLiteral("N."), 60, 0, true}, common::kRecordNumber},
         {{QStringLiteral("Tipo veicolo"), 250, 250, true}, Veicolo},
         {{QStringLiteral("Marca"), 250, 250, true}, Marca},
         {{QStringLiteral("Modello"), 250, 250, true}, Modello},
@@ -49,8 +44,7 @@ common::ExportLayout mileageExportLayout() {
     layout.fileName = QStringLiteral("Scadenzario_Chilometrico.xls");
     layout.sheetName = QStringLiteral("Scadenzario Chilometrico");
     layout.helpKey = QStringLiteral("expchilometrico");
-    for (const MileageColumn& c : mileageColumns())
-        layout.columns.append(c.column);
+    layout.columns = common::gridColumns(mileageColumns());
     return layout;
 }
 
@@ -61,10 +55,5 @@ TfrmExpChilometrico::TfrmExpChilometrico(QWidget* owner)
 
 void TfrmExpChilometrico::readRows(QList<QString>& cells) {
     common::ArchiveFile archive = mileage::openMileageArchive();
-    const QList<MileageColumn>& columns = mileageColumns();
-    cells.reserve(archive.count() * columns.size());
-    archive.forEach([&](qint64 number, const common::Record& record) {
-        for (const MileageColumn& c : columns)
-            cells.append(c.field < 0 ? QString::number(number) : record.get(c.field));
-    });
+    common::appendRecordRows(archive, mileageColumns(), cells);
 }

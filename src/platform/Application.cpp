@@ -1,18 +1,82 @@
 #include "platform/Application.h"
 
+#include <QIconEngine>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTranslator>
 
 #include <exception>
+#include <functional>
 
 namespace platform {
 
+namespace {
+
+// An icon made when it is first needed: Qt's standard icons are read from picture files the moment they
+// are asked for, and controls ask for theirs as they are created (the calendar its arrows).
+class DeferredIcon : public QIconEngine {
+public:
+    explicit DeferredIcon(std::function<QIcon()> make)
+        : make_(std::move(make)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return icon().isNull(); }
+    QString key() const override { return QStringLiteral("DeferredIcon"); }
+    QIconEngine* clone() const override { return new DeferredIcon(*this); }
+
+private:
+    QIcon& icon() {
+        if (make_) {
+            icon_ = make_();
+            make_ = nullptr;
+        }
+        return icon_;
+    }
+    std::function<QIcon()> make_;
+    QIcon icon_;
+};
+
+// The platform's own style, whose standard icons are read when first drawn.
+class ProgramStyle : public QProxyStyle {
+public:
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        if (option)
+            return QProxyStyle::standardIcon(icon, option, widget);
+        return QIcon(new DeferredIcon(
+            [style = QPointer<const ProgramStyle>(this), icon, widget = QPointer<const QWidget>(widget)] {
+                if (!style)
+                    return QApplication::style()->standardIcon(icon, nullptr, widget.data());
+                return style->QProxyStyle::standardIcon(icon, nullptr, widget.data());
+            }));
+    }
+};
+
+} // namespace
+
 Application::Application(int& argc, char** argv)
-    : QApplication(argc, argv) {}
+    : QApplication(argc, argv) {
+    setStyle(new ProgramStyle);
+}
 
 bool Application::notify(QObject* receiver, QEvent* event) {
     try {

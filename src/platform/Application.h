@@ -1,5 +1,5 @@
-// The program's application object: Qt's own windows in Italian, and one error box for a failure that no
-// handler caught.
+// The program's application object: Qt's own windows in Italian, standard icons read from their files only
+// when first drawn, and one error box for a failure that no handler caught.
 #pragma once
 
 #include <QApplication>

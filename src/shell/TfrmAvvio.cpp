@@ -47,7 +47,9 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
     setWindowState(Qt::WindowMaximized);
     common::setBackground(this, QColor(235, 240, 248));
 
-    ui->imgTitolo->setPixmap(common::logoPicture(ui->imgTitolo->size()));
+    common::drawOnFirstShow(ui->imgTitolo, [](QWidget* title) {
+        static_cast<QLabel*>(title)->setPixmap(common::logoPicture(title->size()));
+    });
 
     using W = TfrmAvvio;
     const QColor fleet(0, 90, 170), deadlines(230, 120, 0), costs(0, 140, 70), planner(130, 40, 150),

@@ -1,5 +1,6 @@
 #include "shell/TfrmInfo.h"
 
+#include "common/CommandTable.h"
 #include "common/Link.h"
 #include "common/Misc.h"
 #include "common/Pictures.h"
@@ -13,8 +14,12 @@ TfrmInfo::TfrmInfo(QWidget* owner)
     setNoTitleButtons();
     setFixedSize(size());
     setCentredOnScreen(true);
-    ui->imgLogo->setPixmap(common::logoPicture(ui->imgLogo->size()));
-    ui->imgEmail->setPixmap(common::iconPicture(common::Icon::Mail, ui->imgEmail->height()));
+    common::drawOnFirstShow(ui->imgLogo, [](QWidget* logo) {
+        static_cast<QLabel*>(logo)->setPixmap(common::logoPicture(logo->size()));
+    });
+    common::drawOnFirstShow(ui->imgEmail, [](QWidget* mail) {
+        static_cast<QLabel*>(mail)->setPixmap(common::iconPicture(common::Icon::Mail, mail->height()));
+    });
     ui->lnkWeb->setText(QString::fromLatin1(shell::kSupportMail));
     link_ = new common::Link(ui->lnkWeb, ui->imgEmail, [this] { lnkWebClick(); });
     connect(ui->btnChiudi, &QPushButton::clicked, this, &TfrmInfo::btnChiudiClick);

@@ -1,5 +1,6 @@
 #include "shell/TfrmSplash.h"
 
+#include "common/CommandTable.h"
 #include "common/Link.h"
 #include "common/Misc.h"
 #include "common/Pictures.h"
@@ -40,8 +41,12 @@ TfrmSplash::TfrmSplash(QWidget* owner)
     setNoTitleButtons();
     setFixedSize(size());
     setCentredOnOwner(true);
-    ui->imgLogo->setPixmap(creditsPicture(ui->imgLogo->size()));
-    ui->imgWeb->setPixmap(common::iconPicture(common::Icon::Web, ui->imgWeb->height()));
+    common::drawOnFirstShow(ui->imgLogo, [](QWidget* logo) {
+        static_cast<QLabel*>(logo)->setPixmap(creditsPicture(logo->size()));
+    });
+    common::drawOnFirstShow(ui->imgWeb, [](QWidget* web) {
+        static_cast<QLabel*>(web)->setPixmap(common::iconPicture(common::Icon::Web, web->height()));
+    });
     ui->lnkWeb->setText(QString::fromLatin1(shell::kMakerSiteShown));
     link_ = new common::Link(ui->lnkWeb, ui->imgWeb, [this] { lnkWebClick(); });
     connect(ui->btnChiudi, &QPushButton::clicked, this, &TfrmSplash::btnChiudiClick);

@@ -112,6 +112,7 @@ private Q_SLOTS:
     void startMenuTileOpensCard();
     void photoSavedUnderNumber();
     void photoFollowsNavigation();
+    void photoBoxShowsThePicture();
     void photoLoadButton();
     void photoSaveAsButton();
     void photoSaveFailureKeepsPicture();
@@ -686,6 +687,37 @@ void TestVeicolario::photoFollowsNavigation() {
     QVERIFY(!card->photo().isPlaceholder());
     click("cmdIndietro");
     QCOMPARE(shownPhoto().size(), QSize(640, 480));
+}
+
+void TestVeicolario::photoBoxShowsThePicture() {
+    // A box of its own: a picture set while its window is hidden is shown, fitted to the box, once the
+    // window is shown; on show the box follows each new picture at once.
+    QWidget window;
+    auto* box = new QLabel(&window);
+    box->setFrameShape(QFrame::Box);
+    box->setGeometry(0, 0, 200, 120);
+    auto* blank = new QLabel(&window);
+    blank->hide();
+    fleet::PhotoBox photo(box, blank);
+    QImage red(640, 480, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    photo.setPicture(red);
+    auto middle = [box] {
+        const QImage shown = box->pixmap().toImage();
+        return shown.pixelColor(shown.width() / 2, shown.height() / 2);
+    };
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(middle(), QColor(Qt::red));
+    const QSize fitted = box->pixmap().size();
+    const QSize room = box->contentsRect().size();
+    QVERIFY(fitted.width() <= room.width() && fitted.height() <= room.height());
+    QVERIFY(fitted.width() == room.width() || fitted.height() == room.height());
+    photo.showPlaceholder();
+    const QColor placeholder =
+        fleet::placeholderPicture().pixelColor(fleet::kPhotoWidth / 2, fleet::kPhotoHeight / 2);
+    QVERIFY(qAbs(middle().red() - placeholder.red()) <= 16 &&
+            qAbs(middle().blue() - placeholder.blue()) <= 16);
 }
 
 void TestVeicolario::photoLoadButton() {

@@ -3,8 +3,13 @@
 
 #include <QFileDialog>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QtTest>
+
+#include <memory>
 
 #include <stdexcept>
 
@@ -15,6 +20,8 @@ private Q_SLOTS:
     void qtSpeaksItalian_data();
     void qtSpeaksItalian();
     void fileDialogInItalian();
+    void standardIconsAsTheStyleDrawsThem_data();
+    void standardIconsAsTheStyleDrawsThem();
 };
 
 void TestApplication::failureLeavingHandlerShowsBoxAndProgramGoesOn() {
@@ -73,6 +80,38 @@ void TestApplication::fileDialogInItalian() {
     QVERIFY(lookIn);
     QVERIFY2(!lookIn->text().contains("Look in"), qPrintable(lookIn->text()));
     QCOMPARE(dialog.labelText(QFileDialog::Reject), QString("Annulla"));
+}
+
+void TestApplication::standardIconsAsTheStyleDrawsThem_data() {
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<int>("side");
+    QTest::newRow("calendar arrow, small") << int(QStyle::SP_ArrowLeft) << 16;
+    QTest::newRow("calendar arrow, large") << int(QStyle::SP_ArrowRight) << 32;
+    QTest::newRow("discard") << int(QStyle::SP_DialogDiscardButton) << 16;
+    QTest::newRow("detailed view") << int(QStyle::SP_FileDialogDetailedView) << 72;
+    QTest::newRow("warning box") << int(QStyle::SP_MessageBoxWarning) << 32;
+}
+
+void TestApplication::standardIconsAsTheStyleDrawsThem() {
+    // The program's style reads a standard icon's files when it is first drawn; drawn, it is Qt's own.
+    QFETCH(int, icon);
+    QFETCH(int, side);
+    const auto which = QStyle::StandardPixmap(icon);
+    const auto* program = qobject_cast<const QProxyStyle*>(QApplication::style());
+    QVERIFY(program);
+    std::unique_ptr<QStyle> plain(QStyleFactory::create(program->baseStyle()->name()));
+    QVERIFY(plain);
+    const QIcon expected = plain->standardIcon(which);
+    QLabel owner;
+    const QIcon shown = owner.style()->standardIcon(which, nullptr, &owner);
+    QVERIFY(!shown.isNull());
+    QCOMPARE(shown.availableSizes(), expected.availableSizes());
+    QCOMPARE(shown.actualSize(QSize(side, side)), expected.actualSize(QSize(side, side)));
+    QCOMPARE(shown.pixmap(side, side).toImage(), expected.pixmap(side, side).toImage());
+    // A copy taken before the first drawing draws the same.
+    const QIcon copy = owner.style()->standardIcon(which);
+    const QIcon second = copy;
+    QCOMPARE(second.pixmap(side, side).toImage(), expected.pixmap(side, side).toImage());
 }
 
 int main(int argc, char** argv) {

@@ -139,6 +139,9 @@ void TestHelp::helpWindowAsCreated() {
     QCOMPARE(child<QLabel>(&help, "lnkWeb")->text(), QString("Visualizza guida in formato PDF"));
     QCOMPARE(textColour(child<QLabel>(&help, "lnkWeb")), QColor::fromRgba(0xFF00008B));
     QVERIFY(child<QLabel>(&help, "lnkWeb")->font().underline());
+    // The pictures are drawn when the window is first shown.
+    QVERIFY(child<QLabel>(&help, "imgPDF")->pixmap().isNull());
+    help.show();
     QVERIFY(!child<QLabel>(&help, "imgPDF")->pixmap().isNull());
 }
 
