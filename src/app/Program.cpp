@@ -12,6 +12,9 @@
 #include "costs/TfrmDaSaldare.h"
 #include "costs/TfrmExpCosti.h"
 #include "costs/TfrmMenuCosti.h"
+#include "costs/TfrmMenuRiepSpese.h"
+#include "costs/TfrmRiepSpese.h"
+#include "costs/TfrmStatCosti.h"
 #include "costs/TfrmTrovaCosti.h"
 #include "fleet/DeadlineList.h"
 #include "fleet/TfrmAllegaCartella.h"
@@ -106,9 +109,9 @@ QList<common::WindowEntry> creationTable() {
         {QStringLiteral("TfrmScadBollo"), make<TfrmScadBollo>()},
         {QStringLiteral("TfrmMenuCosti"), make<TfrmMenuCosti>()},
         {QStringLiteral("TfrmCosti"), make<TfrmCosti>()},
-        {QStringLiteral("TfrmMenuRiepSpese"), {}},
-        {QStringLiteral("TfrmStatCosti"), {}},
-        {QStringLiteral("TfrmRiepSpese"), {}},
+        {QStringLiteral("TfrmMenuRiepSpese"), make<TfrmMenuRiepSpese>()},
+        {QStringLiteral("TfrmStatCosti"), make<TfrmStatCosti>()},
+        {QStringLiteral("TfrmRiepSpese"), make<TfrmRiepSpese>()},
         {QStringLiteral("TfrmMenuDisponibili"), make<TfrmMenuDisponibili>()},
         {QStringLiteral("TfrmPlanning"), make<TfrmPlanning>()},
         {QStringLiteral("TfrmGiorno"), make<TfrmGiorno>()},

@@ -55,7 +55,7 @@ public:
 
 public Q_SLOTS:
     void btnTrovaClick();
-    void btnStampaClick();
+    virtual void btnStampaClick(); // a list with its own print overrides it
     void btnChiudiClick();
     void lstRecordsDblClick();
 

@@ -9,6 +9,7 @@
 #include "common/Help.h"
 #include "common/Look.h"
 #include "common/Numbers.h"
+#include "common/Placement.h"
 #include "common/StatusHints.h"
 #include "common/Text.h"
 #include "common/WindowRegistry.h"
@@ -59,6 +60,7 @@ TfrmCosti::TfrmCosti(QWidget* parent)
     , common::CardForm(this, nullptr, common::CardMessages{common::kAppendedSalvata})
     , ui(std::make_unique<Ui::frmCosti>()) {
     ui->setupUi(this);
+    common::keepCentred(ui->panScheda);
     setPositionLabel(ui->lblPosizione);
     setWindowState(Qt::WindowMaximized);
     common::setBackground(this, QColor(0x2E, 0x8B, 0x57));
@@ -159,13 +161,6 @@ TfrmCosti::TfrmCosti(QWidget* parent)
 }
 
 TfrmCosti::~TfrmCosti() = default;
-
-void TfrmCosti::resizeEvent(QResizeEvent* event) {
-    common::Form::resizeEvent(event);
-    const QSize panel = ui->panScheda->size();
-    ui->panScheda->move(std::max(0, (width() - panel.width()) / 2),
-                        std::max(0, (height() - panel.height()) / 2));
-}
 
 void TfrmCosti::openYear(const QString& file, const QString& caption, const QString& year) {
     ui->lblFile->setText(file);

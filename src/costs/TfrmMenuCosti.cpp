@@ -7,6 +7,7 @@
 #include "common/Look.h"
 #include "common/Numbers.h"
 #include "common/Pictures.h"
+#include "common/Placement.h"
 #include "common/Text.h"
 #include "common/WindowRegistry.h"
 #include "costs/SchedaCosto.h"
@@ -26,6 +27,7 @@ TfrmMenuCosti::TfrmMenuCosti(QWidget* parent)
     : common::Form(parent)
     , ui(std::make_unique<Ui::frmMenuCosti>()) {
     ui->setupUi(this);
+    common::keepCentred(ui->pnlMenu);
     setWindowState(Qt::WindowMaximized);
     common::setBackground(this, QColor(0, 140, 70));
     common::setBackground(ui->pnlMenu, Qt::white);
@@ -51,12 +53,6 @@ QString TfrmMenuCosti::callerTag() const {
 
 void TfrmMenuCosti::setCallerTag(const QString& tag) {
     ui->lblMemory->setText(tag);
-}
-
-void TfrmMenuCosti::resizeEvent(QResizeEvent* event) {
-    common::Form::resizeEvent(event);
-    const QSize free = size() - ui->pnlMenu->size();
-    ui->pnlMenu->move(qMax(0, free.width() / 2), qMax(0, free.height() / 2));
 }
 
 void TfrmMenuCosti::FormShow() {

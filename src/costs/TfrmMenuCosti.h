@@ -30,7 +30,6 @@ protected:
     void FormShow() override;
     void FormClose() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     std::unique_ptr<Ui::frmMenuCosti> ui;

@@ -63,17 +63,17 @@ void TfrmTrovaAutomezzi::pick(qint64 number, const common::Record& v) {
             throw common::Failure("the vehicle card is missing");
         card->showRecord(v, number);
     } else if (tag == QLatin1String("scadenzario") || tag == QLatin1String("chilometrico") ||
-               tag == QLatin1String("costi")) {
+               tag == QLatin1String("costi") || tag == QLatin1String("riepspese")) {
+        // The cost summary's query takes the plate alone.
         const QString instance = tag == QLatin1String("scadenzario")    ? QStringLiteral("frmScadenzario")
                                  : tag == QLatin1String("chilometrico") ? QStringLiteral("frmChilometrico")
-                                                                        : QStringLiteral("frmCosti");
+                                 : tag == QLatin1String("costi")        ? QStringLiteral("frmCosti")
+                                                                        : QStringLiteral("frmMenuRiepSpese");
         auto* card = dynamic_cast<common::VehicleReceiver*>(common::sharedWindow(instance));
         if (!card)
             throw common::Failure("the receiving card is missing");
         card->setVehicle(
             {v.get(Tipo), v.get(Marca), v.get(Modello), v.get(Colore), v.get(Alimentazione), v.get(Targa)});
-    } else if (tag == QLatin1String("riepspese")) {
-        // Not built yet: the plate into txtTipologia of the cost summary's query window, once it exists.
     }
 }
 

@@ -137,8 +137,11 @@ void Chart::setOrthogonal(bool on) {
 
 void Chart::rebuild() {
     chart_->removeAllSeries();
-    for (QAbstractAxis* axis : chart_->axes())
+    const QList<QAbstractAxis*> axes = chart_->axes();
+    for (QAbstractAxis* axis : axes) {
         chart_->removeAxis(axis);
+        delete axis; // removing gives it back to us
+    }
     if (type_ == SeriesType::Bar) {
         // One set per point, so that every bar has its own colour.
         auto* bars = new QBarSeries;
@@ -158,10 +161,13 @@ void Chart::rebuild() {
         bars->setLabelsFormat(QStringLiteral("@value"));
         series_ = bars;
         chart_->addSeries(bars);
+        // The bars stand side by side in one group; the legend names them.
         auto* categories = new QBarCategoryAxis;
-        categories->append(QString());
+        categories->append(QStringLiteral(" "));
+        categories->setLabelsVisible(false);
         auto* values = new QValueAxis;
-        values->setRange(0, top > 0 ? top * 1.12 : 1);
+        values->setRange(0, top > 0 ? top * 1.08 : 1);
+        values->applyNiceNumbers(); // round steps, room above the highest bar for its mark
         values->setLabelFormat(QStringLiteral("%.0f"));
         chart_->addAxis(categories, Qt::AlignBottom);
         chart_->addAxis(values, Qt::AlignLeft);

@@ -5,6 +5,7 @@
 #include "costs/SchedaCosto.h"
 #include "costs/TfrmCosti.h"
 
+#include <QImage>
 #include <QMap>
 
 namespace testsupport {
@@ -48,6 +49,12 @@ inline TfrmCosti* makeCostCard(const QString& year = QStringLiteral("2024")) {
     card->openYear(costs::costFilePath(year),
                    QStringLiteral(" Veicolario - Costi sostenuti nell'anno ") + year, year);
     return card;
+}
+
+// Saves a picture of a window or page for a person to look at, when VEICOLARIO_LOOK names a folder.
+inline void lookAt(const QImage& image, const QString& name) {
+    if (qEnvironmentVariableIsSet("VEICOLARIO_LOOK"))
+        image.save(qEnvironmentVariable("VEICOLARIO_LOOK") + "/" + name + ".png");
 }
 
 } // namespace testsupport
