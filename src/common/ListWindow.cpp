@@ -273,6 +273,17 @@ ListWindow::ListWindow(QWidget* parent)
 
 ListWindow::~ListWindow() = default;
 
+void missingControl(const QWidget* form, const char* name) {
+    qFatal("control %s missing in %s", name, qPrintable(form->objectName()));
+}
+
+void ListWindow::bindListByName() {
+    bindList(
+        requiredControl<QListView>(this, "lstRecords"), requiredControl<QPushButton>(this, "btnStampa"),
+        requiredControl<QPushButton>(this, "btnChiudi"), findChild<QLineEdit*>(QStringLiteral("txtTrova")),
+        findChild<QPushButton*>(QStringLiteral("btnTrova")), findChild<QWidget*>(QStringLiteral("effTrova")));
+}
+
 void ListWindow::bindList(QListView* list, QPushButton* print, QPushButton* closeButton, QLineEdit* find,
                           QPushButton* findButton, QWidget* findMark) {
     list_ = list;

@@ -41,6 +41,16 @@ bool loadMatchingRecords(ArchiveFile& archive, const QString& chosen, const std:
                          const std::function<QString(const Record&)>& lineOf,
                          const std::function<void(qint64 number, const Record&)>& load);
 
+// Stops the program: form has no control of that name, so the form and its code disagree.
+[[noreturn]] void missingControl(const QWidget* form, const char* name);
+// A control of form by its objectName.
+template <class T> T* requiredControl(const QWidget* form, const char* name) {
+    T* control = form->findChild<T*>(QLatin1String(name));
+    if (!control)
+        missingControl(form, name);
+    return control;
+}
+
 class ListWindow : public Dialog {
     Q_OBJECT
 public:
@@ -63,6 +73,9 @@ protected:
     // Binds the controls of the window's form; find and its button may be absent.
     void bindList(QListView* list, QPushButton* print, QPushButton* closeButton, QLineEdit* find = nullptr,
                   QPushButton* findButton = nullptr, QWidget* findMark = nullptr);
+    // The same by the controls' names: lstRecords, btnStampa and btnChiudi, and txtTrova, btnTrova and
+    // effTrova where the form has them.
+    void bindListByName();
     // Shows the lines, sorted unless the window keeps its own order; one fill, not one line at a time.
     // numbers are the records listed, in file order; a load from the list considers only those.
     void setLines(QStringList lines, std::vector<qint64> numbers = {});

@@ -16,13 +16,6 @@ namespace {
 const char* const kArchiveFailure = "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
                                     "Accertarsi di possedere i privilegi di scrittura nella cartella di "
                                     "installazione del programma.";
-template <class T> T* named(QWidget* form, const char* name) {
-    auto* control = form->findChild<T*>(QLatin1String(name));
-    if (!control)
-        qFatal("search control %s missing in %s", name, qPrintable(form->objectName()));
-    return control;
-}
-
 } // namespace
 
 int countFilters(const QStringList& filters) {
@@ -48,18 +41,19 @@ void SearchWindow::bindSearch(const QList<QLineEdit*>& filters, const QList<QWid
     SearchControls c;
     c.filters = filters;
     c.highlights = highlights;
-    c.btnCerca = named<QPushButton>(this, "btnCerca");
-    c.btnAnnulla = named<QPushButton>(this, "btnAnnulla");
-    c.lblConta = named<QLabel>(this, "lblConta");
-    c.lblAttendere = named<QLabel>(this, "lblAttendere");
-    c.lblTrovate = named<QLabel>(this, "lblTrovate");
-    c.panAvvio = named<QWidget>(this, "panAvvio");
-    c.panContainer = named<QWidget>(this, "panContainer");
-    c.txtTrova = named<QLineEdit>(this, "txtTrova");
+    c.btnCerca = requiredControl<QPushButton>(this, "btnCerca");
+    c.btnAnnulla = requiredControl<QPushButton>(this, "btnAnnulla");
+    c.lblConta = requiredControl<QLabel>(this, "lblConta");
+    c.lblAttendere = requiredControl<QLabel>(this, "lblAttendere");
+    c.lblTrovate = requiredControl<QLabel>(this, "lblTrovate");
+    c.panAvvio = requiredControl<QWidget>(this, "panAvvio");
+    c.panContainer = requiredControl<QWidget>(this, "panContainer");
+    c.txtTrova = requiredControl<QLineEdit>(this, "txtTrova");
     c.effTrova = findChild<QWidget*>(QStringLiteral("effTrova"));
-    c.btnTrova = named<QPushButton>(this, "btnTrova");
-    bindSearch(c, named<QListView>(this, "lstRecords"), named<QPushButton>(this, "btnStampa"),
-               named<QPushButton>(this, "btnChiudi"));
+    c.btnTrova = requiredControl<QPushButton>(this, "btnTrova");
+    bindSearch(c, requiredControl<QListView>(this, "lstRecords"),
+               requiredControl<QPushButton>(this, "btnStampa"),
+               requiredControl<QPushButton>(this, "btnChiudi"));
 }
 
 void SearchWindow::bindSearch(const SearchControls& controls, QListView* list, QPushButton* print,

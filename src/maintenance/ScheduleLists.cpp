@@ -39,76 +39,54 @@ void loadIntoCard(QWidget* owner, qint64 number, const common::Record& record) {
 
 } // namespace
 
-ScheduleSummary::ScheduleSummary(const SummaryKind& kind, QWidget* parent)
-    : common::ListWindow(parent)
-    , ui(std::make_unique<Ui::frmRiepilogo>())
-    , kind_(kind) {
+ScheduleSummary::ScheduleSummary(const common::SummaryKind& kind, QWidget* parent)
+    : common::SummaryWindow(kind, parent)
+    , ui(std::make_unique<Ui::frmRiepilogo>()) {
     ui->setupUi(this);
-    setObjectName(QLatin1String(kind.instanceName));
-    setWindowTitle(QString::fromUtf8(kind.caption));
-    ui->lblTitolo->setText(common::Trim(QString::fromUtf8(kind.caption)));
-    setFixedSize(size());
-    setNoTitleButtons();
-    setCentredOnScreen(true);
-    bindList(ui->lstRecords, ui->btnStampa, ui->btnChiudi, ui->txtTrova, ui->btnTrova, ui->effTrova);
+    bindSummary();
 }
 
 ScheduleSummary::~ScheduleSummary() = default;
 
-QString ScheduleSummary::printTitle() const {
-    return QString::fromUtf8(kind_.title);
+common::ArchiveFile ScheduleSummary::openArchive() {
+    return openOwnersYear(parentWidget());
 }
 
-void ScheduleSummary::FormShow() {
-    resetFind();
-    QStringList lines;
-    std::vector<qint64> numbers;
-    const QString value = QString::fromUtf8(kind_.value);
-    try {
-        common::ArchiveFile archive = openOwnersYear(parentWidget());
-        clearLines();
-        archive.forEach([&](qint64 number, const common::Record& record) {
-            if (record.get(kind_.field) == value) {
-                lines << appointmentLine(record);
-                numbers.push_back(number);
-            }
-        });
-    } catch (const std::exception&) {
-        // Filling is silent: what was gathered before the failure is shown.
-    }
-    setLines(std::move(lines), std::move(numbers));
-    ui->txtTrova->setFocus();
-}
-
-void ScheduleSummary::loadChosen(const QString& chosen) {
-    common::ArchiveFile archive = openOwnersYear(parentWidget());
-    common::loadMatchingRecords(archive, chosen, listedNumbers(), &appointmentLine,
-                                [this](qint64 number, const common::Record& record) {
-                                    loadIntoCard(parentWidget(), number, record);
-                                });
+void ScheduleSummary::loadIntoCard(qint64 number, const common::Record& record) {
+    maintenance::loadIntoCard(parentWidget(), number, record);
 }
 
 namespace {
 QString findConfermati, findNonConfermati, findDaConfermare, findTrova;
 
-const SummaryKind kConfermati{"frmConfermati",
-                              " Riepilogo manutenzioni da effettuare",
-                              Effettuata,
-                              "No",
-                              "Riepilogo manutenzioni da effettuare",
-                              &findConfermati};
-const SummaryKind kNonConfermati{"frmNonConfermati",
-                                 " Riepilogo manutenzioni effettuate",
-                                 Effettuata,
-                                 "Sì",
-                                 "Riepilogo manutenzioni effettuate",
-                                 &findNonConfermati};
-const SummaryKind kDaConfermare{"frmDaConfermare",
-                                " Riepilogo appuntamenti da confermare",
-                                AppDaConfermare,
-                                "Sì",
-                                "Riepilogo appuntamenti da confermare",
-                                &findDaConfermare};
+bool toDo(const common::Record& r) {
+    return r.get(Effettuata) == kNo;
+}
+bool done(const common::Record& r) {
+    return r.get(Effettuata) == kSi;
+}
+bool toConfirm(const common::Record& r) {
+    return r.get(AppDaConfermare) == kSi;
+}
+
+const common::SummaryKind kConfermati{"frmConfermati",
+                                      " Riepilogo manutenzioni da effettuare",
+                                      "Riepilogo manutenzioni da effettuare",
+                                      toDo,
+                                      appointmentLine,
+                                      &findConfermati};
+const common::SummaryKind kNonConfermati{"frmNonConfermati",
+                                         " Riepilogo manutenzioni effettuate",
+                                         "Riepilogo manutenzioni effettuate",
+                                         done,
+                                         appointmentLine,
+                                         &findNonConfermati};
+const common::SummaryKind kDaConfermare{"frmDaConfermare",
+                                        " Riepilogo appuntamenti da confermare",
+                                        "Riepilogo appuntamenti da confermare",
+                                        toConfirm,
+                                        appointmentLine,
+                                        &findDaConfermare};
 } // namespace
 
 } // namespace maintenance

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/SearchWindow.h"
+#include "common/SummaryWindow.h"
 
 #include <memory>
 
@@ -18,32 +19,18 @@ namespace maintenance {
 // The schedule window that owns a list: its owner when it is one, the program's one otherwise.
 TfrmScadenzario* scheduleWindow(QWidget* owner);
 
-// What sets one summary apart from the others.
-struct SummaryKind {
-    const char* instanceName;
-    const char* caption;
-    int field;         // the flag that selects
-    const char* value; // the flag's value that is listed
-    const char* title; // the list print's title
-    QString* lastFind; // the find text of this window kind, kept for the run
-};
-
-class ScheduleSummary : public common::ListWindow {
+class ScheduleSummary : public common::SummaryWindow {
     Q_OBJECT
 public:
-    ScheduleSummary(const SummaryKind& kind, QWidget* parent);
+    ScheduleSummary(const common::SummaryKind& kind, QWidget* parent);
     ~ScheduleSummary() override;
 
 protected:
-    void FormShow() override;
-    QString printTitle() const override;
-    QString* UltimaRicerca() override { return kind_.lastFind; }
-    bool hasLoadFromList() const override { return true; }
-    void loadChosen(const QString& chosen) override;
+    common::ArchiveFile openArchive() override;
+    void loadIntoCard(qint64 number, const common::Record& record) override;
 
 private:
     std::unique_ptr<Ui::frmRiepilogo> ui;
-    const SummaryKind& kind_;
 };
 
 } // namespace maintenance

@@ -10,17 +10,6 @@ namespace mileage {
 
 using namespace SchedaChilometrico;
 
-void collectLines(common::ArchiveFile& archive, const ListKind& kind, QStringList& lines,
-                  std::vector<qint64>& numbers) {
-    lines.reserve(archive.count());
-    archive.forEach([&](qint64 number, const common::Record& record) {
-        if (kind.selects(record)) {
-            lines << kind.lineOf(record);
-            numbers.push_back(number);
-        }
-    });
-}
-
 void loadIntoCard(qint64 number, const common::Record& record) {
     auto* card = common::sharedWindow<TfrmChilometrico>(QStringLiteral("frmChilometrico"));
     if (!card)
@@ -28,44 +17,21 @@ void loadIntoCard(qint64 number, const common::Record& record) {
     card->showRecord(record, number);
 }
 
-MileageList::MileageList(const ListKind& kind, QWidget* parent)
-    : common::ListWindow(parent)
-    , ui(std::make_unique<Ui::frmMileageList>())
-    , kind_(kind) {
+MileageList::MileageList(const common::SummaryKind& kind, QWidget* parent)
+    : common::SummaryWindow(kind, parent)
+    , ui(std::make_unique<Ui::frmMileageList>()) {
     ui->setupUi(this);
-    setObjectName(QLatin1String(kind.instanceName));
-    setWindowTitle(QString::fromUtf8(kind.caption));
-    ui->lblTitolo->setText(QString::fromUtf8(kind.caption).trimmed());
-    setFixedSize(size());
-    setNoTitleButtons();
-    setCentredOnScreen(true);
-    bindList(ui->lstRecords, ui->btnStampa, ui->btnChiudi, ui->txtTrova, ui->btnTrova, ui->effTrova);
+    bindSummary();
 }
 
 MileageList::~MileageList() = default;
 
-QString MileageList::printTitle() const {
-    return QString::fromUtf8(kind_.printTitle);
+common::ArchiveFile MileageList::openArchive() {
+    return openMileageArchive();
 }
 
-void MileageList::FormShow() {
-    resetFind();
-    QStringList lines;
-    std::vector<qint64> numbers;
-    try {
-        common::ArchiveFile archive = openMileageArchive();
-        clearLines();
-        collectLines(archive, kind_, lines, numbers);
-    } catch (const std::exception&) {
-        // Filling is silent: what was gathered before the failure is shown.
-    }
-    setLines(std::move(lines), std::move(numbers));
-    ui->txtTrova->setFocus();
-}
-
-void MileageList::loadChosen(const QString& chosen) {
-    common::ArchiveFile archive = openMileageArchive();
-    common::loadMatchingRecords(archive, chosen, listedNumbers(), kind_.lineOf, loadIntoCard);
+void MileageList::loadIntoCard(qint64 number, const common::Record& record) {
+    mileage::loadIntoCard(number, record);
 }
 
 namespace {
@@ -84,19 +50,19 @@ QString lastDone;
 QString lastToDo;
 QString lastOverdue;
 
-const ListKind kEffettuate{"frmEffettuate",
-                           " Riepilogo manutenzioni effettuate",
-                           "Riepilogo manutenzioni effettuate",
-                           isDone,
-                           lineDone,
-                           &lastDone};
-const ListKind kDaEffettuare{"frmDaEffettuare",
-                             " Riepilogo manutenzioni da effettuare",
-                             "Riepilogo manutenzioni da effettuare",
-                             isNotDone,
-                             lineToDo,
-                             &lastToDo};
-const ListKind kScaduteKm{
+const common::SummaryKind kEffettuate{"frmEffettuate",
+                                      " Riepilogo manutenzioni effettuate",
+                                      "Riepilogo manutenzioni effettuate",
+                                      isDone,
+                                      lineDone,
+                                      &lastDone};
+const common::SummaryKind kDaEffettuare{"frmDaEffettuare",
+                                        " Riepilogo manutenzioni da effettuare",
+                                        "Riepilogo manutenzioni da effettuare",
+                                        isNotDone,
+                                        lineToDo,
+                                        &lastToDo};
+const common::SummaryKind kScaduteKm{
     "frmScaduteKm", " Riepilogo manutenzioni scadute", "Riepilogo manutenzioni scadute", isOverdue, lineToDo,
     &lastOverdue};
 

@@ -2,7 +2,7 @@
 // loads the chosen record into the mileage card.
 #pragma once
 
-#include "common/ListWindow.h"
+#include "common/SummaryWindow.h"
 
 #include <QStringList>
 
@@ -15,40 +15,21 @@ class frmMileageList;
 
 namespace mileage {
 
-// What sets one list apart from the others.
-struct ListKind {
-    const char* instanceName;
-    const char* caption;
-    const char* printTitle;
-    bool (*selects)(const common::Record& record);
-    QString (*lineOf)(const common::Record& record);
-    QString* lastSearch; // the list kind's UltimaRicerca
-};
-
-// The lines and numbers of the records of archive that kind selects, in file order. What was gathered
-// before a failure stays.
-void collectLines(common::ArchiveFile& archive, const ListKind& kind, QStringList& lines,
-                  std::vector<qint64>& numbers);
-
 // Puts a record into the mileage card as it is stored, with its number; the rules are not run.
 void loadIntoCard(qint64 number, const common::Record& record);
 
-class MileageList : public common::ListWindow {
+class MileageList : public common::SummaryWindow {
     Q_OBJECT
 public:
-    MileageList(const ListKind& kind, QWidget* parent);
+    MileageList(const common::SummaryKind& kind, QWidget* parent);
     ~MileageList() override;
 
 protected:
-    void FormShow() override;
-    QString printTitle() const override;
-    QString* UltimaRicerca() override { return kind_.lastSearch; }
-    bool hasLoadFromList() const override { return true; }
-    void loadChosen(const QString& chosen) override;
+    common::ArchiveFile openArchive() override;
+    void loadIntoCard(qint64 number, const common::Record& record) override;
 
 private:
     std::unique_ptr<Ui::frmMileageList> ui;
-    const ListKind& kind_;
 };
 
 } // namespace mileage
