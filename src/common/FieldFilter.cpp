@@ -1,5 +1,7 @@
 #include "common/FieldFilter.h"
 
+#include "common/Text.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -81,6 +83,22 @@ bool keyPasses(const QKeyEvent* event, const CharFilter& allowed) {
     const QString text = event->text();
     return text.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
            allowed(text.at(0));
+}
+
+void rewriteTyped(QLineEdit* field, const std::function<QString(const QString&)>& rewrite) {
+    const QString text = field->text();
+    const QString shown = rewrite(text);
+    if (shown == text)
+        return;
+    // What comes before the cursor, rewritten with a stand-in after it, measures where the cursor goes.
+    const int cursor = field->cursorPosition();
+    const int before = int(rewrite(text.left(cursor) + QLatin1Char('x')).size()) - 1;
+    field->setText(shown);
+    field->setCursorPosition(std::clamp(before, 0, int(shown.size())));
+}
+
+void upperCaseTyped(QLineEdit* field) {
+    rewriteTyped(field, [](const QString& text) { return Trim(UpperAZ(text)); });
 }
 
 bool isDigitChar(QChar c) {

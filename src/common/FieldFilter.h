@@ -23,6 +23,12 @@ QString filteredText(const QString& text, const CharFilter& allowed);
 // filter allows, and the keys that move between fields (Tab, Enter) or only modify others.
 bool keyPasses(const QKeyEvent* event, const CharFilter& allowed);
 
+// Rewrites the text the user has just edited through rewrite, the cursor kept after the same typed
+// character (less what the rewrite took out before it). Nothing happens when the text is already so.
+void rewriteTyped(QLineEdit* field, const std::function<QString(const QString&)>& rewrite);
+// The same with the letters a-z upper-cased and the text trimmed.
+void upperCaseTyped(QLineEdit* field);
+
 bool isDigitChar(QChar c);
 bool isAmountChar(QChar c); // digits and the comma
 

@@ -330,13 +330,8 @@ bool TfrmCosti::eventFilter(QObject* watched, QEvent* event) {
     return common::Form::eventFilter(watched, event);
 }
 
-void TfrmCosti::txtTargaChange(const QString& text) {
-    const QString shown = common::Trim(common::UpperAZ(text));
-    if (shown == text)
-        return;
-    const int cursor = ui->txtTarga->cursorPosition();
-    ui->txtTarga->setText(shown);
-    ui->txtTarga->setCursorPosition(std::clamp(cursor, 0, int(shown.size())));
+void TfrmCosti::txtTargaChange(const QString&) {
+    common::upperCaseTyped(ui->txtTarga);
 }
 
 // Commands.

@@ -4,6 +4,7 @@
 #include "common/CommandTable.h"
 #include "common/ControlText.h"
 #include "common/Failure.h"
+#include "common/FieldFilter.h"
 #include "common/Help.h"
 #include "common/Look.h"
 #include "common/Placement.h"
@@ -317,15 +318,8 @@ bool TfrmVeicolario::eventFilter(QObject* watched, QEvent* event) {
     return common::Form::eventFilter(watched, event);
 }
 
-void TfrmVeicolario::txtTargaChange(const QString& text) {
-    const QString shown = fleet::typedPlate(text);
-    if (shown == text)
-        return;
-    // Keep the cursor where it was, less what went before it.
-    const int cursor = ui->txtTarga->cursorPosition();
-    const int before = int(fleet::typedPlate(text.left(cursor) + QLatin1Char('x')).size()) - 1;
-    ui->txtTarga->setText(shown);
-    ui->txtTarga->setCursorPosition(std::clamp(before, 0, int(shown.size())));
+void TfrmVeicolario::txtTargaChange(const QString&) {
+    common::rewriteTyped(ui->txtTarga, fleet::typedPlate);
 }
 
 // Photo.

@@ -121,14 +121,7 @@ TfrmScadenzario::TfrmScadenzario(QWidget* parent)
     fields_->addRun(enterOrder, std::nullopt, this);
     ui->txtAnno->installEventFilter(this);
     for (QLineEdit* upper : {ui->txtCodFisc, ui->txtTarga})
-        connect(upper, &QLineEdit::textEdited, this, [upper](const QString& text) {
-            const QString shown = common::UpperAZ(common::Trim(text));
-            if (shown != text) {
-                const int cursor = upper->cursorPosition();
-                upper->setText(shown);
-                upper->setCursorPosition(std::min(cursor, int(shown.size())));
-            }
-        });
+        connect(upper, &QLineEdit::textEdited, this, [upper] { common::upperCaseTyped(upper); });
 
     for (QToolButton* arrow : {ui->cmdPrimo, ui->cmdIndietro, ui->cmdAvanti, ui->cmdUltimo})
         arrow->setToolButtonStyle(Qt::ToolButtonIconOnly);

@@ -126,8 +126,8 @@ TfrmChilometrico::TfrmChilometrico(QWidget* parent)
     }
     ui->txtCosto->setMaxLength(mileage::SchedaChilometrico::layout().width(Costo));
     common::filterField(ui->txtCosto, common::isAmountChar);
-    connect(ui->txtTarga, &QLineEdit::textEdited, this, [this] { upperCaseTyped(ui->txtTarga); });
-    connect(ui->txtCodFisc, &QLineEdit::textEdited, this, [this] { upperCaseTyped(ui->txtCodFisc); });
+    connect(ui->txtTarga, &QLineEdit::textEdited, this, [this] { common::upperCaseTyped(ui->txtTarga); });
+    connect(ui->txtCodFisc, &QLineEdit::textEdited, this, [this] { common::upperCaseTyped(ui->txtCodFisc); });
 
     using common::Command;
     using common::commandPicture;
@@ -462,18 +462,6 @@ void TfrmChilometrico::apriCalendario(const QString& tag) {
     TfrmCalendario picker(this);
     picker.setCallerTag(tag);
     picker.exec();
-}
-
-void TfrmChilometrico::upperCaseTyped(QLineEdit* field) {
-    const QString text = field->text();
-    const QString shown = common::Trim(common::UpperAZ(text));
-    if (shown == text)
-        return;
-    // Keep the cursor where it was, less the blanks trimmed before it.
-    const int cursor = field->cursorPosition();
-    const int before = int(common::Trim(common::UpperAZ(text.left(cursor) + QLatin1Char('x'))).size()) - 1;
-    field->setText(shown);
-    field->setCursorPosition(std::clamp(before, 0, int(shown.size())));
 }
 
 bool TfrmChilometrico::eventFilter(QObject* watched, QEvent* event) {

@@ -76,7 +76,6 @@ private:
     // The status rule after the due-mileage rule; false when the status part failed.
     bool statusPart();
     void apriCalendario(const QString& tag);
-    void upperCaseTyped(QLineEdit* field);
     QLineEdit* edit(int field) const { return edits_.at(field); }
 
     std::unique_ptr<Ui::frmChilometrico> ui;

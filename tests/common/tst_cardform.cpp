@@ -3,6 +3,7 @@
 #include "ModalAnswerer.h"
 #include "TestFolder.h"
 #include "common/CardForm.h"
+#include "common/FieldFilter.h"
 #include "common/Text.h"
 
 #include <QApplication>
@@ -87,6 +88,8 @@ private Q_SLOTS:
     void checksStopTheSaveBeforeTheArchive();
     void duplicateThatOpensTheArchive();
     void showRecordFromAList();
+    void upperCaseKeepsTheCursor_data();
+    void upperCaseKeepsTheCursor();
 };
 
 void TestCardForm::appendMessageAndFailureKind_data() {
@@ -187,6 +190,35 @@ void TestCardForm::showRecordFromAList() {
     card.newCard();
     QCOMPARE(card.position(), 0);
     QCOMPARE(card.note->text(), QString("0,00"));
+}
+
+void TestCardForm::upperCaseKeepsTheCursor_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("after");
+    QTest::newRow("at the end") << "ab1" << 3 << "AB1" << 3;
+    QTest::newRow("in the middle") << "aB1" << 1 << "AB1" << 1;
+    QTest::newRow("a blank trimmed before the cursor") << " ab" << 3 << "AB" << 2;
+    QTest::newRow("cursor right after the trimmed blank") << " ab" << 1 << "AB" << 0;
+    QTest::newRow("a blank trimmed at the end") << "ab " << 3 << "AB" << 2;
+    QTest::newRow("inner blank kept") << "a b" << 2 << "A B" << 2;
+    QTest::newRow("accented letters kept")
+        << QString::fromUtf8("cittè") << 5 << QString::fromUtf8("CITTè") << 5;
+    QTest::newRow("already so: untouched") << "AB" << 1 << "AB" << 1;
+}
+
+void TestCardForm::upperCaseKeepsTheCursor() {
+    QFETCH(QString, typed);
+    QFETCH(int, cursor);
+    QFETCH(QString, shown);
+    QFETCH(int, after);
+    QLineEdit field;
+    field.setText(typed);
+    field.setCursorPosition(cursor);
+    common::upperCaseTyped(&field);
+    QCOMPARE(field.text(), shown);
+    QCOMPARE(field.cursorPosition(), after);
 }
 
 // The small card under the contract every card keeps.
