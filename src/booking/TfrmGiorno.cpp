@@ -5,10 +5,10 @@
 #include "common/Text.h"
 #include "common/WindowRegistry.h"
 #include "planner/DayCalendar.h"
+#include "planner/Picture.h"
 #include "planner/TfrmPlanning.h"
 #include "ui_TfrmGiorno.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 
 TfrmGiorno::TfrmGiorno(QWidget* owner)
@@ -67,10 +67,7 @@ void TfrmGiorno::preset(const planner::DayDialogPreset& preset) {
 
 void TfrmGiorno::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, QColor(0x46, 0x82, 0xB4));
-    gradient.setColorAt(1, Qt::white);
-    p.fillRect(rect(), gradient);
+    planner::paintShade(p, rect(), QColor(0x46, 0x82, 0xB4), Qt::white);
 }
 
 void TfrmGiorno::FormShow() {

@@ -1,6 +1,7 @@
 #include "bookingprint/GradientFrame.h"
 
-#include <QLinearGradient>
+#include "planner/Picture.h"
+
 #include <QPainter>
 
 namespace bookingprint {
@@ -11,10 +12,7 @@ const QColor kOutline(0x9F, 0xBE, 0xD8);
 } // namespace
 
 void paintSteelBlueShade(QPainter& painter, const QRect& rect) {
-    QLinearGradient shade(rect.topLeft(), rect.bottomLeft());
-    shade.setColorAt(0, kSteelBlue);
-    shade.setColorAt(1, Qt::white);
-    painter.fillRect(rect, shade);
+    planner::paintShade(painter, rect, kSteelBlue, Qt::white);
 }
 
 GradientFrame::GradientFrame(QWidget* parent)

@@ -29,6 +29,13 @@ void Picture::paintEvent(QPaintEvent*) {
     p.drawPixmap(rect(), pixmap_);
 }
 
+void paintShade(QPainter& painter, const QRect& rect, const QColor& top, const QColor& bottom) {
+    QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    painter.fillRect(rect, gradient);
+}
+
 Shape::Shape(QWidget* parent)
     : QWidget(parent) {}
 
@@ -47,14 +54,10 @@ void Shape::setGradient(const QColor& top, const QColor& bottom, const QColor& s
 
 void Shape::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (top_ == bottom_) {
+    if (top_ == bottom_)
         p.fillRect(rect(), top_);
-    } else {
-        QLinearGradient gradient(0, 0, 0, height());
-        gradient.setColorAt(0, top_);
-        gradient.setColorAt(1, bottom_);
-        p.fillRect(rect(), gradient);
-    }
+    else
+        paintShade(p, rect(), top_, bottom_);
     if (stroke_.isValid()) {
         p.setPen(stroke_);
         p.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class QPainter;
+
 namespace planner {
 
 class Picture : public QAbstractButton {
@@ -27,6 +29,9 @@ private:
     Maker maker_;
     QPixmap pixmap_;
 };
+
+// Fills rect with a vertical shade from top to bottom, the background of the planner's windows.
+void paintShade(QPainter& painter, const QRect& rect, const QColor& top, const QColor& bottom);
 
 // A rectangle of the layout: a fill (or a vertical gradient) and a border.
 class Shape : public QWidget {

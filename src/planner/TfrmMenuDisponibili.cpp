@@ -5,9 +5,11 @@
 #include "common/Help.h"
 #include "common/ListWindow.h"
 #include "common/Numbers.h"
+#include "common/Placement.h"
 #include "common/Text.h"
 #include "common/WindowRegistry.h"
 #include "fleet/SchedaVeicolo.h"
+#include "planner/Picture.h"
 #include "planner/PlannerPictures.h"
 #include "planner/TfrmPlanning.h"
 #include "planner/VehicleChoice.h"
@@ -16,7 +18,6 @@
 #include "ui_TfrmMenuDisponibili.h"
 
 #include <QKeyEvent>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QStringListModel>
 
@@ -82,6 +83,7 @@ TfrmMenuDisponibili::TfrmMenuDisponibili(QWidget* parent)
     , ui(std::make_unique<Ui::frmMenuDisponibili>()) {
     ui->setupUi(this);
     setWindowState(Qt::WindowMaximized);
+    common::keepCentred(ui->panContainer);
 
     ui->bkgCorpo->setGradient(QColor(0x46, 0x82, 0xB4), Qt::white);
     ui->bkgTitolo->setFill(kTitleBlue, kTitleBlue);
@@ -140,19 +142,9 @@ QString TfrmMenuDisponibili::plannerFile() const {
     return ui->lblFile->text();
 }
 
-void TfrmMenuDisponibili::resizeEvent(QResizeEvent* event) {
-    common::Form::resizeEvent(event);
-    const QSize panel = ui->panContainer->size();
-    ui->panContainer->move(std::max(0, (width() - panel.width()) / 2),
-                           std::max(0, (height() - panel.height()) / 2));
-}
-
 void TfrmMenuDisponibili::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, kTitleBlue);
-    gradient.setColorAt(1, Qt::white);
-    p.fillRect(rect(), gradient);
+    planner::paintShade(p, rect(), kTitleBlue, Qt::white);
 }
 
 void TfrmMenuDisponibili::FormShow() {

@@ -7,6 +7,7 @@
 #include "common/Help.h"
 #include "common/Look.h"
 #include "common/Numbers.h"
+#include "common/Placement.h"
 #include "common/StatusHints.h"
 #include "common/Text.h"
 #include "common/WindowRegistry.h"
@@ -18,7 +19,6 @@
 
 #include <QFileInfo>
 #include <QLabel>
-#include <QLinearGradient>
 #include <QPainter>
 
 namespace planner {
@@ -73,6 +73,7 @@ TfrmPlanning::TfrmPlanning(QWidget* parent)
     , ui(std::make_unique<Ui::frmPlanning>()) {
     ui->setupUi(this);
     setWindowState(Qt::WindowMaximized);
+    common::keepCentred(ui->panContainer);
 
     const QColor paleBlue = QColor::fromRgb(0xFFC8D6E3);
     ui->shpContainer->setFill(paleBlue, paleBlue);
@@ -251,19 +252,9 @@ planner::DayTexts TfrmPlanning::dayTexts() const {
     return days;
 }
 
-void TfrmPlanning::resizeEvent(QResizeEvent* event) {
-    common::Form::resizeEvent(event);
-    const QSize panel = ui->panContainer->size();
-    ui->panContainer->move(std::max(0, (width() - panel.width()) / 2),
-                           std::max(0, (height() - panel.height()) / 2));
-}
-
 void TfrmPlanning::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, kSteelBlue);
-    gradient.setColorAt(1, Qt::white);
-    p.fillRect(rect(), gradient);
+    planner::paintShade(p, rect(), kSteelBlue, Qt::white);
 }
 
 void TfrmPlanning::cmdNuovoClick() {

@@ -89,7 +89,6 @@ public Q_SLOTS:
 protected:
     void FormShow() override;
     void FormClose() override;
-    void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
