@@ -8,13 +8,13 @@
 #include "common/SearchWindow.h"
 #include "common/Text.h"
 #include "common/WindowRegistry.h"
-#include "costs/CostLists.h"
 #include "costs/SchedaCosto.h"
 #include "costs/TfrmMenuRiepSpese.h"
 #include "platform/Dialogs.h"
 #include "platform/Report.h"
 #include "ui_TfrmRiepSpese.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 using namespace costs::SchedaCosto;
@@ -22,6 +22,22 @@ using namespace costs::SchedaCosto;
 namespace {
 // Kept for the whole run: a find in a new summary goes on from the last one's text.
 QString ultimaRicerca;
+
+// The date of a cost: its stored "dd/mm/yyyy" read in place, any other text as a date text is read.
+QDate paymentDate(const common::Record& cost) {
+    const QByteArrayView d = cost.stored(Data);
+    const auto digit = [&](int i) { return d[i] >= '0' && d[i] <= '9' ? d[i] - '0' : -1; };
+    if (d.size() == 10 && d[2] == '/' && d[5] == '/') {
+        int digits[8];
+        int k = 0;
+        for (int i : {0, 1, 3, 4, 6, 7, 8, 9})
+            digits[k++] = digit(i);
+        if (std::all_of(digits, digits + 8, [](int v) { return v >= 0; }))
+            return QDate(digits[4] * 1000 + digits[5] * 100 + digits[6] * 10 + digits[7],
+                         digits[2] * 10 + digits[3], digits[0] * 10 + digits[1]);
+    }
+    return common::LeggiData(cost.get(Data));
+}
 } // namespace
 
 TfrmRiepSpese::TfrmRiepSpese(QWidget* parent)
@@ -70,14 +86,20 @@ bool TfrmRiepSpese::fill() {
     double total = 0;
     try {
         common::ArchiveFile archive = costs::openCostArchive(q->costFile());
-        QStringList values(2);
-        QString line;
+        // Only the filled filters can match; a filter of blanks neither counts nor matches.
+        const int fields[] = {Targa, Causale};
+        QList<int> used;
+        for (int i = 0; i < 2; ++i)
+            if (!common::Trim(filters.at(i)).isEmpty())
+                used << i;
         archive.forEach([&](qint64, const common::Record& cost) {
-            values[0] = cost.get(Targa);
-            values[1] = cost.get(Causale);
-            if (common::countHits(filters, values) < n)
+            int hits = 0;
+            for (int i : used)
+                if (common::ContainsFolded(cost.get(fields[i]), filters.at(i)))
+                    ++hits;
+            if (hits < n)
                 return;
-            const QDate paid = common::LeggiData(cost.get(Data));
+            const QDate paid = paymentDate(cost);
             if (!paid.isValid())
                 throw std::runtime_error("a date that is not one");
             if (start > paid || end < paid)
@@ -85,8 +107,7 @@ bool TfrmRiepSpese::fill() {
             double amount = 0;
             if (!common::LeggiNumero(cost.get(Importo), amount))
                 throw std::runtime_error("an amount that is not a number");
-            costs::appendCostLine(cost, line);
-            lines.append(line);
+            lines.append(costs::costLine(cost));
             total += amount;
         });
         archive.close();

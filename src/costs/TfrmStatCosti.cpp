@@ -153,10 +153,15 @@ void TfrmStatCosti::btnApriClick() {
     QLabel* const months[12] = {ui->memGennaio,   ui->memFebbraio, ui->memMarzo,    ui->memAprile,
                                 ui->memMaggio,    ui->memGiugno,   ui->memLuglio,   ui->memAgosto,
                                 ui->memSettembre, ui->memOttobre,  ui->memNovembre, ui->memDicembre};
+    // The labels carry the totals; they are written once the scan ends, and on a failure with what the
+    // totals had reached.
+    std::array<double, 12> totals{};
+    std::array<bool, 12> counted{};
+    const auto writeTotals = [&] {
+        for (int m = 0; m < 12; ++m)
+            months[m]->setText(counted[m] ? common::FormatoGenerale(totals[m]) : QStringLiteral("0"));
+    };
     try {
-        std::array<double, 12> totals{};
-        for (QLabel* month : months)
-            month->setText(QStringLiteral("0"));
         common::ArchiveFile archive = costs::openCostArchive(ui->lblFile->text());
         archive.forEach([&](qint64, const common::Record& cost) {
             const int m = costs::statisticsMonth(cost.get(Data), year);
@@ -166,19 +171,21 @@ void TfrmStatCosti::btnApriClick() {
             if (!common::LeggiNumero(cost.get(Importo), amount))
                 throw std::runtime_error("an amount that is not a number");
             totals[m - 1] += amount;
-            months[m - 1]->setText(common::FormatoGenerale(totals[m - 1]));
+            counted[m - 1] = true;
         });
         archive.close();
-        for (QLabel* month : months)
-            month->setText(costs::roundedMonthTotal(month->text()));
-        chart_->clearSeries();
-        for (int m = 0; m < 12; ++m) {
-            double value = 0;
-            common::LeggiNumero(months[m]->text(), value);
-            chart_->addPoint(value, costs::monthNames().at(m), costs::monthColour(m + 1));
-        }
     } catch (const std::exception&) {
-        return; // silent: the year page stays, the months hold what they reached
+        writeTotals();
+        return; // silent: the year page stays
+    }
+    writeTotals();
+    for (QLabel* month : months)
+        month->setText(costs::roundedMonthTotal(month->text()));
+    chart_->clearSeries();
+    for (int m = 0; m < 12; ++m) {
+        double value = 0;
+        common::LeggiNumero(months[m]->text(), value);
+        chart_->addPoint(value, costs::monthNames().at(m), costs::monthColour(m + 1));
     }
     ui->panAvvio->hide();
     ui->panContainer->show();

@@ -124,6 +124,7 @@ private Q_SLOTS:
     void monthlyTotals();
     void chartTypeKeptAndEmptyYear();
     void statisticsYearWarning();
+    void statisticsFailureKeepsReachedTotals();
     void chartPrint();
     void helpTexts();
 };
@@ -462,6 +463,24 @@ void TestCostSummary::statisticsYearWarning() {
         QCOMPARE(text(stats, "lblFile"), QString());
     }
     QCOMPARE(QDir(folder.folder()).entryList(QDir::Files), QStringList());
+}
+
+void TestCostSummary::statisticsFailureKeepsReachedTotals() {
+    testsupport::TestFolder folder;
+    testsupport::writeCosts("2024", {paid("05/01", "A", "1", "Bollo", "10,25"),
+                                     paid("06/02", "A", "1", "Bollo", "non un numero"),
+                                     paid("07/03", "A", "1", "Bollo", "5,00")});
+    auto* stats = new TfrmStatCosti;
+    common::WindowRegistry::instance().add(stats);
+    stats->show();
+    const testsupport::ModalRun run = testsupport::runModal(
+        [&] { QTest::mouseClick(child<QPushButton>(stats, "btnApri"), Qt::LeftButton); });
+    QVERIFY(run.boxes.isEmpty()); // silent
+    QVERIFY(!child<QWidget>(stats, "panAvvio")->isHidden());
+    QVERIFY(child<QWidget>(stats, "panContainer")->isHidden());
+    QCOMPARE(text(stats, "memGennaio"), QString("10,25")); // reached, not rounded
+    QCOMPARE(text(stats, "memFebbraio"), QString("0"));
+    QCOMPARE(text(stats, "memMarzo"), QString("0"));
 }
 
 void TestCostSummary::chartPrint() {
