@@ -2,6 +2,7 @@
 
 #include "common/Text.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -99,6 +100,41 @@ void rewriteTyped(QLineEdit* field, const std::function<QString(const QString&)>
 
 void upperCaseTyped(QLineEdit* field) {
     rewriteTyped(field, [](const QString& text) { return Trim(UpperAZ(text)); });
+}
+
+PickKey pickListKey(const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+        return PickKey::Pass;
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        return PickKey::Clear;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return PickKey::Enter;
+    default:
+        return PickKey::Swallow;
+    }
+}
+
+void resetSelection(QComboBox* list) {
+    const QString text = list->currentText();
+    const QSignalBlocker block(list);
+    list->setCurrentIndex(-1);
+    list->setEditText(text);
+}
+
+void keepOnlyListed(QComboBox* list) {
+    if (list->findText(Trim(list->currentText()), Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+        list->setEditText(QString());
 }
 
 bool isDigitChar(QChar c) {

@@ -4,6 +4,7 @@
 #include <functional>
 
 class QChar;
+class QComboBox;
 class QKeyEvent;
 class QLineEdit;
 class QString;
@@ -28,6 +29,20 @@ bool keyPasses(const QKeyEvent* event, const CharFilter& allowed);
 void rewriteTyped(QLineEdit* field, const std::function<QString(const QString&)>& rewrite);
 // The same with the letters a-z upper-cased and the text trimmed.
 void upperCaseTyped(QLineEdit* field);
+
+// Drop-downs that take no typing: the value comes only from the list.
+enum class PickKey {
+    Pass,    // handled as usual: Tab, Shift+Tab, Left, Right, a modifier alone
+    Enter,   // Enter or Return: the window's Enter rule
+    Clear,   // Backspace or Delete: the text is emptied
+    Swallow, // anything else: nothing happens
+};
+PickKey pickListKey(const QKeyEvent& key);
+// Forgets the selected entry and keeps the text (QComboBox::setCurrentIndex(-1) would also empty an
+// editable drop-down's text); no signal is sent.
+void resetSelection(QComboBox* list);
+// On leaving the list: a text, trimmed, that is none of the entries is emptied.
+void keepOnlyListed(QComboBox* list);
 
 bool isDigitChar(QChar c);
 bool isAmountChar(QChar c); // digits and the comma

@@ -1,20 +1,12 @@
-// What a key does in the day and month boxes of the cost card, which take no typing.
+// What a key does in the day and month boxes of the cost card, which take no typing: the shared rule.
 #pragma once
 
-#include <QString>
-
-class QKeyEvent;
+#include "common/FieldFilter.h"
 
 namespace costs {
 
-enum class KeyAction {
-    Pass,    // handled as usual
-    Enter,   // Enter or Return: the window's Enter rule
-    Clear,   // Backspace or Delete in a field that takes no typing: the field is emptied
-    Swallow, // nothing happens
-};
+using KeyAction = common::PickKey;
 
-// Day and month boxes, which take no typing: Backspace and Delete clear, Left and Right pass.
 KeyAction listKey(const QKeyEvent& key);
 
 } // namespace costs

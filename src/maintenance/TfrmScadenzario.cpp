@@ -52,14 +52,6 @@ QStringList twoDigits(int from, int to) {
     return items;
 }
 
-// Clears a drop-down's list selection and keeps its text (a plain reset would also clear an editable one).
-void resetSelection(QComboBox* list) {
-    const QString text = list->currentText();
-    const QSignalBlocker block(list);
-    list->setCurrentIndex(-1);
-    list->setEditText(text);
-}
-
 bool isFocusMove(const QEvent* event) {
     const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
@@ -408,7 +400,7 @@ void TfrmScadenzario::resetDateTime() {
     ui->txtOreApp->setEditText(QStringLiteral("00"));
     ui->txtMinutiApp->setEditText(QStringLiteral("00"));
     for (QComboBox* list : lists_)
-        resetSelection(list);
+        common::resetSelection(list);
 }
 
 void TfrmScadenzario::clearFields() {
@@ -450,7 +442,7 @@ void TfrmScadenzario::fieldsToRecord(common::Record& record) const {
 
 void TfrmScadenzario::beforeSave() {
     for (QComboBox* list : lists_)
-        resetSelection(list);
+        common::resetSelection(list);
     if (common::Trim(ui->txtCosto->text()).isEmpty())
         ui->txtCosto->setText(QStringLiteral("0,00"));
 }
@@ -514,16 +506,10 @@ void TfrmScadenzario::duplicateFields() {
 // Field keys and exits.
 
 void TfrmScadenzario::fieldExit(QWidget* field) {
-    if (auto* list = qobject_cast<QComboBox*>(field)) {
-        const QString text = common::Trim(list->currentText());
-        bool listed = false;
-        for (int i = 0; i < list->count() && !listed; ++i)
-            listed = list->itemText(i) == text;
-        if (!listed)
-            list->setEditText(QString());
-    } else if (field == ui->txtCosto) {
+    if (auto* list = qobject_cast<QComboBox*>(field))
+        common::keepOnlyListed(list);
+    else if (field == ui->txtCosto)
         ui->txtCosto->setText(common::NormalizzaImporto(ui->txtCosto->text()));
-    }
 }
 
 bool TfrmScadenzario::eventFilter(QObject* watched, QEvent* event) {
@@ -533,25 +519,19 @@ bool TfrmScadenzario::eventFilter(QObject* watched, QEvent* event) {
     auto* list = qobject_cast<QComboBox*>(field);
     if (list && lists_.contains(list)) {
         if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            switch (key->key()) {
-            case Qt::Key_Backspace:
-            case Qt::Key_Delete:
+            switch (common::pickListKey(*static_cast<QKeyEvent*>(event))) {
+            case common::PickKey::Clear:
                 list->setEditText(QString());
                 return true;
-            case Qt::Key_Left:
-            case Qt::Key_Right:
-            case Qt::Key_Return:
-            case Qt::Key_Enter:
-            case Qt::Key_Tab:
-            case Qt::Key_Backtab:
-                return false;
-            default:
+            case common::PickKey::Swallow:
                 return true;
+            case common::PickKey::Pass:
+            case common::PickKey::Enter:
+                return false; // Enter moves on through the Enter order
             }
         }
         if (event->type() == QEvent::FocusIn && isFocusMove(event))
-            resetSelection(list);
+            common::resetSelection(list);
         if (event->type() == QEvent::FocusOut && isFocusMove(event))
             fieldExit(list);
     } else if (field == ui->txtAvviso || field == ui->txtCosto || field == ui->txtAnno) {
