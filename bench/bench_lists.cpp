@@ -1,4 +1,5 @@
-// Times the vehicle search and the deadline list over generated archives, against reading the same bytes.
+// Times the vehicle search (every vehicle, and one make only) and the deadline list over generated archives,
+// each until its window is laid out and painted, against reading the same bytes.
 #include "BenchSupport.h"
 #include "common/Clock.h"
 #include "common/ListWindow.h"
@@ -11,6 +12,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QRandomGenerator>
 
 #include <cmath>
@@ -50,8 +52,20 @@ void generate(qint64 count) {
 }
 
 struct Figures {
-    double read, search, deadlines;
+    double read, search, filtered, deadlines;
 };
+
+// Runs a search with the make filter (empty: none), the list then laid out and painted; the lines listed.
+qsizetype search(const QString& make) {
+    TfrmTrovaAutomezzi window;
+    window.show();
+    window.findChild<QLineEdit*>(QStringLiteral("txtMarca"))->setText(make);
+    window.findChild<QAbstractButton*>(QStringLiteral("btnCerca"))->click();
+    window.repaint(); // lays the list's items out and paints what shows
+    const qsizetype listed = window.lines().size();
+    window.close();
+    return listed;
+}
 
 Figures measure(qint64 count) {
     generate(count);
@@ -59,18 +73,17 @@ Figures measure(qint64 count) {
     Figures f{};
     f.read = bench::medianMs([&] { bench::plainRead(path, count * fleet::kVehicleRecordSize); });
     qsizetype listed = 0;
-    f.search = bench::medianMs([&] {
-        TfrmTrovaAutomezzi search;
-        search.show();
-        search.findChild<QAbstractButton*>(QStringLiteral("btnCerca"))->click();
-        listed = search.lines().size();
-        search.close();
-    });
+    f.search = bench::medianMs([&] { listed = search(QString()); });
     if (listed != count)
         qFatal("the search did not list every vehicle");
+    qsizetype filtered = 0;
+    f.filtered = bench::medianMs([&] { filtered = search(QStringLiteral("Fiat")); });
+    if (filtered <= 0 || filtered >= count)
+        qFatal("the filtered search listed %lld vehicles", static_cast<long long>(filtered));
     f.deadlines = bench::medianMs([&] {
         TfrmScadRevisione list;
         list.show();
+        list.repaint();
         listed = list.lines().size();
         list.close();
     });
@@ -91,11 +104,11 @@ Figures measure(qint64 count) {
     });
     std::printf("%7lld vehicles: records only %.2f ms, with lines %.2f ms, sort %.2f ms\n",
                 static_cast<long long>(count), scan, build, sort);
-    std::printf(
-        "%7lld vehicles: plain read %8.2f ms | search %8.2f ms (x%5.2f) | deadline list %8.2f ms (x%5.2f, "
-        "%lld listed)\n",
-        static_cast<long long>(count), f.read, f.search, f.search / f.read, f.deadlines, f.deadlines / f.read,
-        static_cast<long long>(listed));
+    std::printf("%7lld vehicles: plain read %8.2f ms | search %8.2f ms (x%5.2f) | one make %8.2f ms (x%5.2f, "
+                "%lld listed) | deadline list %8.2f ms (x%5.2f, %lld listed)\n",
+                static_cast<long long>(count), f.read, f.search, f.search / f.read, f.filtered,
+                f.filtered / f.read, static_cast<long long>(filtered), f.deadlines, f.deadlines / f.read,
+                static_cast<long long>(listed));
     return f;
 }
 
@@ -106,7 +119,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const bench::ProgramFolder folder(QDate(2026, 3, 10));
 
-    std::printf("Median of %d runs; from the file to the list window filled and sorted.\n", bench::kRuns);
+    std::printf("Median of %d runs; from the file to the list window filled, sorted, laid out and painted.\n",
+                bench::kRuns);
     const Figures small = measure(10000);
     const Figures large = measure(100000);
     const double nlogn = (100000.0 * std::log2(100000.0)) / (10000.0 * std::log2(10000.0));
@@ -114,8 +128,11 @@ int main(int argc, char** argv) {
                 "(n log n predicts x%.2f)\n",
                 large.search / small.search, large.deadlines / small.deadlines, large.read / small.read,
                 nlogn);
+    const bool fast = small.search < 150 && small.filtered < 150;
+    const bool ratio = large.search / large.read <= 10 && large.filtered / large.read <= 10;
     std::printf(
-        "Goals: search of 10,000 under 150 ms: %s; ratio to the plain read at 100,000 at most 10: %s\n",
-        small.search < 150 ? "met" : "NOT met", large.search / large.read <= 10 ? "met" : "NOT met");
+        "Goals: searches of 10,000 under 150 ms: %s; ratio to the plain read at 100,000 at most 10: %s\n",
+        fast ? "met" : "NOT met", ratio ? "met" : "NOT met");
+    std::printf("goal %s\n", fast && ratio ? "met" : "NOT met");
     return 0;
 }

@@ -88,6 +88,7 @@ int main(int argc, char** argv) {
     const double summary = bench::medianMs([&] {
         TfrmConfermati list(&schedule);
         list.show();
+        list.repaint(); // the list laid out and painted
         listed = list.lines().size();
         list.close();
     });

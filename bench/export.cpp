@@ -1,7 +1,9 @@
 // Times the vehicle export on a generated archive of 10,000 vehicles: the grid filled as the window opens
-// and the spreadsheet file written, each against a baseline measured in the same run (reading the archive
-// whole, writing a file of the same size). Goals: grid under 500 ms, file under 300 ms. Also measures the
-// writer's peak memory above the grid against the whole file built in one buffer; goal under 8 MB.
+// and the spreadsheet file written, each against a baseline doing the same work the plainest way in the
+// same run: the archive read through one block buffer with the grid's fields decoded into a list of texts,
+// and a file of the same size written to a temporary, synced and renamed over the file, as the program's
+// safe write does. Goals: grid under 500 ms, file under 300 ms. Also measures the writer's peak memory
+// above the grid against the whole file built in one buffer; goal under 8 MB.
 #include "common/Archive.h"
 #include "common/Spreadsheet.h"
 #include "fleet/SchedaVeicolo.h"
@@ -12,9 +14,12 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
 #include <malloc.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -41,6 +46,68 @@ void makeArchive() {
     QFile f(archive.path());
     if (!f.open(QIODevice::WriteOnly) || f.write(all) != all.size())
         qFatal("cannot write the archive");
+}
+
+// The grid's cells the plainest way: the record number and the grid's fields of every record, decoded,
+// read through one buffer of as many records as the archive reads at a time.
+QList<QString> plainCells(const QString& path) {
+    using namespace fleet::SchedaVeicolo;
+    static const int fields[] = {Tipo,
+                                 Destinazione,
+                                 Marca,
+                                 Modello,
+                                 Targa,
+                                 Immatricolazione,
+                                 Colore,
+                                 Telaio,
+                                 Pneumatici,
+                                 StatoVeicolo,
+                                 Chilometri,
+                                 Alimentazione,
+                                 Cilindrata,
+                                 KW,
+                                 Ambiente,
+                                 Proprietario,
+                                 Autista,
+                                 TelAutista,
+                                 Meccanico,
+                                 TelMeccanico,
+                                 ScadenzaRevisione,
+                                 ScadenzaTagliando,
+                                 ScadenzaAssicurazione,
+                                 ScadenzaBollo,
+                                 Note};
+    const int size = fleet::kVehicleRecordSize;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        qFatal("cannot read the archive");
+    QList<QString> cells;
+    cells.reserve(f.size() / size * (1 + qsizetype(std::size(fields))));
+    QByteArray block(256 * size, Qt::Uninitialized);
+    qint64 number = 0;
+    for (qint64 n; (n = f.read(block.data(), block.size())) > 0;) {
+        for (const char* record = block.constData(); record + size <= block.constData() + n; record += size) {
+            cells.append(QString::number(++number));
+            for (int field : fields)
+                cells.append(common::decodeField(record + layout().offset(field), layout().width(field)));
+        }
+    }
+    return cells;
+}
+
+// Writes bytes as the safe write does, the plainest way: a temporary beside the file, synced, renamed over
+// the file, the folder synced.
+void plainSafeWrite(const QString& path, const QByteArray& bytes) {
+    const QByteArray target = QFile::encodeName(path);
+    const QByteArray temporary = target + ".tmp";
+    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0 || ::write(fd, bytes.constData(), size_t(bytes.size())) != bytes.size() || ::fsync(fd) != 0 ||
+        ::close(fd) != 0 || ::rename(temporary.constData(), target.constData()) != 0)
+        qFatal("cannot write the baseline");
+    const int folder =
+        ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    if (folder < 0 || ::fsync(folder) != 0 || ::close(folder) != 0)
+        qFatal("cannot sync the folder");
 }
 
 qint64 heapInUse() {
@@ -91,20 +158,17 @@ int main(int argc, char** argv) {
         window.fillGrid();
         QApplication::processEvents();
     });
-    const double readMs = medianMs([] {
-        QFile f(platform::programPath(QString::fromLatin1(fleet::kVehicleArchive)));
-        if (!f.open(QIODevice::ReadOnly) ||
-            f.readAll().size() != qint64(kVehicles) * fleet::kVehicleRecordSize)
-            qFatal("cannot read the archive");
+    const double readMs = medianMs([&] {
+        const QList<QString> cells =
+            plainCells(platform::programPath(QString::fromLatin1(fleet::kVehicleArchive)));
+        if (cells.size() != qsizetype(kVehicles) * window.grid()->columnCount())
+            qFatal("the plain read holds %lld cells", static_cast<long long>(cells.size()));
     });
     const double writeMs = medianMs([&] { window.writeFile(); });
     const qint64 fileSize = QFile(platform::programPath(QStringLiteral("Parco_Automezzi.xls"))).size();
     const QByteArray same(fileSize, 'x');
-    const double rawMs = medianMs([&] {
-        QFile f(platform::programPath(QStringLiteral("baseline.bin")));
-        if (!f.open(QIODevice::WriteOnly) || f.write(same) != same.size())
-            qFatal("cannot write the baseline");
-    });
+    const double rawMs =
+        medianMs([&] { plainSafeWrite(platform::programPath(QStringLiteral("baseline.bin")), same); });
 
     // Memory held by the writer beyond the grid, streaming and with the whole file in one buffer.
     QList<common::SpreadsheetColumn> columns;
@@ -131,10 +195,13 @@ int main(int argc, char** argv) {
     });
 
     std::printf("vehicle export, %d vehicles, median of %d runs\n", kVehicles, kRuns);
-    std::printf("  grid filled:  %8.1f ms (goal 500)   baseline, archive read whole: %6.1f ms   ratio %.1f\n",
-                fillMs, readMs, fillMs / readMs);
     std::printf(
-        "  file written: %8.1f ms (goal 300)   baseline, %lld bytes written raw: %6.1f ms   ratio %.1f\n",
+        "  grid filled:  %8.1f ms (goal 500)   baseline, archive read and its fields decoded: %6.1f ms   "
+        "ratio %.1f\n",
+        fillMs, readMs, fillMs / readMs);
+    std::printf(
+        "  file written: %8.1f ms (goal 300)   baseline, %lld bytes written, synced and renamed: %6.1f ms   "
+        "ratio %.1f\n",
         writeMs, static_cast<long long>(fileSize), rawMs, writeMs / rawMs);
     std::printf(
         "  writer's peak memory above the grid: %6.1f MB (goal 8)   baseline, whole file in one buffer: "
