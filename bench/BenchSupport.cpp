@@ -8,20 +8,46 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace bench {
 
-double medianMs(const std::function<void()>& run, int runs) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
+namespace {
+
+double timedMs(const std::function<void()>& run) {
+    QElapsedTimer timer;
+    timer.start();
+    run();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+double median(std::vector<double> times) {
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
+}
+
+} // namespace
+
+double medianMs(const std::function<void()>& run, int runs, const std::function<void()>& between) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        if (between)
+            between();
+        times.push_back(timedMs(run));
+    }
+    return median(std::move(times));
+}
+
+std::vector<double> interleavedMediansMs(const std::vector<std::function<void()>>& works, int runs) {
+    std::vector<std::vector<double>> times(works.size());
+    for (int i = 0; i < runs; ++i)
+        for (size_t w = 0; w < works.size(); ++w)
+            times[w].push_back(timedMs(works[w]));
+    std::vector<double> medians;
+    for (std::vector<double>& t : times)
+        medians.push_back(median(std::move(t)));
+    return medians;
 }
 
 void plainRead(const QString& path, qint64 size) {

@@ -8,14 +8,19 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <vector>
 
 class QRandomGenerator;
 
 namespace bench {
 
 inline constexpr int kRuns = 11;
-// The median, in milliseconds, of run timed runs times.
-double medianMs(const std::function<void()>& run, int runs = kRuns);
+// The median, in milliseconds, of run timed runs times; between, where given, runs untimed before each.
+double medianMs(const std::function<void()>& run, int runs = kRuns,
+                const std::function<void()>& between = {});
+// The medians, in milliseconds, of several works timed runs times each, taken in turn so that every one
+// meets the same load.
+std::vector<double> interleavedMediansMs(const std::vector<std::function<void()>>& works, int runs = kRuns);
 // Reads the file's bytes through one buffer, the plainest way; stops the benchmark unless there are size.
 void plainRead(const QString& path, qint64 size);
 // Runs offscreen unless a platform is chosen; call before the application is made.

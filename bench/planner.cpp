@@ -1,9 +1,9 @@
 // Times the booking planner: opening the planner on a full year (show, load, paint) and saving it, the
 // entry window's showing and a vehicle lookup at 10,000 vehicles, and the interval booking of a whole year;
 // each against doing the same work the plainest way in the same run.
+#include "BenchSupport.h"
 #include "booking/Interval.h"
 #include "booking/Openers.h"
-#include "common/Clock.h"
 #include "common/WindowRegistry.h"
 #include "fleet/SchedaVeicolo.h"
 #include "planner/SchedaPlanning.h"
@@ -12,7 +12,6 @@
 #include "platform/ProgramFolder.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -21,13 +20,11 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <functional>
-#include <vector>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -39,41 +36,13 @@ namespace {
 constexpr int kRuns = 21;
 
 double medianMs(const std::function<void()>& run, const std::function<void()>& between = {}) {
-    std::vector<double> times;
-    for (int i = 0; i < kRuns; ++i) {
-        if (between)
-            between();
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-// The medians of several runs taken in turn, run after run.
-std::vector<double> interleavedMedians(const std::vector<std::function<void()>>& runs) {
-    std::vector<std::vector<double>> times(runs.size());
-    for (int i = 0; i < kRuns; ++i)
-        for (size_t r = 0; r < runs.size(); ++r) {
-            QElapsedTimer timer;
-            timer.start();
-            runs[r]();
-            times[r].push_back(double(timer.nsecsElapsed()) / 1e6);
-        }
-    std::vector<double> medians;
-    for (std::vector<double>& t : times) {
-        std::sort(t.begin(), t.end());
-        medians.push_back(t[t.size() / 2]);
-    }
-    return medians;
+    return bench::medianMs(run, kRuns, between);
 }
 
 void generateVehicles(int count) {
     const QStringList types{"Autovettura", "Autocarro", "Furgone", "Motociclo", "Autobus", "Camper"};
-    const QStringList makes{"Fiat", "Iveco", "Renault", "Volkswagen", "Ford", "Mercedes", "Opel", "Piaggio"};
-    const QStringList models{"Panda", "Daily", "Master", "Transit", "Sprinter", "Ducato", "Vivaro", "Porter"};
+    const QStringList& makes = bench::makes();
+    const QStringList& models = bench::models();
     QFile file(platform::programPath(QString::fromLatin1(fleet::kVehicleArchive)));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qFatal("cannot write the archive");
@@ -99,10 +68,9 @@ void line(const char* what, double ms, double baseline, double goal) {
 } // namespace
 
 int main(int argc, char** argv) {
+    bench::useOffscreen();
     QApplication application(argc, argv);
-    QTemporaryDir folder;
-    platform::setProgramFolderForTests(folder.path());
-    common::setTodayForTests(QDate(2024, 6, 1));
+    const bench::ProgramFolder folder(QDate(2024, 6, 1));
     booking::registerWithPlanner();
 
     auto& registry = common::WindowRegistry::instance();
@@ -259,7 +227,7 @@ int main(int argc, char** argv) {
     };
     // The three in turn, so that each meets the same load of the disk.
     const std::vector<double> saves =
-        interleavedMedians({[&] { planning->cmdSalvaClick(); }, plainSaveRun, diskOnlyRun});
+        bench::interleavedMediansMs({[&] { planning->cmdSalvaClick(); }, plainSaveRun, diskOnlyRun}, kRuns);
     const double save = saves[0];
     const double plainSave = saves[1];
     const double diskOnly = saves[2];

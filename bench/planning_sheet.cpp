@@ -2,14 +2,13 @@
 // drawn at screen resolution, each against a baseline measured in the same run that does the same work the
 // plainest way (plain records of the objects; the same shapes, lines and texts drawn straight on an image).
 // Goals: sheet prepared within 50 ms, page drawn within 100 ms.
+#include "BenchSupport.h"
 #include "bookingprint/PlanningAnnuale.h"
 #include "platform/Report.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QPainter>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -19,15 +18,7 @@ namespace {
 constexpr int kRuns = 15;
 
 double medianMs(const std::function<void()>& step) {
-    std::vector<double> ms;
-    for (int i = 0; i < kRuns; ++i) {
-        QElapsedTimer t;
-        t.start();
-        step();
-        ms.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
+    return bench::medianMs(step, kRuns);
 }
 
 bookingprint::PlannerSheet fullYear() {
@@ -53,7 +44,7 @@ struct PlainObject {
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreen();
     QApplication application(argc, argv);
     const bookingprint::PlannerSheet sheet = fullYear();
 

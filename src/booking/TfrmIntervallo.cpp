@@ -3,6 +3,7 @@
 #include "booking/BookingPictures.h"
 #include "booking/BookingText.h"
 #include "booking/Interval.h"
+#include "common/FieldFilter.h"
 #include "common/Numbers.h"
 #include "common/Text.h"
 #include "common/WindowRegistry.h"
@@ -35,14 +36,6 @@ const char* const kDayMissingEnd =
     "Attenzione: indicare il giorno di fine intervallo selezionandolo dall'elenco a cascata.";
 const char* const kMonthMissingEnd =
     "Attenzione: indicare il mese di fine intervallo selezionandolo dall'elenco a cascata.";
-
-// The selected entry is forgotten, the text kept: QComboBox::setCurrentIndex(-1) also clears the text.
-void resetSelection(QComboBox* box) {
-    const QString text = box->currentText();
-    const QSignalBlocker blocker(box);
-    box->setCurrentIndex(-1);
-    box->setEditText(text);
-}
 
 } // namespace
 
@@ -128,37 +121,34 @@ const TfrmIntervallo::DateBox* TfrmIntervallo::dateBox(QObject* watched) const {
 }
 
 bool TfrmIntervallo::dateBoxKeyDown(const DateBox& b, QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    switch (common::pickListKey(*event)) {
+    case common::PickKey::Enter:
         b.next->setFocus();
         return true;
-    case Qt::Key_Backspace:
-    case Qt::Key_Delete:
+    case common::PickKey::Clear:
         b.box->setEditText(QString());
         return true;
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
+    case common::PickKey::Pass:
         return false;
-    default:
+    case common::PickKey::Swallow:
         // No typing, no stepping through the entries with the arrows or paging.
         return true;
     }
+    return true;
 }
 
 void TfrmIntervallo::dateBoxEnter(const DateBox& b) {
-    resetSelection(b.box);
+    common::resetSelection(b.box);
     b.highlight->show();
 }
 
 void TfrmIntervallo::dateBoxExit(const DateBox& b) {
     b.highlight->hide();
-    const bool valid =
-        b.day ? booking::isDayEntry(b.box->currentText()) : booking::monthOfName(b.box->currentText()) != 0;
-    if (!valid)
-        b.box->setEditText(QString());
+    // A month in any case is taken, not only as listed.
+    if (b.day)
+        common::keepOnlyAccepted(b.box, &booking::isDayEntry);
+    else
+        common::keepOnlyAccepted(b.box, [](const QString& text) { return booking::monthOfName(text) != 0; });
 }
 
 bool TfrmIntervallo::eventFilter(QObject* watched, QEvent* event) {

@@ -133,7 +133,13 @@ void resetSelection(QComboBox* list) {
 }
 
 void keepOnlyListed(QComboBox* list) {
-    if (list->findText(Trim(list->currentText()), Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+    keepOnlyAccepted(list, [list](const QString& text) {
+        return list->findText(Trim(text), Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0;
+    });
+}
+
+void keepOnlyAccepted(QComboBox* list, const std::function<bool(const QString&)>& accepted) {
+    if (!accepted(list->currentText()))
         list->setEditText(QString());
 }
 

@@ -43,6 +43,8 @@ PickKey pickListKey(const QKeyEvent& key);
 void resetSelection(QComboBox* list);
 // On leaving the list: a text, trimmed, that is none of the entries is emptied.
 void keepOnlyListed(QComboBox* list);
+// The same where the list takes more spellings than its entries: a text accepted refuses is emptied.
+void keepOnlyAccepted(QComboBox* list, const std::function<bool(const QString&)>& accepted);
 
 bool isDigitChar(QChar c);
 bool isAmountChar(QChar c); // digits and the comma
