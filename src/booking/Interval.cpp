@@ -1,35 +1,24 @@
 #include "booking/Interval.h"
 
+#include "common/FieldFilter.h"
 #include "common/Text.h"
 #include "planner/DayCalendar.h"
 #include "planner/TfrmPlanning.h"
 
 namespace booking {
 
-namespace {
-
-QString lowerAZ(const QString& text) {
-    QString out = text;
-    for (QChar& c : out)
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() + 32);
-    return out;
-}
-
-} // namespace
-
 int monthOfName(const QString& text) {
-    const QString name = common::Trim(lowerAZ(text));
+    const QString name = common::Trim(common::UpperAZ(text));
     for (int m = 1; m <= 12; ++m)
-        if (name == QLatin1String(planner::kMonths[m - 1].name))
+        if (name == common::UpperAZ(QLatin1String(planner::kMonths[m - 1].name)))
             return m;
     return 0;
 }
 
 bool isDayEntry(const QString& text) {
     const QString day = common::Trim(text);
-    return day.size() == 2 && day.at(0).isDigit() && day.at(1).isDigit() && day.at(0).unicode() < 128 &&
-           day.at(1).unicode() < 128 && day.toInt() >= 1 && day.toInt() <= 31;
+    return day.size() == 2 && common::isDigitChar(day.at(0)) && common::isDigitChar(day.at(1)) &&
+           day.toInt() >= 1 && day.toInt() <= 31;
 }
 
 QString composeDate(const QString& day, const QString& month, const QString& year) {
