@@ -14,7 +14,6 @@
 #include "platform/Chart.h"
 #include "platform/Dialogs.h"
 #include "platform/Report.h"
-#include "ui_TfrmGuida.h"
 
 #include <QBarSeries>
 #include <QBarSet>
