@@ -30,6 +30,7 @@ void SummaryWindow::FormShow() {
     resetFind();
     QStringList lines;
     std::vector<qint64> numbers;
+    bool filled = false;
     try {
         ArchiveFile archive = openArchive();
         clearLines();
@@ -40,11 +41,12 @@ void SummaryWindow::FormShow() {
                 numbers.push_back(number);
             }
         });
+        filled = true;
     } catch (const std::exception&) {
-        // Filling is silent: what was gathered before the failure is shown.
+        // Filling is silent: what was gathered before the failure is shown, and the focus stays.
     }
     setLines(std::move(lines), std::move(numbers));
-    if (auto* find = findChild<QLineEdit*>(QStringLiteral("txtTrova")))
+    if (auto* find = findChild<QLineEdit*>(QStringLiteral("txtTrova")); find && filled)
         find->setFocus();
 }
 

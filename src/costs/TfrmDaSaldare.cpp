@@ -7,48 +7,32 @@
 #include "ui_TfrmDaSaldare.h"
 
 namespace {
+
 QString ultimaRicerca;
+
+const common::SummaryKind kDaSaldare{"frmDaSaldare",
+                                     " Riepilogo pagamenti da saldare",
+                                     "Riepilogo pagamenti da saldare",
+                                     costs::isUnpaid,
+                                     costs::costLine,
+                                     &ultimaRicerca};
+
 } // namespace
 
 TfrmDaSaldare::TfrmDaSaldare(QWidget* parent)
-    : common::ListWindow(parent)
+    : common::SummaryWindow(kDaSaldare, parent)
     , ui(std::make_unique<Ui::frmDaSaldare>()) {
     ui->setupUi(this);
-    setFixedSize(size());
-    setNoTitleButtons();
-    setCentredOnScreen(true);
-    bindList(ui->lstRecords, ui->btnStampa, ui->btnChiudi, ui->txtTrova, ui->btnTrova, ui->effTrova);
+    bindSummary();
 }
 
 TfrmDaSaldare::~TfrmDaSaldare() = default;
 
-QString TfrmDaSaldare::printTitle() const {
-    return QStringLiteral("Riepilogo pagamenti da saldare");
+common::ArchiveFile TfrmDaSaldare::openArchive() {
+    const auto* card = common::sharedWindow<TfrmCosti>(QStringLiteral("frmCosti"));
+    return costs::openCostArchive(card ? card->costFile() : QString());
 }
 
-QString* TfrmDaSaldare::UltimaRicerca() {
-    return &ultimaRicerca;
-}
-
-void TfrmDaSaldare::FormShow() {
-    resetFind();
-    QStringList lines;
-    std::vector<qint64> numbers;
-    bool filled = false;
-    try {
-        const auto* card = common::sharedWindow<TfrmCosti>(QStringLiteral("frmCosti"));
-        common::ArchiveFile archive = costs::openCostArchive(card ? card->costFile() : QString());
-        costs::collectCostLines(archive, &costs::isUnpaid, lines, numbers);
-        archive.close();
-        filled = true;
-    } catch (const std::exception&) {
-        // Filling is silent: the lines gathered before the failure stay, and the focus stays.
-    }
-    setLines(std::move(lines), std::move(numbers));
-    if (filled)
-        ui->txtTrova->setFocus();
-}
-
-void TfrmDaSaldare::loadChosen(const QString& chosen) {
-    costs::loadChosenCost(chosen, listedNumbers());
+void TfrmDaSaldare::loadIntoCard(qint64 number, const common::Record& record) {
+    costs::showInCard(number, record);
 }

@@ -1,7 +1,7 @@
 // The costs of the card's year not yet paid, with find, print and load into the cost card.
 #pragma once
 
-#include "common/ListWindow.h"
+#include "common/SummaryWindow.h"
 
 #include <memory>
 
@@ -9,18 +9,15 @@ namespace Ui {
 class frmDaSaldare;
 }
 
-class TfrmDaSaldare : public common::ListWindow {
+class TfrmDaSaldare : public common::SummaryWindow {
     Q_OBJECT
 public:
     explicit TfrmDaSaldare(QWidget* parent = nullptr);
     ~TfrmDaSaldare() override;
 
 protected:
-    void FormShow() override;
-    QString printTitle() const override;
-    QString* UltimaRicerca() override;
-    bool hasLoadFromList() const override { return true; }
-    void loadChosen(const QString& chosen) override;
+    common::ArchiveFile openArchive() override;
+    void loadIntoCard(qint64 number, const common::Record& record) override;
 
 private:
     std::unique_ptr<Ui::frmDaSaldare> ui;

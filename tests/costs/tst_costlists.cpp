@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -57,6 +58,7 @@ private Q_SLOTS:
     void euroSignReadFromTheFile();
     void unpaidSelection();
     void missingYearListsNothingAndCreatesIt();
+    void unreadableYearIsSilentAndKeepsFocus();
     void loadOnlyAmongListed();
     void searchFilters_data();
     void searchFilters();
@@ -139,6 +141,18 @@ void TestCostLists::missingYearListsNothingAndCreatesIt() {
     QCOMPARE(answerer.seen.size(), 1);
     QCOMPARE(answerer.seen.first().text,
              QString("Ricerca non applicabile: la lista non contiene nessuna voce."));
+}
+
+void TestCostLists::unreadableYearIsSilentAndKeepsFocus() {
+    testsupport::TestFolder folder;
+    QVERIFY(QDir(folder.folder()).mkdir("2024.eur")); // the file's name taken by a folder
+    testsupport::makeCostCard();
+    TfrmDaSaldare list;
+    ModalAnswerer answerer;
+    list.show();
+    QVERIFY(shownLines(&list).isEmpty());
+    QCOMPARE(answerer.seen.size(), 0);
+    QVERIFY(list.focusWidget() != child<QWidget>(&list, "txtTrova"));
 }
 
 void TestCostLists::loadOnlyAmongListed() {
