@@ -3,15 +3,6 @@ function(veicolario_options target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
 endfunction()
 
-# Windows write into other windows' public forms: any target may include any window's ui_*.h.
-file(GLOB _veicolario_src_entries LIST_DIRECTORIES true "${PROJECT_SOURCE_DIR}/src/*")
-set(CMAKE_AUTOUIC_SEARCH_PATHS "")
-foreach(_entry IN LISTS _veicolario_src_entries)
-    if(IS_DIRECTORY "${_entry}")
-        list(APPEND CMAKE_AUTOUIC_SEARCH_PATHS "${_entry}")
-    endif()
-endforeach()
-
 # One static library per folder of src/.
 function(veicolario_library name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})

@@ -20,7 +20,6 @@
 #include "costs/TfrmTrovaCosti.h"
 #include "fleet/TfrmTrovaAutomezzi.h"
 #include "ui_TfrmCosti.h"
-#include "ui_TfrmTrovaAutomezzi.h"
 
 #include <QCheckBox>
 #include <QComboBox>

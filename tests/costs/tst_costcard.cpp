@@ -10,7 +10,6 @@
 #include "costs/TfrmMenuCosti.h"
 #include "platform/Dialogs.h"
 #include "platform/Report.h"
-#include "ui_TfrmGuida.h"
 
 #include <QCheckBox>
 #include <QComboBox>

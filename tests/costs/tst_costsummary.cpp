@@ -14,7 +14,6 @@
 #include "platform/Chart.h"
 #include "platform/Dialogs.h"
 #include "platform/Report.h"
-#include "ui_TfrmGuida.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -120,6 +119,7 @@ private Q_SLOTS:
     void selectionAndTotal();
     void partialReadShowsNothing();
     void summaryPrint();
+    void lastFindLastsAcrossSummaries();
     void pickerRiepspesePlate();
     void monthlyTotals();
     void chartTypeKeptAndEmptyYear();
@@ -336,6 +336,26 @@ void TestCostSummary::summaryPrint() {
     QCOMPARE(empty.boxes.first().text,
              QString("Operazione di stampa non applicabile: il riepilogo non contiene nessuna voce."));
     QCOMPARE(empty.boxes.first().icon, QMessageBox::Warning);
+}
+
+void TestCostSummary::lastFindLastsAcrossSummaries() {
+    testsupport::TestFolder folder;
+    testsupport::writeCosts("2024", periodFixture());
+    TfrmMenuRiepSpese* query = makeQuery();
+    setInterval(query, "01/03", "31/03");
+    // The first two lines are the Fiat costs of 01/03 and 20/03.
+    const auto findFiat = [](TfrmRiepSpese* summary, int& found) {
+        child<QLineEdit>(summary, "txtTrova")->setText("Fiat");
+        QTest::mouseClick(child<QPushButton>(summary, "btnTrova"), Qt::LeftButton);
+        found = summary->selectedIndex();
+    };
+    SeenSummary seen;
+    int first = -1, second = -1;
+    openSummary(query, seen, [&](TfrmRiepSpese* summary) { findFiat(summary, first); });
+    QCOMPARE(first, 0);
+    // In a new summary the same text is a repeated find: it starts after the first line.
+    openSummary(query, seen, [&](TfrmRiepSpese* summary) { findFiat(summary, second); });
+    QCOMPARE(second, 1);
 }
 
 void TestCostSummary::pickerRiepspesePlate() {

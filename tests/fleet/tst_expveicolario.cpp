@@ -10,7 +10,6 @@
 #include "platform/Files.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Shell.h"
-#include "ui_TfrmGuida.h"
 
 #include <QDir>
 #include <QHeaderView>

@@ -9,7 +9,6 @@
 #include "maintenance/SchedaScadenza.h"
 #include "maintenance/TfrmScadenzario.h"
 #include "platform/MediaPlayer.h"
-#include "ui_TfrmGuida.h"
 
 #include <QAbstractButton>
 #include <QCalendarWidget>

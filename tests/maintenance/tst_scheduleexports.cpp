@@ -10,8 +10,6 @@
 #include "maintenance/ScheduleExports.h"
 #include "maintenance/TfrmScadenzario.h"
 #include "platform/Report.h"
-#include "ui_ExportWindow.h"
-#include "ui_TfrmGuida.h"
 
 #include <QAbstractButton>
 #include <QCalendarWidget>

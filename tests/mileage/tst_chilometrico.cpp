@@ -16,7 +16,6 @@
 #include "platform/Dialogs.h"
 #include "platform/Report.h"
 #include "shell/TfrmCalendario.h"
-#include "ui_TfrmGuida.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -9,7 +9,6 @@
 #include "mileage/TfrmChilometrico.h"
 #include "mileage/TfrmExpChilometrico.h"
 #include "mileage/TfrmTrovaChilometrico.h"
-#include "ui_TfrmGuida.h"
 
 #include <QAbstractButton>
 #include <QApplication>

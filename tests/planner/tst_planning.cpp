@@ -4,7 +4,6 @@
 #include "booking/Openers.h"
 #include "common/CardForm.h"
 #include "planner/DayCalendar.h"
-#include "ui_TfrmGuida.h"
 
 #include <QDir>
 #include <QtTest>
