@@ -76,8 +76,9 @@ double creationBudget(const QString& className) {
         {QStringLiteral("TfrmVeicolario"), kCardBudget},
         {QStringLiteral("TfrmCalendario"), 0.07}, // a month calendar
         {QStringLiteral("TfrmCosti"), kCardBudget},
-        {QStringLiteral("TfrmPlanning"), 0.35},   // some 1,100 day cells
-        {QStringLiteral("TfrmIntervallo"), 0.07}, // four editable lists of days and months
+        {QStringLiteral("TfrmMenuRiepSpese"), 0.07}, // five editable lists of periods
+        {QStringLiteral("TfrmPlanning"), 0.35},      // some 1,100 day cells
+        {QStringLiteral("TfrmIntervallo"), 0.07},    // four editable lists of days and months
         {QStringLiteral("TfrmScadenzario"), kCardBudget},
         {QStringLiteral("TfrmChilometrico"), kCardBudget},
     };

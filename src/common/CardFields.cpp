@@ -42,10 +42,9 @@ DateKey dateFieldKey(int key, bool enterMovesOn) {
 
 CardFields::CardFields(QWidget* window)
     : QObject(window)
-    , window_(window)
-    , baseStyle_(window->styleSheet()) {
+    , window_(window) {
     // The sheet is set once, when the window is polished (before its first show): setting it re-polishes
-    // every control, so doing it per colour while the window is built is slow.
+    // every control, so doing it per colour or rule while the window is built is slow.
     window->installEventFilter(this);
 }
 
@@ -54,15 +53,30 @@ void CardFields::updateStyle() {
     // that it wins over the fields' own colours.
     // Every rule names the card's own fields by their colour property, so the windows the card owns (file
     // dialog, search, attachments, date picker) keep their own look.
-    QString sheet = baseStyle_;
-    const QString field = QStringLiteral("QLineEdit[%1]").arg(QLatin1String(kFieldProperty));
-    sheet +=
-        QStringLiteral("%1 { border: 1px solid %2; padding: 1px 2px; }\n").arg(field, kFieldFrame.name());
-    for (const QColor& colour : colours_)
-        sheet += QStringLiteral("QLineEdit[%1=\"%2\"] { background-color: %2; }\n")
-                     .arg(QLatin1String(kColourProperty), colour.name());
-    sheet += QStringLiteral("%1:focus { background-color: %2; }\n").arg(field, kFieldFocus.name());
-    window_->setStyleSheet(sheet);
+    QString rules = windowRules_;
+    if (!colours_.isEmpty()) {
+        const QString field = QStringLiteral("QLineEdit[%1]").arg(QLatin1String(kFieldProperty));
+        rules +=
+            QStringLiteral("%1 { border: 1px solid %2; padding: 1px 2px; }\n").arg(field, kFieldFrame.name());
+        for (const QColor& colour : colours_)
+            rules += QStringLiteral("QLineEdit[%1=\"%2\"] { background-color: %2; }\n")
+                         .arg(QLatin1String(kColourProperty), colour.name());
+        rules += QStringLiteral("%1:focus { background-color: %2; }\n").arg(field, kFieldFocus.name());
+    }
+    if (rules == applied_)
+        return;
+    // Whatever else the window's sheet holds stays before these rules.
+    QString sheet = window_->styleSheet();
+    if (!applied_.isEmpty() && sheet.endsWith(applied_))
+        sheet.chop(applied_.size());
+    applied_ = rules;
+    window_->setStyleSheet(sheet + rules);
+}
+
+void CardFields::addStyle(const QString& rules) {
+    windowRules_ += rules;
+    if (window_->testAttribute(Qt::WA_WState_Polished))
+        updateStyle();
 }
 
 void CardFields::add(QLineEdit* field, const QColor& background) {

@@ -52,6 +52,9 @@ public:
                 QObject* cardFilter = nullptr);
     // Makes a field already added a date field: read-only; openPicker runs with the tag.
     void setDate(QLineEdit* field, const QString& tag);
+    // Style rules of the window's own, set in the same one sheet as the fields' when the window is
+    // polished.
+    void addStyle(const QString& rules);
     // A field where Enter does something else: the handler runs instead of moving on.
     void setOnEnter(QLineEdit* field, std::function<void()> handler);
 
@@ -68,7 +71,8 @@ protected:
 private:
     void updateStyle();
     QWidget* window_;
-    QString baseStyle_;
+    QString windowRules_; // the window's own, from addStyle
+    QString applied_;     // the rules last added to the window's sheet
     QList<QColor> colours_;
     QList<QWidget*> order_;
     QHash<QWidget*, QWidget*> highlights_;

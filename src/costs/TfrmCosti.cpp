@@ -112,10 +112,9 @@ TfrmCosti::TfrmCosti(QWidget* parent)
         field->installEventFilter(this);
     }
     enterOrder_ = enterOrder;
-    setStyleSheet(styleSheet() +
-                  QStringLiteral("QFrame[objectName^=\"eff\"] { background: #FFFF00; border: 2px "
-                                 "solid qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #FFFF00, "
-                                 "stop:1 #FFFFFF); }\n"));
+    fields_->addStyle(QStringLiteral("QFrame[objectName^=\"eff\"] { background: #FFFF00; border: 2px "
+                                     "solid qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #FFFF00, "
+                                     "stop:1 #FFFFFF); }\n"));
     connect(ui->txtTarga, &QLineEdit::textEdited, this, &TfrmCosti::txtTargaChange);
 
     using common::Command;
