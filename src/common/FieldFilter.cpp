@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -77,10 +78,17 @@ bool keyPasses(const QKeyEvent* event, const CharFilter& allowed) {
     case Qt::Key_Delete:
     case Qt::Key_Left:
     case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
         return true;
     default:
         break;
     }
+    // The editing shortcuts: what a paste or an undo brings in is filtered as the edit it makes.
+    for (const auto key : {QKeySequence::Paste, QKeySequence::Copy, QKeySequence::Cut,
+                           QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo})
+        if (event->matches(key))
+            return true;
     const QString text = event->text();
     return text.size() == 1 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
            allowed(text.at(0));

@@ -20,8 +20,9 @@ void filterField(QLineEdit* field, CharFilter allowed);
 // The text with the refused characters taken out.
 QString filteredText(const QString& text, const CharFilter& allowed);
 
-// The keys a filtered field takes: Backspace, Delete, the left and right arrows, the characters the
-// filter allows, and the keys that move between fields (Tab, Enter) or only modify others.
+// The keys a filtered field takes: Backspace, Delete, the left and right arrows, Home, End, the editing
+// shortcuts (paste, copy, cut, select all, undo, redo), the characters the filter allows, and the keys that
+// move between fields (Tab, Enter) or only modify others.
 bool keyPasses(const QKeyEvent* event, const CharFilter& allowed);
 
 // Rewrites the text the user has just edited through rewrite, the cursor kept after the same typed

@@ -5,9 +5,11 @@
 #include "common/CardForm.h"
 #include "common/FieldFilter.h"
 #include "common/Text.h"
+#include "platform/Clipboard.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
@@ -90,6 +92,8 @@ private Q_SLOTS:
     void showRecordFromAList();
     void upperCaseKeepsTheCursor_data();
     void upperCaseKeepsTheCursor();
+    void filteredFieldKeys_data();
+    void filteredFieldKeys();
 };
 
 void TestCardForm::appendMessageAndFailureKind_data() {
@@ -219,6 +223,48 @@ void TestCardForm::upperCaseKeepsTheCursor() {
     common::upperCaseTyped(&field);
     QCOMPARE(field.text(), shown);
     QCOMPARE(field.cursorPosition(), after);
+}
+
+// A digits-only field of four, as the cards filter theirs: keys through keyPasses, edits through filterField.
+class DigitField : public QLineEdit {
+public:
+    DigitField() {
+        setMaxLength(4);
+        common::filterField(this, common::isDigitChar);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (common::keyPasses(event, common::isDigitChar))
+            QLineEdit::keyPressEvent(event);
+    }
+};
+
+void TestCardForm::filteredFieldKeys_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("shown");
+    // The field holds "12", cursor at the end; the clipboard holds "3a4b5".
+    QTest::newRow("digit typed") << int(Qt::Key_7) << int(Qt::NoModifier) << "127";
+    QTest::newRow("letter refused") << int(Qt::Key_A) << int(Qt::NoModifier) << "12";
+    QTest::newRow("paste by key, filtered and cut to the width")
+        << int(Qt::Key_V) << int(Qt::ControlModifier) << "1234";
+    QTest::newRow("other control key refused") << int(Qt::Key_B) << int(Qt::ControlModifier) << "12";
+    QTest::newRow("select all, then a digit replaces") << int(Qt::Key_A) << int(Qt::ControlModifier) << "9";
+    QTest::newRow("home, then a digit goes first") << int(Qt::Key_Home) << int(Qt::NoModifier) << "912";
+}
+
+void TestCardForm::filteredFieldKeys() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, shown);
+    platform::setClipboardText(QStringLiteral("3a4b5"));
+    DigitField field;
+    field.setText(QStringLiteral("12"));
+    QTest::keyClick(&field, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    if (key == Qt::Key_Home || (key == Qt::Key_A && modifiers == Qt::ControlModifier))
+        QTest::keyClick(&field, Qt::Key_9);
+    QCOMPARE(field.text(), shown);
 }
 
 // The small card under the contract every card keeps.
