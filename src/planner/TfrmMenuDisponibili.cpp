@@ -2,7 +2,6 @@
 
 #include "common/Clock.h"
 #include "common/Failure.h"
-#include "common/FieldFilter.h"
 #include "common/Help.h"
 #include "common/ListWindow.h"
 #include "common/Numbers.h"
@@ -230,11 +229,26 @@ void TfrmMenuDisponibili::btnApriFattureClick() {
 }
 
 bool TfrmMenuDisponibili::txtAnnoFattureKeyDown(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
         ui->btnApriFatture->setFocus();
         return true;
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return false;
+    default:
+        break;
     }
-    return !common::keyPasses(event, common::isDigitChar);
+    const QString text = event->text();
+    if (text.size() == 1 && text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9') &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    return true;
 }
 
 bool TfrmMenuDisponibili::eventFilter(QObject* watched, QEvent* event) {
