@@ -1,16 +1,52 @@
 #include "platform/MediaPlayer.h"
 
-#include <QAudioOutput>
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QMediaPlayer>
-#include <QUrl>
+#include <QLibrary>
+
+#include <optional>
 
 namespace platform {
 
+namespace {
+
+// The sound back end beside the executable, loaded once; without it every sound stays silent.
+struct SoundModule {
+    void* (*create)();
+    void (*play)(void*, const QString*);
+    void (*stop)(void*);
+    void (*destroy)(void*);
+};
+
+const SoundModule* soundModule() {
+    static const std::optional<SoundModule> module = []() -> std::optional<SoundModule> {
+        QLibrary library(QCoreApplication::applicationDirPath() + QStringLiteral("/veicolario_sound"));
+        if (!library.load())
+            return std::nullopt;
+        SoundModule m{
+            reinterpret_cast<void* (*)()>(library.resolve("veicolarioSoundCreate")),
+            reinterpret_cast<void (*)(void*, const QString*)>(library.resolve("veicolarioSoundPlay")),
+            reinterpret_cast<void (*)(void*)>(library.resolve("veicolarioSoundStop")),
+            reinterpret_cast<void (*)(void*)>(library.resolve("veicolarioSoundDestroy")),
+        };
+        if (!m.create || !m.play || !m.stop || !m.destroy)
+            return std::nullopt;
+        return m;
+    }();
+    return module ? &*module : nullptr;
+}
+
+} // namespace
+
 struct MediaPlayer::Backend {
-    QAudioOutput output;
-    QMediaPlayer player;
-    Backend() { player.setAudioOutput(&output); }
+    const SoundModule* module;
+    void* sound;
+    explicit Backend(const SoundModule* m)
+        : module(m)
+        , sound(m->create()) {}
+    ~Backend() { module->destroy(sound); }
+    Backend(const Backend&) = delete;
+    Backend& operator=(const Backend&) = delete;
 };
 
 MediaPlayer::MediaPlayer(QObject* parent)
@@ -31,17 +67,16 @@ void MediaPlayer::play() {
     if (!hasMedia())
         return;
     if (!backend_)
-        backend_ = std::make_unique<Backend>();
-    // Errors of the media service (no device, a file it cannot decode) are left silent.
-    backend_->player.stop();
-    backend_->player.setSource(QUrl::fromLocalFile(fileName_));
-    backend_->player.play();
+        if (const SoundModule* module = soundModule())
+            backend_ = std::make_unique<Backend>(module);
+    if (backend_)
+        backend_->module->play(backend_->sound, &fileName_);
     ++playCount_;
 }
 
 void MediaPlayer::stop() {
     if (backend_)
-        backend_->player.stop();
+        backend_->module->stop(backend_->sound);
 }
 
 } // namespace platform

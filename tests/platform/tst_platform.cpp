@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
+#include <QLibrary>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -19,6 +20,7 @@ using namespace platform;
 class TestPlatform : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void soundModuleShipsItsEntries();
     void ansiRoundTrip_data();
     void ansiRoundTrip();
     void ansiEveryByteDecodesAndComesBack();
@@ -242,6 +244,16 @@ void TestPlatform::windowFitsIntoScreen() {
                                 .arg(window.frameGeometry().width())
                                 .arg(window.frameGeometry().height())));
     QCOMPARE(window.size() != wanted.size(), resized);
+}
+
+// The media player finds the sound back end beside the program by these names; without them the alarm is
+// silent.
+void TestPlatform::soundModuleShipsItsEntries() {
+    QLibrary module(QStringLiteral(VEICOLARIO_APP_DIR "/veicolario_sound"));
+    QVERIFY2(module.load(), qPrintable(module.errorString()));
+    for (const char* entry :
+         {"veicolarioSoundCreate", "veicolarioSoundPlay", "veicolarioSoundStop", "veicolarioSoundDestroy"})
+        QVERIFY2(module.resolve(entry), entry);
 }
 
 QTEST_MAIN(TestPlatform)
