@@ -197,11 +197,8 @@ common::ArchiveFile TfrmCosti::openArchive() {
 
 void TfrmCosti::clearListSelections(std::initializer_list<QComboBox*> lists) {
     // Without a selected item, but with the text as it was.
-    for (QComboBox* list : lists) {
-        const QString text = list->currentText();
-        list->setCurrentIndex(-1);
-        list->setEditText(text);
-    }
+    for (QComboBox* list : lists)
+        common::resetSelection(list);
 }
 
 void TfrmCosti::clearFields() {

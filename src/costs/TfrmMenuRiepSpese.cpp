@@ -135,12 +135,8 @@ bool TfrmMenuRiepSpese::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::FocusIn:
         highlights_.value(field)->show();
-        if (box) {
-            // The drop-down opens with no item selected; the text stays.
-            const QString text = box->currentText();
-            box->setCurrentIndex(-1);
-            box->setEditText(text);
-        }
+        if (box)
+            common::resetSelection(box); // the drop-down opens with no item selected; the text stays
         break;
     case QEvent::FocusOut:
         highlights_.value(field)->hide();

@@ -20,21 +20,10 @@ TfrmTrovaCosti::TfrmTrovaCosti(QWidget* parent)
     setFixedSize(size());
     setNoTitleButtons();
     setCentredOnScreen(true);
-    common::SearchControls c;
-    c.filters = {ui->txtData,  ui->txtCausale, ui->txtConducente, ui->txtPagatore,    ui->txtBeneficiario,
-                 ui->txtTarga, ui->txtMarca,   ui->txtModello,    ui->txtDescrizione, ui->txtNote};
-    c.highlights = {ui->effCampo01, ui->effCampo02, ui->effCampo03, ui->effCampo04, ui->effCampo05,
-                    ui->effCampo06, ui->effCampo07, ui->effCampo08, ui->effCampo09, ui->effCampo10};
-    c.btnCerca = ui->btnCerca;
-    c.btnAnnulla = ui->btnAnnulla;
-    c.lblConta = ui->lblConta;
-    c.lblAttendere = ui->lblAttendere;
-    c.lblTrovate = ui->lblTrovate;
-    c.panAvvio = ui->panAvvio;
-    c.panContainer = ui->panContainer;
-    c.txtTrova = ui->txtTrova;
-    c.btnTrova = ui->btnTrova;
-    bindSearch(c, ui->lstRecords, ui->btnStampa, ui->btnChiudi);
+    bindSearch({ui->txtData, ui->txtCausale, ui->txtConducente, ui->txtPagatore, ui->txtBeneficiario,
+                ui->txtTarga, ui->txtMarca, ui->txtModello, ui->txtDescrizione, ui->txtNote},
+               {ui->effCampo01, ui->effCampo02, ui->effCampo03, ui->effCampo04, ui->effCampo05,
+                ui->effCampo06, ui->effCampo07, ui->effCampo08, ui->effCampo09, ui->effCampo10});
 }
 
 TfrmTrovaCosti::~TfrmTrovaCosti() = default;
