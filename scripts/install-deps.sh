@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the fonts need, when any is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang clang-format libclang-rt-14-dev qt6-base-dev qt6-charts-dev qt6-multimedia-dev
-          libmp3lame-dev qt6-translations-l10n
+          libmp3lame-dev qt6-translations-l10n gstreamer1.0-plugins-good
           libgl-dev fontconfig fonts-liberation2 fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
