@@ -1,5 +1,6 @@
 #include "planner/PlannerPictures.h"
 
+#include "common/CommandPictures.h"
 #include "planner/DayCalendar.h"
 
 #include <QHash>
@@ -86,46 +87,6 @@ QPixmap commandBarPicture(const QString& caption, const QSize& size) {
     return pixmap;
 }
 
-QPixmap helpIconPicture(const QSize& size) {
-    QPixmap pixmap = blank(size);
-    QPainter p(&pixmap);
-    const QRectF all(0, 0, size.width(), size.height());
-    const qreal side = std::min(all.width(), all.height()) - 2;
-    const QRectF circle(all.center().x() - side / 2, all.center().y() - side / 2, side, side);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0x10, 0x50, 0xA0), 1.5));
-    p.setBrush(QColor(0x30, 0x80, 0xD0));
-    p.drawEllipse(circle);
-    p.setFont(boldFont(int(side * 0.65)));
-    p.setPen(Qt::white);
-    p.drawText(circle, Qt::AlignCenter, QStringLiteral("?"));
-    return pixmap;
-}
-
-QPixmap exitIconPicture(const QSize& size) {
-    QPixmap pixmap = blank(size);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal w = size.width(), h = size.height();
-    // The door frame, the open door and an arrow going out.
-    p.setPen(QPen(QColor(0x50, 0x30, 0x10), 1.5));
-    p.setBrush(QColor(0xF0, 0xE0, 0xC0));
-    p.drawRect(QRectF(w * 0.15, h * 0.1, w * 0.5, h * 0.8));
-    QPainterPath door;
-    door.moveTo(w * 0.15, h * 0.1);
-    door.lineTo(w * 0.45, h * 0.2);
-    door.lineTo(w * 0.45, h * 0.98);
-    door.lineTo(w * 0.15, h * 0.9);
-    door.closeSubpath();
-    p.setBrush(QColor(0xA0, 0x60, 0x20));
-    p.drawPath(door);
-    p.setPen(QPen(QColor(0xD0, 0x20, 0x20), 2.5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(w * 0.55, h * 0.5), QPointF(w * 0.92, h * 0.5));
-    p.drawLine(QPointF(w * 0.92, h * 0.5), QPointF(w * 0.8, h * 0.38));
-    p.drawLine(QPointF(w * 0.92, h * 0.5), QPointF(w * 0.8, h * 0.62));
-    return pixmap;
-}
-
 QPixmap plannerTitlePicture(const QSize& size) {
     QPixmap pixmap = blank(size);
     QPainter p(&pixmap);
@@ -199,7 +160,8 @@ QPixmap entryCommandPicture(const QString& caption, bool exit, const QSize& size
     p.setBrush(QColor(0xF4, 0xF8, 0xFC));
     p.drawRoundedRect(all, 10, 10);
     const int side = int(all.height() * 0.7);
-    const QPixmap icon = exit ? exitIconPicture(QSize(side, side)) : helpIconPicture(QSize(side, side));
+    const QPixmap icon =
+        common::commandIcon(exit ? common::Command::Exit : common::Command::Help, side).pixmap(side, side);
     p.drawPixmap(QPointF(all.left() + 8, all.center().y() - side / 2.0), icon);
     p.setFont(boldFont(int(all.height() / 3)));
     p.setPen(QColor(0x28, 0x53, 0xA2));

@@ -13,9 +13,6 @@ QPixmap dayPicture(int day, bool booked, const QSize& size);
 QPixmap monthTitlePicture(int month, const QSize& size);
 // A toolbar command: a pill shading from orange to red with its caption in white bold letters.
 QPixmap commandBarPicture(const QString& caption, const QSize& size);
-// A square command icon of the planner's toolbar: help (a question mark) or exit (a door).
-QPixmap helpIconPicture(const QSize& size);
-QPixmap exitIconPicture(const QSize& size);
 // The planner's title, "PLANNER".
 QPixmap plannerTitlePicture(const QSize& size);
 // The year's picture, "ANNO :" on its left part; the year is written over its right part.

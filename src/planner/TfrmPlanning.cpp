@@ -1,6 +1,7 @@
 #include "planner/TfrmPlanning.h"
 
 #include "common/CardForm.h"
+#include "common/CommandPictures.h"
 #include "common/CommandTable.h"
 #include "common/ControlText.h"
 #include "common/Failure.h"
@@ -18,8 +19,11 @@
 #include "ui_TfrmPlanning.h"
 
 #include <QFileInfo>
+#include <QIcon>
 #include <QLabel>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace planner {
 
@@ -54,10 +58,13 @@ common::CommandPicture commandBar(const char* caption) {
     };
 }
 
-common::CommandPicture commandIcon(QPixmap (*draw)(const QSize&)) {
-    return [draw](QWidget* control) {
+// One of the program's command pictures, drawn to the control's size at its first paint.
+common::CommandPicture commandSquare(common::Command command) {
+    return [command](QWidget* control) {
         auto* picture = static_cast<planner::Picture*>(control);
-        picture->setMaker(draw);
+        picture->setMaker([command](const QSize& size) {
+            return common::commandIcon(command, std::min(size.width(), size.height())).pixmap(size);
+        });
         picture->setCommand();
     };
 }
@@ -114,9 +121,9 @@ TfrmPlanning::TfrmPlanning(QWidget* parent)
         {"cmdAnteprima", commandBar("Anteprima"), "Visualizza l'anteprima di stampa del planning corrente.",
          &TfrmPlanning::cmdAnteprimaClick},
         {"cmdStampa", commandBar("Stampa"), "Stampa il planning corrente.", &TfrmPlanning::cmdStampaClick},
-        {"cmdGuida", commandIcon(&planner::helpIconPicture), "Visualizza la guida in linea.",
+        {"cmdGuida", commandSquare(common::Command::Help), "Visualizza la guida in linea.",
          &TfrmPlanning::cmdGuidaClick},
-        {"cmdEsci", commandIcon(&planner::exitIconPicture), "Esci da questa schermata di lavoro.",
+        {"cmdEsci", commandSquare(common::Command::Exit), "Esci da questa schermata di lavoro.",
          &TfrmPlanning::cmdEsciClick},
         {"cmdSalva", {}, "Salva la scheda corrente in archivio.", &TfrmPlanning::cmdSalvaClick},
         {"cmdNuovo",
