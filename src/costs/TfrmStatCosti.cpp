@@ -15,11 +15,11 @@
 #include "costs/SchedaCosto.h"
 #include "platform/Chart.h"
 #include "platform/Dialogs.h"
+#include "platform/PrintJob.h"
 #include "ui_TfrmStatCosti.h"
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPrinter>
 #include <QVBoxLayout>
 
 #include <array>
@@ -206,14 +206,12 @@ void TfrmStatCosti::btnTortaClick() {
 }
 
 void TfrmStatCosti::btnStampaClick() {
-    QPrinter printer(QPrinter::HighResolution);
+    platform::PrintJob job;
     const std::optional<int> copies = common::askPrintCopies(
-        this, QStringLiteral("Si vuole stampare il presente grafico statistico?"), printer);
+        this, QStringLiteral("Si vuole stampare il presente grafico statistico?"), job);
     if (!copies)
         return;
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setCopyCount(1); // each copy is a job of its own
-    QPaintDevice& device = common::printTarget(printer);
+    QPaintDevice& device = job.open(QPageLayout::Landscape);
     for (int copy = 0; copy < *copies; ++copy)
         chart_->print(device);
 }
