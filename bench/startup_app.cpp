@@ -32,6 +32,7 @@ struct Row {
 int main(int argc, char** argv) {
     const long long atMain = monotonicNs();
     const int rows = argc > 1 ? std::atoi(argv[1]) : -1;
+    platform::prepareStartMemory();
     platform::drawOnProcessor();
     platform::Application application(argc, argv);
     app::setUpApplication();

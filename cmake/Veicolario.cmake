@@ -12,6 +12,20 @@ function(veicolario_library name)
     veicolario_options(${name})
 endfunction()
 
+# A copy of the chart module beside an executable of the current folder that shows or draws charts.
+function(veicolario_chart_module_beside target)
+    set(copy "${CMAKE_CURRENT_BINARY_DIR}/veicolario_chart.so")
+    file(RELATIVE_PATH folder "${PROJECT_BINARY_DIR}" "${CMAKE_CURRENT_BINARY_DIR}")
+    string(MAKE_C_IDENTIFIER "veicolario_chart_in_${folder}" copier)
+    if(NOT TARGET ${copier})
+        add_custom_command(OUTPUT "${copy}"
+            COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:veicolario_chart> "${copy}"
+            DEPENDS veicolario_chart $<TARGET_FILE:veicolario_chart>)
+        add_custom_target(${copier} DEPENDS "${copy}")
+    endif()
+    add_dependencies(${target} ${copier})
+endfunction()
+
 # One test executable per area, run headless by CTest.
 function(veicolario_test name)
     cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})

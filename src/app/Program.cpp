@@ -168,6 +168,7 @@ void setUpApplication() {
 }
 
 int runProgram(int argc, char** argv) {
+    platform::prepareStartMemory();
     platform::drawOnProcessor();
     platform::Application application(argc, argv);
     setUpApplication();

@@ -1,9 +1,9 @@
 #include "booking/BookingPictures.h"
 
+#include "planner/PlannerPictures.h"
+
 #include <QFontMetrics>
-#include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 
@@ -81,20 +81,9 @@ QPixmap calendarSheetPicture(bool booked, const QSize& size) {
 }
 
 QPixmap statusPlatePicture(bool booked, const QSize& size) {
-    QPixmap pixmap = blank(size);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF plate = QRectF(0, 0, size.width(), size.height()).adjusted(1, 1, -1, -1);
-    QLinearGradient gradient(plate.topLeft(), plate.bottomLeft());
-    gradient.setColorAt(0, QColor(0x30, 0x60, 0xC0));
-    gradient.setColorAt(1, QColor(0x10, 0x30, 0x80));
-    p.setPen(QPen(QColor(0x10, 0x20, 0x60), 1));
-    p.setBrush(gradient);
-    p.drawRoundedRect(plate, plate.height() / 2, plate.height() / 2);
-    p.setFont(verdana(size.height() * 2 / 5, true));
-    p.setPen(booked ? QColor(0xFF, 0x40, 0x40) : QColor(0x40, 0xE0, 0x60));
-    p.drawText(plate, Qt::AlignCenter, booked ? QStringLiteral("PRENOTATO") : QStringLiteral("DISPONIBILE"));
-    return pixmap;
+    return planner::pillPicture(booked ? QStringLiteral("PRENOTATO") : QStringLiteral("DISPONIBILE"),
+                                QColor(0x30, 0x60, 0xC0), QColor(0x10, 0x30, 0x80), QColor(0x10, 0x20, 0x60),
+                                booked ? QColor(0xFF, 0x40, 0x40) : QColor(0x40, 0xE0, 0x60), size);
 }
 
 QPixmap copyIconPicture(const QSize& size) {

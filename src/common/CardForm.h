@@ -61,6 +61,15 @@ public:
     void duplicate();
     void save();
 
+    // The command buttons' handlers, the same on every card.
+    void cmdNuovoClick() { newCard(); }
+    void cmdDuplicaClick() { duplicate(); }
+    void cmdSalvaClick() { save(); }
+    void cmdPrimoClick() { navigate(Step::First); }
+    void cmdIndietroClick() { navigate(Step::Previous); }
+    void cmdAvantiClick() { navigate(Step::Next); }
+    void cmdUltimoClick() { navigate(Step::Last); }
+
     // Resets to a new card: the card's own fields, an empty lblPosizione, the focus on the first field.
     void PulisciScheda();
     // The number on show; 0 for a new card.

@@ -4,11 +4,10 @@
 #include "common/Failure.h"
 #include "common/Text.h"
 #include "platform/Dialogs.h"
-#include "platform/Report.h"
+#include "platform/PrintJob.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPrinter>
 
 #include <cmath>
 
@@ -18,11 +17,6 @@ namespace {
 
 constexpr int kBottomGap = 200;  // dots kept free below the text rectangles
 constexpr int kValueColumn = 15; // values start at 15 units from the left
-
-std::function<QPaintDevice*(QPrinter&)>& targetForTests() {
-    static std::function<QPaintDevice*(QPrinter&)> target;
-    return target;
-}
 
 QFont cardFont(int points, bool bold, bool underline) {
     QFont font(QStringLiteral("Courier New"), points);
@@ -48,17 +42,17 @@ int copiesFromAnswer(const QString& answer) {
     return ok ? copies : 1;
 }
 
-std::optional<int> askPrintCopies(QWidget* parent, const QString& question, QPrinter& printer) {
+std::optional<int> askPrintCopies(QWidget* parent, const QString& question, platform::PrintJob& job) {
     if (!platform::askYesNo(parent, question))
         return std::nullopt;
     const std::optional<QString> answer = platform::askText(
         parent, {QStringLiteral("Numero copie da stampare"), QStringLiteral("Copie:"), QStringLiteral("1")});
     if (!answer)
         return std::nullopt;
-    printer.setCopyCount(copiesFromAnswer(*answer));
-    if (!platform::askPrinter(parent, printer))
+    job.setCopies(copiesFromAnswer(*answer));
+    if (!job.choosePrinter(parent))
         return std::nullopt;
-    return printer.copyCount();
+    return job.copies();
 }
 
 void drawCard(QPainter& painter, const CardPrintContent& card, const QString& footer) {
@@ -103,24 +97,11 @@ void printCardDocuments(QPaintDevice& device, int copies, const CardPrintContent
 }
 
 void printCard(QWidget* parent, const QString& question, const CardPrintContent& card) {
-    QPrinter printer(QPrinter::HighResolution);
-    const std::optional<int> copies = askPrintCopies(parent, question, printer);
+    platform::PrintJob job;
+    const std::optional<int> copies = askPrintCopies(parent, question, job);
     if (!copies || *copies < 1)
         return;
-    printer.setResolution(kCardPrintDpi);
-    // Each document is one copy: the printer must not repeat it.
-    printer.setCopyCount(1);
-    printCardDocuments(printTarget(printer), *copies, card);
-}
-
-QPaintDevice& printTarget(QPrinter& printer) {
-    if (targetForTests())
-        return *targetForTests()(printer);
-    return printer;
-}
-
-void setCardPrintTargetForTests(std::function<QPaintDevice*(QPrinter&)> target) {
-    targetForTests() = std::move(target);
+    printCardDocuments(job.open(job.orientation(), kCardPrintDpi), *copies, card);
 }
 
 } // namespace common

@@ -4,14 +4,16 @@
 
 #include <QString>
 
-#include <functional>
 #include <optional>
 #include <vector>
 
 class QPaintDevice;
 class QPainter;
-class QPrinter;
 class QWidget;
+
+namespace platform {
+class PrintJob;
+}
 
 namespace common {
 
@@ -32,8 +34,8 @@ inline constexpr int kCardPrintDpi = 1200;
 int copiesFromAnswer(const QString& answer);
 
 // The question (Yes/No), the copies prompt and the print dialog preset with those copies. The copies the
-// user left in the dialog, the printer set up as chosen; nothing when the user stopped at any step.
-std::optional<int> askPrintCopies(QWidget* parent, const QString& question, QPrinter& printer);
+// user left in the dialog, the job's printer set up as chosen; nothing when the user stopped at any step.
+std::optional<int> askPrintCopies(QWidget* parent, const QString& question, platform::PrintJob& job);
 
 // One copy of the card on a painter already begun on a device of kCardPrintDpi, with its footer text.
 void drawCard(QPainter& painter, const CardPrintContent& card, const QString& footer);
@@ -43,12 +45,5 @@ void printCardDocuments(QPaintDevice& device, int copies, const CardPrintContent
 
 // A card's print command: asks, then prints the copies chosen; the printer's own copy count stays 1.
 void printCard(QWidget* parent, const QString& question, const CardPrintContent& card);
-
-// Where the documents printed on printer go: the printer itself, or the tests' device.
-QPaintDevice& printTarget(QPrinter& printer);
-
-// Tests only: the documents go to the device that target returns (it sees the printer as set up)
-// instead of the printer; an empty function restores the printer.
-void setCardPrintTargetForTests(std::function<QPaintDevice*(QPrinter&)> target);
 
 } // namespace common

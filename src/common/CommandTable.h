@@ -42,7 +42,8 @@ template <class W> struct CommandRow {
     const char* control; // objectName
     CommandPicture picture;
     const char* hint; // UTF-8; nullptr or "" for none
-    void (W::*handler)();
+    // A member of W or of one of its bases (the card handlers of CardForm).
+    std::function<void(W*)> handler;
 };
 
 template <class W> using CommandTable = std::vector<CommandRow<W>>;
@@ -62,7 +63,7 @@ void installCommands(W* window, const CommandTable<W>& table, StatusHints* hints
     std::vector<detail::CommandSpec> specs;
     specs.reserve(table.size());
     for (const CommandRow<W>& row : table)
-        specs.push_back({row.control, row.picture, row.hint, [window, h = row.handler] { (window->*h)(); }});
+        specs.push_back({row.control, row.picture, row.hint, [window, h = row.handler] { h(window); }});
     detail::installCommands(window, specs, hints);
 }
 

@@ -331,24 +331,6 @@ void TfrmCosti::txtTargaChange(const QString&) {
 
 // Commands.
 
-void TfrmCosti::cmdNuovoClick() {
-    newCard();
-}
-void TfrmCosti::cmdSalvaClick() {
-    save();
-}
-void TfrmCosti::cmdPrimoClick() {
-    navigate(Step::First);
-}
-void TfrmCosti::cmdIndietroClick() {
-    navigate(Step::Previous);
-}
-void TfrmCosti::cmdAvantiClick() {
-    navigate(Step::Next);
-}
-void TfrmCosti::cmdUltimoClick() {
-    navigate(Step::Last);
-}
 void TfrmCosti::cmdEsciClick() {
     close();
 }

@@ -39,16 +39,10 @@ public:
     QList<std::pair<QString, QString>> printRows() const;
 
 public Q_SLOTS:
-    void cmdNuovoClick();
-    void cmdSalvaClick();
     void cmdTrovaClick();
     void cmdImportaClick();
     void cmdStampaClick();
     void cmdEsportaClick();
-    void cmdPrimoClick();
-    void cmdIndietroClick();
-    void cmdAvantiClick();
-    void cmdUltimoClick();
     void cmdSospeseClick();
     void cmdGuidaClick();
     void cmdEsciClick();

@@ -15,11 +15,11 @@
 #include "costs/SchedaCosto.h"
 #include "platform/Chart.h"
 #include "platform/Dialogs.h"
+#include "platform/PrintJob.h"
 #include "ui_TfrmStatCosti.h"
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPrinter>
 #include <QVBoxLayout>
 
 #include <array>
@@ -49,6 +49,19 @@ TfrmStatCosti::TfrmStatCosti(QWidget* parent)
     ui->txtAnno->setMaxLength(4);
     common::filterField(ui->txtAnno, common::isDigitChar);
     ui->txtAnno->installEventFilter(this);
+    chart_ = new platform::Chart(ui->panChart);
+    chart_->setObjectName(QStringLiteral("ChartStats"));
+    auto* layout = new QVBoxLayout(ui->panChart);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(chart_);
+    chart_->setTitle(QStringLiteral("Statistiche costi mensili"),
+                     QFont(QStringLiteral("Verdana"), 20, QFont::Bold), QColor::fromRgba(0xFFD04498));
+    chart_->setFooter(QStringLiteral("Tutti gli importi sono arrotondati all'euro"),
+                      QFont(QStringLiteral("Verdana"), 11, QFont::Bold), QColor::fromRgba(0xFF7294F9));
+    chart_->setLegendTitle(QStringLiteral("Costi sostenuti:"));
+    chart_->setSeriesName(QStringLiteral("Series1"));
+    chart_->setView3D(true);
+    chart_->setOrthogonal(true);
 
     hints_ = new common::StatusHints(ui->panInfo, this);
     hints_->add(ui->btnBarre,
@@ -76,20 +89,8 @@ TfrmStatCosti::TfrmStatCosti(QWidget* parent)
 TfrmStatCosti::~TfrmStatCosti() = default;
 
 void TfrmStatCosti::makeChart() {
-    // The chart and the pictures are made when first needed, not at start.
-    chart_ = new platform::Chart(ui->panChart);
-    chart_->setObjectName(QStringLiteral("ChartStats"));
-    auto* layout = new QVBoxLayout(ui->panChart);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(chart_);
-    chart_->setTitle(QStringLiteral("Statistiche costi mensili"),
-                     QFont(QStringLiteral("Verdana"), 20, QFont::Bold), QColor::fromRgba(0xFFD04498));
-    chart_->setFooter(QStringLiteral("Tutti gli importi sono arrotondati all'euro"),
-                      QFont(QStringLiteral("Verdana"), 11, QFont::Bold), QColor::fromRgba(0xFF7294F9));
-    chart_->setLegendTitle(QStringLiteral("Costi sostenuti:"));
-    chart_->setSeriesName(QStringLiteral("Series1"));
-    chart_->setView3D(true);
-    chart_->setOrthogonal(true);
+    // The chart's plot and the pictures are made when first needed, not at start.
+    chart_->makePlot();
     hints_->addBackgroundTree(chart_);
     ui->imgGuida->setIcon(QIcon(common::iconPicture(common::Icon::Help, 40)));
     ui->imgGuida->setIconSize(QSize(40, 40));
@@ -97,10 +98,11 @@ void TfrmStatCosti::makeChart() {
     ui->imgEsci->setIconSize(QSize(40, 40));
     ui->cmdGuida->setIcon(QIcon(common::iconPicture(common::Icon::Help, 36)));
     ui->cmdGuida->setIconSize(QSize(36, 36));
+    chartMade_ = true;
 }
 
 void TfrmStatCosti::FormShow() {
-    if (!chart_)
+    if (!chartMade_)
         makeChart();
     ui->txtAnno->setText(common::today().toString(QStringLiteral("yyyy")));
     ui->txtAnno->setFocus(Qt::OtherFocusReason);
@@ -204,14 +206,12 @@ void TfrmStatCosti::btnTortaClick() {
 }
 
 void TfrmStatCosti::btnStampaClick() {
-    QPrinter printer(QPrinter::HighResolution);
+    platform::PrintJob job;
     const std::optional<int> copies = common::askPrintCopies(
-        this, QStringLiteral("Si vuole stampare il presente grafico statistico?"), printer);
+        this, QStringLiteral("Si vuole stampare il presente grafico statistico?"), job);
     if (!copies)
         return;
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setCopyCount(1); // each copy is a job of its own
-    QPaintDevice& device = common::printTarget(printer);
+    QPaintDevice& device = job.open(QPageLayout::Landscape);
     for (int copy = 0; copy < *copies; ++copy)
         chart_->print(device);
 }

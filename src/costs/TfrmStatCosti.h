@@ -21,7 +21,7 @@ public:
     explicit TfrmStatCosti(QWidget* parent = nullptr);
     ~TfrmStatCosti() override;
 
-    // The chart, made at the first show.
+    // The chart; its plot is made at the first show.
     platform::Chart* chart() const { return chart_; }
 
 public Q_SLOTS:
@@ -41,5 +41,6 @@ private:
     void makeChart();
     std::unique_ptr<Ui::frmStatCosti> ui;
     platform::Chart* chart_ = nullptr;
+    bool chartMade_ = false;
     common::StatusHints* hints_ = nullptr;
 };

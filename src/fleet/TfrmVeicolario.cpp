@@ -235,27 +235,6 @@ void TfrmVeicolario::duplicateFields() {
 
 // Commands.
 
-void TfrmVeicolario::cmdNuovoClick() {
-    newCard();
-}
-void TfrmVeicolario::cmdDuplicaClick() {
-    duplicate();
-}
-void TfrmVeicolario::cmdSalvaClick() {
-    save();
-}
-void TfrmVeicolario::cmdPrimoClick() {
-    navigate(Step::First);
-}
-void TfrmVeicolario::cmdIndietroClick() {
-    navigate(Step::Previous);
-}
-void TfrmVeicolario::cmdAvantiClick() {
-    navigate(Step::Next);
-}
-void TfrmVeicolario::cmdUltimoClick() {
-    navigate(Step::Last);
-}
 void TfrmVeicolario::cmdEsciClick() {
     close();
 }

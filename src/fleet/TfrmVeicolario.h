@@ -39,17 +39,10 @@ public:
     QList<QWidget*> recordControls() const { return controls_; }
 
 public Q_SLOTS:
-    void cmdNuovoClick();
-    void cmdDuplicaClick();
-    void cmdSalvaClick();
     void cmdTrovaClick();
     void cmdFileClick();
     void cmdAnteprimaClick();
     void cmdStampaClick();
-    void cmdPrimoClick();
-    void cmdIndietroClick();
-    void cmdAvantiClick();
-    void cmdUltimoClick();
     void cmdEsportaClick();
     void cmdSlideshowClick();
     void cmdGuidaClick();

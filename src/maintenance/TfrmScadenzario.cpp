@@ -368,28 +368,6 @@ void TfrmScadenzario::btnCodFiscClick() {
 
 // Card commands.
 
-void TfrmScadenzario::cmdNuovoClick() {
-    newCard();
-}
-void TfrmScadenzario::cmdDuplicaClick() {
-    duplicate();
-}
-void TfrmScadenzario::cmdSalvaClick() {
-    save();
-}
-void TfrmScadenzario::cmdPrimoClick() {
-    navigate(Step::First);
-}
-void TfrmScadenzario::cmdIndietroClick() {
-    navigate(Step::Previous);
-}
-void TfrmScadenzario::cmdAvantiClick() {
-    navigate(Step::Next);
-}
-void TfrmScadenzario::cmdUltimoClick() {
-    navigate(Step::Last);
-}
-
 common::ArchiveFile TfrmScadenzario::openArchive() {
     return maintenance::openYearFile(yearFile());
 }

@@ -48,16 +48,9 @@ public Q_SLOTS:
     void btnMeseClick();
     void imgGuidaClick();
     void imgEsciClick();
-    void cmdNuovoClick();
-    void cmdDuplicaClick();
-    void cmdSalvaClick();
     void cmdImportaClick();
     void cmdTrovaClick();
     void cmdStampaClick();
-    void cmdPrimoClick();
-    void cmdIndietroClick();
-    void cmdAvantiClick();
-    void cmdUltimoClick();
     void cmdEsportaClick();
     void cmdDaConfermareClick();
     void cmdDaEffettuareClick();

@@ -346,27 +346,6 @@ void TfrmChilometrico::btnControllaClick() {
 
 // Commands.
 
-void TfrmChilometrico::cmdNuovoClick() {
-    newCard();
-}
-void TfrmChilometrico::cmdDuplicaClick() {
-    duplicate();
-}
-void TfrmChilometrico::cmdSalvaClick() {
-    save();
-}
-void TfrmChilometrico::cmdPrimoClick() {
-    navigate(Step::First);
-}
-void TfrmChilometrico::cmdIndietroClick() {
-    navigate(Step::Previous);
-}
-void TfrmChilometrico::cmdAvantiClick() {
-    navigate(Step::Next);
-}
-void TfrmChilometrico::cmdUltimoClick() {
-    navigate(Step::Last);
-}
 void TfrmChilometrico::cmdEsciClick() {
     close();
 }

@@ -33,10 +33,7 @@ public:
     common::CardPrintContent printContent() const;
 
 public Q_SLOTS:
-    void cmdNuovoClick();
-    void cmdDuplicaClick();
     void cmdImportaClick();
-    void cmdSalvaClick();
     void cmdTrovaClick();
     void cmdStampaClick();
     void cmdEsportaClick();
@@ -45,10 +42,6 @@ public Q_SLOTS:
     void cmdEffettuateClick();
     void cmdGuidaClick();
     void cmdEsciClick();
-    void cmdPrimoClick();
-    void cmdIndietroClick();
-    void cmdAvantiClick();
-    void cmdUltimoClick();
     void btnCalcolaClick();
     void btnControllaClick();
     void btnDataRilClick();

@@ -6,7 +6,6 @@
 #include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace planner {
 
@@ -70,21 +69,27 @@ QPixmap monthTitlePicture(int month, const QSize& size) {
     return pixmap;
 }
 
-QPixmap commandBarPicture(const QString& caption, const QSize& size) {
+QPixmap pillPicture(const QString& caption, const QColor& top, const QColor& bottom, const QColor& border,
+                    const QColor& text, const QSize& size) {
     QPixmap pixmap = blank(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF all = QRectF(0, 0, size.width(), size.height()).adjusted(1, 1, -1, -1);
     QLinearGradient gradient(all.topLeft(), all.bottomLeft());
-    gradient.setColorAt(0, QColor(0xFF, 0xA5, 0x00));
-    gradient.setColorAt(1, QColor(0xD0, 0x20, 0x10));
-    p.setPen(QPen(QColor(0xA0, 0x20, 0x10), 1));
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    p.setPen(QPen(border, 1));
     p.setBrush(gradient);
     p.drawRoundedRect(all, all.height() / 2, all.height() / 2);
     p.setFont(boldFont(size.height() * 2 / 5));
-    p.setPen(Qt::white);
+    p.setPen(text);
     p.drawText(all, Qt::AlignCenter, caption);
     return pixmap;
+}
+
+QPixmap commandBarPicture(const QString& caption, const QSize& size) {
+    return pillPicture(caption, QColor(0xFF, 0xA5, 0x00), QColor(0xD0, 0x20, 0x10), QColor(0xA0, 0x20, 0x10),
+                       Qt::white, size);
 }
 
 QPixmap plannerTitlePicture(const QSize& size) {
@@ -170,24 +175,11 @@ QPixmap entryCommandPicture(const QString& caption, bool exit, const QSize& size
 }
 
 QPixmap handPicture(const QSize& size) {
+    // The program's pointing hand, at the left of the box, pointing at the chosen vehicle's "Apri".
     QPixmap pixmap = blank(size);
     QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal w = size.width(), h = size.height();
-    // A hand pointing left, at the chosen vehicle's "Apri".
-    QPainterPath hand;
-    hand.moveTo(w * 0.02, h * 0.42);
-    hand.lineTo(w * 0.45, h * 0.30);
-    hand.lineTo(w * 0.55, h * 0.10);
-    hand.lineTo(w * 0.95, h * 0.12);
-    hand.lineTo(w * 0.98, h * 0.90);
-    hand.lineTo(w * 0.45, h * 0.92);
-    hand.lineTo(w * 0.42, h * 0.58);
-    hand.lineTo(w * 0.02, h * 0.58);
-    hand.closeSubpath();
-    p.setPen(QPen(QColor(0x80, 0x50, 0x20), 1));
-    p.setBrush(QColor(0xFF, 0xD8, 0xA8));
-    p.drawPath(hand);
+    const int side = std::min(size.width(), size.height());
+    p.drawPixmap(0, (size.height() - side) / 2, common::pointingHand(side));
     return pixmap;
 }
 

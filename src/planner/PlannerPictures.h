@@ -1,6 +1,7 @@
 // The planner's pictures, drawn in code: the day cells, the month titles, the toolbar and the header.
 #pragma once
 
+#include <QColor>
 #include <QPixmap>
 #include <QString>
 
@@ -11,6 +12,9 @@ namespace planner {
 QPixmap dayPicture(int day, bool booked, const QSize& size);
 // A month's title: its Italian name in capitals, a blank and a colon, white on blue.
 QPixmap monthTitlePicture(int month, const QSize& size);
+// A pill shading from top to bottom inside a thin border, with its caption centred in bold letters.
+QPixmap pillPicture(const QString& caption, const QColor& top, const QColor& bottom, const QColor& border,
+                    const QColor& text, const QSize& size);
 // A toolbar command: a pill shading from orange to red with its caption in white bold letters.
 QPixmap commandBarPicture(const QString& caption, const QSize& size);
 // The planner's title, "PLANNER".

@@ -71,10 +71,24 @@ public:
     }
 };
 
+bool plainLoopAsked = false;
+
+// Qt's own event loop rather than GLib's, unless the environment says otherwise: GLib's wakes itself with a
+// system call for every event posted, and every control made posts one. The switch is read as the
+// application object starts, then taken back so that programs started from here do not inherit it.
+int& withPlainEventLoop(int& argc) {
+    plainLoopAsked = !qEnvironmentVariableIsSet("QT_NO_GLIB");
+    if (plainLoopAsked)
+        qputenv("QT_NO_GLIB", "1");
+    return argc;
+}
+
 } // namespace
 
 Application::Application(int& argc, char** argv)
-    : QApplication(argc, argv) {
+    : QApplication(withPlainEventLoop(argc), argv) {
+    if (plainLoopAsked)
+        qunsetenv("QT_NO_GLIB");
     setStyle(new ProgramStyle);
 }
 

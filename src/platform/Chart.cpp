@@ -1,65 +1,73 @@
 #include "platform/Chart.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChart>
-#include <QChartView>
+#include "platform/ChartModule.h"
+
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLinearGradient>
+#include <QLibrary>
 #include <QPainter>
-#include <QPieSeries>
-#include <QPieSlice>
-#include <QRadialGradient>
 #include <QVBoxLayout>
 
-#include <QValueAxis>
+#include <map>
+#include <optional>
 #include <stdexcept>
 
 namespace platform {
 
+struct chartmodule::Entries {
+    chartmodule::Create create;
+    chartmodule::SetTitle setTitle;
+    chartmodule::Draw draw;
+};
+
 namespace {
 
-QString valueText(double value) {
-    return QString::number(value, 'g', 15).replace(QLatin1Char('.'), QLatin1Char(','));
+using Module = chartmodule::Entries;
+
+QString& moduleFileOverride() {
+    static QString path;
+    return path;
 }
 
-// Shading that gives a flat shape some depth.
-QBrush shaded(const QColor& colour, bool depth, bool pie) {
-    if (!depth)
-        return QBrush(colour);
-    if (pie) {
-        QRadialGradient g(0.35, 0.3, 0.9);
-        g.setCoordinateMode(QGradient::ObjectBoundingMode);
-        g.setColorAt(0, colour.lighter(130));
-        g.setColorAt(1, colour.darker(130));
-        return QBrush(g);
+// The chart module, loaded once per file and kept; none when it is missing or lacks an entry.
+const Module* chartModule() {
+    static std::map<QString, std::optional<Module>> loaded;
+    QString path = moduleFileOverride();
+    if (path.isEmpty())
+        path = QCoreApplication::applicationDirPath() + QStringLiteral("/veicolario_chart");
+    auto found = loaded.find(path);
+    if (found == loaded.end()) {
+        std::optional<Module> module;
+        QLibrary library(path);
+        if (library.load()) {
+            const Module m{
+                reinterpret_cast<chartmodule::Create>(library.resolve(chartmodule::kCreate)),
+                reinterpret_cast<chartmodule::SetTitle>(library.resolve(chartmodule::kSetTitle)),
+                reinterpret_cast<chartmodule::Draw>(library.resolve(chartmodule::kDraw)),
+            };
+            if (m.create && m.setTitle && m.draw)
+                module = m;
+        }
+        found = loaded.emplace(path, module).first;
     }
-    QLinearGradient g(0, 0, 1, 0);
-    g.setCoordinateMode(QGradient::ObjectBoundingMode);
-    g.setColorAt(0, colour.lighter(120));
-    g.setColorAt(0.6, colour);
-    g.setColorAt(1, colour.darker(150));
-    return QBrush(g);
+    return found->second ? &*found->second : nullptr;
 }
 
 } // namespace
 
 Chart::Chart(QWidget* parent)
     : QWidget(parent)
-    , chart_(new QChart)
-    , view_(new QChartView(chart_, this))
+    , content_(std::make_unique<chartmodule::Content>())
+    , layout_(new QVBoxLayout(this))
     , footer_(new QLabel(this))
     , legend_(new QWidget(this))
     , legendLayout_(new QHBoxLayout(legend_))
     , legendTitle_(new QLabel(legend_)) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
-    layout->addWidget(view_, 1);
-    layout->addWidget(legend_);
-    layout->addWidget(footer_);
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(2);
+    layout_->addWidget(legend_);
+    layout_->addWidget(footer_);
     footer_->setAlignment(Qt::AlignCenter);
     legendLayout_->setContentsMargins(8, 2, 8, 2);
     legendLayout_->addStretch(1);
@@ -68,22 +76,54 @@ Chart::Chart(QWidget* parent)
     QFont legendFont = legendTitle_->font();
     legendFont.setBold(true);
     legendTitle_->setFont(legendFont);
-    chart_->legend()->hide(); // the legend below carries a title, which the chart's own cannot
-    chart_->setAnimationOptions(QChart::NoAnimation);
-    view_->setRenderHint(QPainter::Antialiasing);
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
-    rebuild();
 }
 
 Chart::~Chart() = default;
 
+void Chart::setModuleFileForTests(const QString& path) {
+    moduleFileOverride() = path;
+}
+
+void Chart::makePlot() {
+    if (plot_)
+        return;
+    module_ = chartModule();
+    if (module_) {
+        plot_ = module_->create(this);
+        module_->setTitle(plot_, content_.get());
+        series_ = module_->draw(plot_, content_.get());
+    } else {
+        auto* notice = new QLabel(QStringLiteral("Il grafico non può essere disegnato: manca il modulo dei "
+                                                 "grafici (veicolario_chart) nella cartella del programma."),
+                                  this);
+        notice->setAlignment(Qt::AlignCenter);
+        notice->setWordWrap(true);
+        plot_ = notice;
+    }
+    layout_->insertWidget(0, plot_, 1);
+    plot_->show();
+}
+
+void Chart::showEvent(QShowEvent* event) {
+    makePlot();
+    QWidget::showEvent(event);
+}
+
+void Chart::redraw() {
+    if (module_)
+        series_ = module_->draw(plot_, content_.get()); // the old series goes with the redrawing
+}
+
 void Chart::setTitle(const QString& text, const QFont& font, const QColor& colour) {
-    chart_->setTitle(text);
-    chart_->setTitleFont(font);
-    chart_->setTitleBrush(colour);
+    content_->title = text;
+    content_->titleFont = font;
+    content_->titleColour = colour;
+    if (module_)
+        module_->setTitle(plot_, content_.get());
 }
 
 void Chart::setFooter(const QString& text, const QFont& font, const QColor& colour) {
@@ -99,96 +139,61 @@ void Chart::setLegendTitle(const QString& text) {
 }
 
 void Chart::setSeriesName(const QString& name) {
-    seriesName_ = name;
-    if (series_)
-        series_->setName(name);
+    content_->seriesName = name;
+    redraw();
+}
+
+QString Chart::seriesName() const {
+    return content_->seriesName;
 }
 
 void Chart::clearSeries() {
-    points_.clear();
-    rebuild();
+    content_->points.clear();
+    redraw();
+    rebuildLegend();
 }
 
 void Chart::addPoint(double value, const QString& label, const QColor& colour) {
-    points_.append({value, label, colour});
-    rebuild();
+    content_->points.append({value, label, colour});
+    redraw();
+    rebuildLegend();
+}
+
+const QList<ChartPoint>& Chart::points() const {
+    return content_->points;
 }
 
 void Chart::setSeriesType(SeriesType type) {
-    if (type == type_)
+    if (type == seriesType())
         return;
-    type_ = type;
-    rebuild();
+    content_->pie = type == SeriesType::Pie;
+    redraw();
+}
+
+Chart::SeriesType Chart::seriesType() const {
+    return content_->pie ? SeriesType::Pie : SeriesType::Bar;
 }
 
 void Chart::setView3D(bool on) {
-    if (on == view3D_)
+    if (on == content_->view3D)
         return;
-    view3D_ = on;
-    rebuild();
+    content_->view3D = on;
+    redraw();
+}
+
+bool Chart::view3D() const {
+    return content_->view3D;
 }
 
 void Chart::setOrthogonal(bool on) {
-    if (on == orthogonal_)
+    if (on == content_->orthogonal)
         return;
-    orthogonal_ = on;
-    rebuild();
+    content_->orthogonal = on;
+    redraw();
 }
 
-void Chart::rebuild() {
-    chart_->removeAllSeries();
-    const QList<QAbstractAxis*> axes = chart_->axes();
-    for (QAbstractAxis* axis : axes) {
-        chart_->removeAxis(axis);
-        delete axis; // removing gives it back to us
-    }
-    if (type_ == SeriesType::Bar) {
-        // One set per point, so that every bar has its own colour.
-        auto* bars = new QBarSeries;
-        bars->setBarWidth(0.9);
-        double top = 0;
-        for (const ChartPoint& point : points_) {
-            auto* set = new QBarSet(point.label);
-            set->append(point.value);
-            set->setBrush(shaded(point.colour, view3D_, false));
-            set->setPen(QPen(view3D_ && !orthogonal_ ? point.colour.darker(170) : QColor(Qt::black), 1));
-            set->setLabelColor(Qt::black);
-            bars->append(set);
-            top = std::max(top, point.value);
-        }
-        bars->setLabelsVisible(true);
-        bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-        bars->setLabelsFormat(QStringLiteral("@value"));
-        series_ = bars;
-        chart_->addSeries(bars);
-        // The bars stand side by side in one group; the legend names them.
-        auto* categories = new QBarCategoryAxis;
-        categories->append(QStringLiteral(" "));
-        categories->setLabelsVisible(false);
-        auto* values = new QValueAxis;
-        values->setRange(0, top > 0 ? top * 1.08 : 1);
-        values->applyNiceNumbers(); // round steps, room above the highest bar for its mark
-        values->setLabelFormat(QStringLiteral("%.0f"));
-        chart_->addAxis(categories, Qt::AlignBottom);
-        chart_->addAxis(values, Qt::AlignLeft);
-        bars->attachAxis(categories);
-        bars->attachAxis(values);
-    } else {
-        auto* pie = new QPieSeries;
-        for (const ChartPoint& point : points_) {
-            auto* slice = pie->append(point.label, point.value);
-            slice->setBrush(shaded(point.colour, view3D_, true));
-            slice->setPen(QPen(Qt::black, 1));
-            slice->setLabel(valueText(point.value));
-            slice->setLabelVisible(point.value > 0);
-        }
-        pie->setPieSize(0.75);
-        series_ = pie;
-        chart_->addSeries(pie);
-    }
-    series_->setName(seriesName_);
-    series_->setObjectName(seriesName_);
-    rebuildLegend();
+bool Chart::orthogonal() const {
+    return content_->orthogonal;
 }
 
 void Chart::rebuildLegend() {
@@ -199,7 +204,7 @@ void Chart::rebuildLegend() {
         delete item;
     }
     int at = 2;
-    for (const ChartPoint& point : points_) {
+    for (const ChartPoint& point : content_->points) {
         auto* swatch = new QLabel(legend_);
         swatch->setFixedSize(12, 12);
         swatch->setAutoFillBackground(true);
@@ -214,6 +219,7 @@ void Chart::rebuildLegend() {
 }
 
 void Chart::render(QPainter& painter, const QRectF& rect) {
+    makePlot();
     // The widget at a size that fits the page's proportions, scaled onto it.
     const QSize size(1200, int(1200 * rect.height() / std::max(1.0, rect.width())));
     const QSize old = this->size();

@@ -1,4 +1,6 @@
 // A chart of one series of labelled, coloured points, drawn as bars or as a pie, on the screen and on paper.
+// The widget, its legend and its footer are made at once; the plot comes from the chart module beside the
+// program, loaded when a chart is first shown or drawn, and takes over what was set before.
 #pragma once
 
 #include <QColor>
@@ -7,14 +9,19 @@
 #include <QString>
 #include <QWidget>
 
-class QChart;
-class QChartView;
+#include <memory>
+
 class QLabel;
 class QPaintDevice;
-class QAbstractSeries;
 class QHBoxLayout;
+class QVBoxLayout;
 
 namespace platform {
+
+namespace chartmodule {
+struct Content;
+struct Entries;
+} // namespace chartmodule
 
 struct ChartPoint {
     double value = 0;
@@ -25,55 +32,60 @@ struct ChartPoint {
 class Chart : public QWidget {
     Q_OBJECT
 public:
-    enum class SeriesType { Bar, Pie };
-
     explicit Chart(QWidget* parent = nullptr);
     ~Chart() override;
+
+    enum class SeriesType { Bar, Pie };
 
     void setTitle(const QString& text, const QFont& font, const QColor& colour);
     void setFooter(const QString& text, const QFont& font, const QColor& colour);
     void setLegendTitle(const QString& text);
     // The series' name, kept across changes of its type.
     void setSeriesName(const QString& name);
-    QString seriesName() const { return seriesName_; }
+    QString seriesName() const;
 
     void clearSeries();
     void addPoint(double value, const QString& label, const QColor& colour);
-    const QList<ChartPoint>& points() const { return points_; }
+    const QList<ChartPoint>& points() const;
 
     // The new type takes over the points, their labels and colours, and the name; the same type changes
     // nothing.
     void setSeriesType(SeriesType type);
-    SeriesType seriesType() const { return type_; }
+    SeriesType seriesType() const;
     // The three-dimensional look, drawn as shading and depth as far as a flat chart can show it.
     void setView3D(bool on);
-    bool view3D() const { return view3D_; }
+    bool view3D() const;
     void setOrthogonal(bool on);
-    bool orthogonal() const { return orthogonal_; }
+    bool orthogonal() const;
 
     // Draws the whole chart (title, plot, legend, footer) into rect of painter.
     void render(QPainter& painter, const QRectF& rect);
     // One print job on device: the chart on the whole page.
     void print(QPaintDevice& device);
 
-    // The drawn series, for the tests that look at it.
-    QAbstractSeries* series() const { return series_; }
+    // The drawn series, for the tests that look at it; none before the plot is made or without the module.
+    QObject* series() const { return series_; }
+    // Loads the chart module and makes the plot, if not made yet; the first show or drawing does it too.
+    void makePlot();
+    // Where the chart module is looked for: beside the program unless a test names another file.
+    static void setModuleFileForTests(const QString& path);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
-    void rebuild();
+    void redraw();
     void rebuildLegend();
-    QChart* chart_;
-    QChartView* view_;
+    std::unique_ptr<chartmodule::Content> content_;
+    QVBoxLayout* layout_;
+    const chartmodule::Entries* module_ =
+        nullptr;              // none before the plot is made, or when the module is missing
+    QWidget* plot_ = nullptr; // the module's view, or the notice that it is missing
     QLabel* footer_;
     QWidget* legend_;
     QHBoxLayout* legendLayout_;
     QLabel* legendTitle_;
-    QAbstractSeries* series_ = nullptr;
-    QList<ChartPoint> points_;
-    QString seriesName_;
-    SeriesType type_ = SeriesType::Bar;
-    bool view3D_ = false;
-    bool orthogonal_ = false;
+    QObject* series_ = nullptr;
 };
 
 } // namespace platform

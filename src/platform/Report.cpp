@@ -1,11 +1,11 @@
 #include "platform/Report.h"
 
+#include "platform/PrintJob.h"
 #include "platform/Screen.h"
 
 #include <QAction>
 #include <QDialog>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QToolBar>
@@ -19,11 +19,6 @@ namespace {
 
 constexpr double kEps = 1e-6;
 
-std::function<bool(QPrinter&)>& printDialogForTests() {
-    static std::function<bool(QPrinter&)> dialog;
-    return dialog;
-}
-
 // A memo printed line by line can be cut between two lines; anything else moves whole.
 bool splitsByLines(const ReportObject* object) {
     const auto* memo = dynamic_cast<const ReportMemo*>(object);
@@ -35,21 +30,6 @@ QPageLayout layoutOf(const PreparedPage& page) {
 }
 
 } // namespace
-
-void setPrintDialogForTests(std::function<bool(QPrinter&)> dialog) {
-    printDialogForTests() = std::move(dialog);
-}
-
-bool askPrinter(QWidget* parent, QPrinter& printer, int pageCount) {
-    if (printDialogForTests())
-        return printDialogForTests()(printer);
-    QPrintDialog dialog(&printer, parent);
-    if (pageCount > 0) {
-        dialog.setMinMax(1, pageCount);
-        dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-    }
-    return dialog.exec() == QDialog::Accepted;
-}
 
 void ReportMemo::setText(const QString& text) {
     lines_ = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
@@ -436,14 +416,14 @@ void Report::printOn(QPrinter& printer) const {
 bool Report::print(QWidget* parent) {
     if (prepared_.isEmpty())
         prepare();
-    QPrinter printer(QPrinter::HighResolution);
+    PrintJob job;
     if (!prepared_.isEmpty())
-        printer.setPageLayout(layoutOf(prepared_.first()));
+        job.setPageLayout(layoutOf(prepared_.first()));
     if (!name_.isEmpty())
-        printer.setDocName(name_);
-    if (!askPrinter(parent, printer, int(prepared_.size())))
+        job.setDocumentName(name_);
+    if (!job.choosePrinter(parent, int(prepared_.size())))
         return false;
-    printOn(printer);
+    printOn(job.printer());
     return true;
 }
 
@@ -454,13 +434,13 @@ void Report::preview(QWidget* parent) {
     dialog.setObjectName(QStringLiteral("frmAnteprima"));
     dialog.setWindowTitle(QStringLiteral(" Anteprima di stampa"));
     dialog.resize(1000, 760);
-    QPrinter printer(QPrinter::HighResolution);
+    PrintJob job;
     if (!prepared_.isEmpty())
-        printer.setPageLayout(layoutOf(prepared_.first()));
+        job.setPageLayout(layoutOf(prepared_.first()));
     auto* layout = new QVBoxLayout(&dialog);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* bar = new QToolBar(&dialog);
-    auto* view = new QPrintPreviewWidget(&printer, &dialog);
+    auto* view = new QPrintPreviewWidget(&job.printer(), &dialog);
     view->setObjectName(QStringLiteral("preview"));
     layout->addWidget(bar);
     layout->addWidget(view);

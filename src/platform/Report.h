@@ -258,12 +258,4 @@ private:
     std::function<QDate()> today_;
 };
 
-// The print dialog on printer, as preset (copies, page range up to pageCount when above 0); the printer
-// keeps what the user chose. False when the user cancels.
-bool askPrinter(QWidget* parent, QPrinter& printer, int pageCount = 0);
-
-// Tests only: stands in for the print dialog. It receives the printer (to send it to a PDF file, set copies)
-// and returns false for Cancel. An empty function restores the real dialog.
-void setPrintDialogForTests(std::function<bool(QPrinter&)> dialog);
-
 } // namespace platform

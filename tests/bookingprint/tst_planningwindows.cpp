@@ -8,6 +8,7 @@
 #include "common/Clock.h"
 #include "common/WindowRegistry.h"
 #include "planner/TfrmPlanning.h"
+#include "platform/PrintJob.h"
 #include "platform/Report.h"
 
 #include <QAction>

@@ -3,6 +3,7 @@
 #include "common/CardPrint.h"
 #include "common/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/PrintJob.h"
 #include "platform/Report.h"
 
 #include <QFile>
@@ -85,7 +86,7 @@ void TestCardPrint::init() {
 void TestCardPrint::cleanup() {
     platform::setTextPromptAnswerForTests({});
     platform::setPrintDialogForTests({});
-    common::setCardPrintTargetForTests({});
+    platform::setPrintTargetForTests({});
     common::setTodayForTests(QDate());
 }
 
@@ -196,7 +197,7 @@ void TestCardPrint::stopsWhereTheUserStops() {
         return !dialogCancels;
     });
     RecordingDevice device;
-    common::setCardPrintTargetForTests([&](QPrinter&) { return &device; });
+    platform::setPrintTargetForTests([&](QPrinter&) { return &device; });
     ModalAnswerer answerer({question});
     common::printCard(nullptr, kQuestion, twentyRows());
     QCOMPARE(answerer.seen.size(), 1);
@@ -240,7 +241,7 @@ void TestCardPrint::oneDocumentPerCopy() {
     RecordingDevice device;
     int printerCopies = -1;
     int printerDpi = -1;
-    common::setCardPrintTargetForTests([&](QPrinter& printer) {
+    platform::setPrintTargetForTests([&](QPrinter& printer) {
         printerCopies = printer.copyCount();
         printerDpi = printer.resolution();
         return &device;

@@ -2,6 +2,7 @@
 #include "common/Clock.h"
 #include "common/ListWindow.h"
 #include "common/Text.h"
+#include "platform/PrintJob.h"
 #include "platform/Report.h"
 
 #include <QFile>

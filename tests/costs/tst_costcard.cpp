@@ -9,6 +9,7 @@
 #include "common/Clock.h"
 #include "costs/TfrmMenuCosti.h"
 #include "platform/Dialogs.h"
+#include "platform/PrintJob.h"
 #include "platform/Report.h"
 
 #include <QCheckBox>
@@ -548,12 +549,12 @@ void TestCostCard::cardPrintRowsFromTheScreen() {
     platform::setTextPromptAnswerForTests([](const platform::TextPrompt&) { return QString("2"); });
     platform::setPrintDialogForTests([](QPrinter&) { return true; });
     testsupport::RecordingDevice device;
-    common::setCardPrintTargetForTests([&](QPrinter&) { return &device; });
+    platform::setPrintTargetForTests([&](QPrinter&) { return &device; });
     ModalAnswerer answerer({QString::fromUtf8("Sì")});
     QTest::mouseClick(child<QToolButton>(card, "cmdStampa"), Qt::LeftButton);
     platform::setTextPromptAnswerForTests({});
     platform::setPrintDialogForTests({});
-    common::setCardPrintTargetForTests({});
+    platform::setPrintTargetForTests({});
     QCOMPARE(answerer.seen.size(), 1);
     QCOMPARE(answerer.seen.first().text, QString("Si vuole stampare la presente scheda?"));
     QCOMPARE(device.documents.size(), 2);

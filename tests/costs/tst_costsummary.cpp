@@ -13,6 +13,7 @@
 #include "fleet/TfrmTrovaAutomezzi.h"
 #include "platform/Chart.h"
 #include "platform/Dialogs.h"
+#include "platform/PrintJob.h"
 #include "platform/Report.h"
 
 #include <QBarSeries>
@@ -109,7 +110,7 @@ private Q_SLOTS:
     void cleanup() {
         platform::setPrintDialogForTests({});
         platform::setTextPromptAnswerForTests({});
-        common::setCardPrintTargetForTests({});
+        platform::setPrintTargetForTests({});
         common::WindowRegistry::instance().destroyAll();
     }
     void queryChecks_data();
@@ -126,6 +127,8 @@ private Q_SLOTS:
     void statisticsYearWarning();
     void statisticsFailureKeepsReachedTotals();
     void chartPrint();
+    void chartPrintCopies_data();
+    void chartPrintCopies();
     void helpTexts();
 };
 
@@ -519,7 +522,7 @@ void TestCostSummary::chartPrint() {
     platform::setPrintDialogForTests([](QPrinter&) { return true; });
     QImage page(1123, 794, QImage::Format_RGB32);
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
-    common::setCardPrintTargetForTests([&](QPrinter& printer) {
+    platform::setPrintTargetForTests([&](QPrinter& printer) {
         orientation = printer.pageLayout().orientation();
         page.fill(Qt::black);
         return &page;
@@ -538,6 +541,45 @@ void TestCostSummary::chartPrint() {
             red = page.pixelColor(x, y).red() > 200 && page.pixelColor(x, y).green() < 60;
     QVERIFY(red);
     testsupport::lookAt(page, "stats-print");
+}
+
+void TestCostSummary::chartPrintCopies_data() {
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<bool>("promptCancels");
+    QTest::addColumn<bool>("dialogCancels");
+    QTest::addColumn<int>("documents");
+    const QString yes = QString::fromUtf8("Sì");
+    QTest::newRow("No at the question") << "No" << false << false << 0;
+    QTest::newRow("cancel at the prompt") << yes << true << false << 0;
+    QTest::newRow("cancel in the dialog") << yes << false << true << 0;
+    QTest::newRow("three copies") << yes << false << false << 3;
+}
+
+void TestCostSummary::chartPrintCopies() {
+    QFETCH(QString, question);
+    QFETCH(bool, promptCancels);
+    QFETCH(bool, dialogCancels);
+    QFETCH(int, documents);
+    testsupport::TestFolder folder;
+    testsupport::writeCosts("2024", {paid("05/01", "A", "1", "Bollo", "310,00")});
+    auto* stats = new TfrmStatCosti;
+    common::WindowRegistry::instance().add(stats);
+    stats->show();
+    QTest::mouseClick(child<QPushButton>(stats, "btnApri"), Qt::LeftButton);
+    platform::setTextPromptAnswerForTests([&](const platform::TextPrompt&) -> std::optional<QString> {
+        if (promptCancels)
+            return std::nullopt;
+        return QString("3");
+    });
+    platform::setPrintDialogForTests([&](QPrinter&) { return !dialogCancels; });
+    testsupport::RecordingDevice device(QSize(1123, 794), 96);
+    platform::setPrintTargetForTests([&](QPrinter&) { return &device; });
+    const testsupport::ModalRun run = testsupport::runModal(
+        [&] { QTest::mouseClick(child<QPushButton>(stats, "btnStampa"), Qt::LeftButton); }, {}, {question});
+    QCOMPARE(run.boxes.size(), 1);
+    QCOMPARE(device.documents.size(), documents);
+    for (const testsupport::RecordedDocument& document : device.documents)
+        QVERIFY(document.ended);
 }
 
 void TestCostSummary::helpTexts() {

@@ -9,6 +9,7 @@
 #include "fleet/TfrmStampaAutomezzo.h"
 #include "fleet/TfrmVeicolario.h"
 #include "fleet/VehiclePhoto.h"
+#include "platform/PrintJob.h"
 #include "platform/Report.h"
 
 #include <QDir>

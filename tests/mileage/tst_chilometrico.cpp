@@ -14,6 +14,7 @@
 #include "mileage/SchedaChilometrico.h"
 #include "mileage/TfrmChilometrico.h"
 #include "platform/Dialogs.h"
+#include "platform/PrintJob.h"
 #include "platform/Report.h"
 #include "shell/TfrmCalendario.h"
 
@@ -139,7 +140,7 @@ void TestChilometrico::init() {
 void TestChilometrico::cleanup() {
     platform::setTextPromptAnswerForTests({});
     platform::setPrintDialogForTests({});
-    common::setCardPrintTargetForTests({});
+    platform::setPrintTargetForTests({});
     common::WindowRegistry::instance().destroyAll();
     card = nullptr;
     common::setTodayForTests(QDate());
@@ -604,7 +605,7 @@ void TestChilometrico::printsTheCardOnShow() {
     platform::setTextPromptAnswerForTests([](const platform::TextPrompt&) { return QString("1"); });
     platform::setPrintDialogForTests([](QPrinter&) { return true; });
     testsupport::RecordingDevice device;
-    common::setCardPrintTargetForTests([&](QPrinter&) { return &device; });
+    platform::setPrintTargetForTests([&](QPrinter&) { return &device; });
     edit("txtMarca")->setText(" Fiat ");
     edit("txtModello")->setText("Panda");
     edit("txtOgni")->setText("15000");

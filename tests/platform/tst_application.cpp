@@ -3,6 +3,7 @@
 
 #include <QFileDialog>
 #include <QLabel>
+#include <QProcess>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStyle>
@@ -13,6 +14,10 @@
 
 #include <stdexcept>
 
+namespace {
+bool loopChosenByEnvironment = false; // QT_NO_GLIB set before the program started
+}
+
 class TestApplication : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -22,6 +27,7 @@ private Q_SLOTS:
     void fileDialogInItalian();
     void standardIconsAsTheStyleDrawsThem_data();
     void standardIconsAsTheStyleDrawsThem();
+    void plainEventLoopNotPassedOn();
 };
 
 void TestApplication::failureLeavingHandlerShowsBoxAndProgramGoesOn() {
@@ -114,7 +120,21 @@ void TestApplication::standardIconsAsTheStyleDrawsThem() {
     QCOMPARE(second.pixmap(side, side).toImage(), expected.pixmap(side, side).toImage());
 }
 
+// The application object runs Qt's own event loop, and programs started from it get the environment as the
+// program found it.
+void TestApplication::plainEventLoopNotPassedOn() {
+    if (loopChosenByEnvironment)
+        QSKIP("QT_NO_GLIB was set before the test started");
+    QVERIFY(!QCoreApplication::eventDispatcher()->inherits("QEventDispatcherGlib"));
+    QVERIFY(!qEnvironmentVariableIsSet("QT_NO_GLIB"));
+    QProcess child;
+    child.start("/usr/bin/env", {});
+    QVERIFY(child.waitForFinished());
+    QVERIFY(!child.readAllStandardOutput().contains("QT_NO_GLIB"));
+}
+
 int main(int argc, char** argv) {
+    loopChosenByEnvironment = qEnvironmentVariableIsSet("QT_NO_GLIB");
     platform::Application application(argc, argv);
     TestApplication test;
     return QTest::qExec(&test, argc, argv);

@@ -1,15 +1,24 @@
 #include "Boxes.h"
 #include "ModalAnswerer.h"
 #include "platform/Ansi.h"
+#include "platform/Chart.h"
 #include "platform/Dialogs.h"
 #include "platform/IniFile.h"
 #include "platform/Screen.h"
 
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLibrary>
+#include <QPieSeries>
+#include <QPieSlice>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -21,6 +30,10 @@ class TestPlatform : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void soundModuleShipsItsEntries();
+    void chartHandsItsSettingsToThePlot_data();
+    void chartHandsItsSettingsToThePlot();
+    void chartPrintedBeforeShownDrawsItsPlot();
+    void chartWithoutModuleSaysSo();
     void ansiRoundTrip_data();
     void ansiRoundTrip();
     void ansiEveryByteDecodesAndComesBack();
@@ -254,6 +267,123 @@ void TestPlatform::soundModuleShipsItsEntries() {
     for (const char* entry :
          {"veicolarioSoundCreate", "veicolarioSoundPlay", "veicolarioSoundStop", "veicolarioSoundDestroy"})
         QVERIFY2(module.resolve(entry), entry);
+}
+
+namespace {
+
+const QList<ChartPoint> kChartPoints{
+    {10, "Gen", QColor(0xFF, 0, 0)}, {0, "Feb", QColor(0, 0, 0xFF)}, {2.5, "Mar", QColor(0, 0x80, 0)}};
+
+void fillChart(Chart& chart) {
+    chart.setTitle("Titolo", QFont("Verdana", 12), Qt::darkRed);
+    chart.setSeriesName("Serie");
+    for (const ChartPoint& point : kChartPoints)
+        chart.addPoint(point.value, point.label, point.colour);
+}
+
+} // namespace
+
+// What is set before the plot exists reaches it when the module is loaded, whether the chart is first shown
+// or first printed, and later changes redraw it.
+void TestPlatform::chartHandsItsSettingsToThePlot_data() {
+    QTest::addColumn<bool>("pie");
+    QTest::addColumn<bool>("depth");
+    QTest::addColumn<bool>("orthogonal");
+    QTest::addColumn<bool>("printedFirst");
+    QTest::newRow("flat bars, shown") << false << false << false << false;
+    QTest::newRow("bars with depth, orthogonal, shown") << false << true << true << false;
+    QTest::newRow("bars with depth, oblique, printed") << false << true << false << true;
+    QTest::newRow("flat pie, printed") << true << false << false << true;
+    QTest::newRow("pie with depth, shown") << true << true << false << false;
+}
+
+void TestPlatform::chartHandsItsSettingsToThePlot() {
+    QFETCH(bool, pie);
+    QFETCH(bool, depth);
+    QFETCH(bool, orthogonal);
+    QFETCH(bool, printedFirst);
+    Chart chart;
+    fillChart(chart);
+    chart.setSeriesType(pie ? Chart::SeriesType::Pie : Chart::SeriesType::Bar);
+    chart.setView3D(depth);
+    chart.setOrthogonal(orthogonal);
+    QVERIFY(!chart.series());
+    if (printedFirst) {
+        QImage page(400, 300, QImage::Format_RGB32);
+        chart.print(page);
+    } else {
+        chart.show();
+    }
+    auto* view = chart.findChild<QChartView*>();
+    QVERIFY(view);
+    QCOMPARE(view->chart()->title(), QString("Titolo"));
+    QVERIFY(chart.series());
+    QCOMPARE(chart.series()->objectName(), QString("Serie"));
+    if (pie) {
+        auto* series = qobject_cast<QPieSeries*>(chart.series());
+        QVERIFY(series);
+        QCOMPARE(series->count(), int(kChartPoints.size()));
+        for (int i = 0; i < kChartPoints.size(); ++i) {
+            QCOMPARE(series->slices().at(i)->value(), kChartPoints.at(i).value);
+            QCOMPARE(series->slices().at(i)->brush().gradient() != nullptr, depth);
+        }
+        QCOMPARE(series->slices().at(2)->label(), QString("2,5"));
+    } else {
+        auto* series = qobject_cast<QBarSeries*>(chart.series());
+        QVERIFY(series);
+        QCOMPARE(series->count(), int(kChartPoints.size()));
+        for (int i = 0; i < kChartPoints.size(); ++i) {
+            const ChartPoint& point = kChartPoints.at(i);
+            QCOMPARE(series->barSets().at(i)->label(), point.label);
+            QCOMPARE(series->barSets().at(i)->at(0), point.value);
+            QCOMPARE(series->barSets().at(i)->brush().gradient() != nullptr, depth);
+            QCOMPARE(series->barSets().at(i)->pen().color(),
+                     depth && !orthogonal ? point.colour.darker(170) : QColor(Qt::black));
+        }
+    }
+    // The other type takes over the points and the name.
+    chart.setSeriesType(pie ? Chart::SeriesType::Bar : Chart::SeriesType::Pie);
+    QVERIFY(pie ? qobject_cast<QBarSeries*>(chart.series()) != nullptr
+                : qobject_cast<QPieSeries*>(chart.series()) != nullptr);
+    QCOMPARE(chart.series()->objectName(), QString("Serie"));
+    chart.clearSeries();
+    chart.addPoint(7, "Apr", Qt::yellow);
+    QCOMPARE(chart.points().size(), 1);
+    QCOMPARE(chart.series()->property("count").toInt(), 1);
+}
+
+// A chart printed before it was ever shown draws its bars in their colours.
+void TestPlatform::chartPrintedBeforeShownDrawsItsPlot() {
+    Chart chart;
+    fillChart(chart);
+    QImage page(600, 400, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    chart.print(page);
+    int red = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            red += page.pixelColor(x, y) == QColor(0xFF, 0, 0);
+    QVERIFY2(red > 1000, qPrintable(QString::number(red)));
+}
+
+// Without the chart module the chart keeps what it was given and says in its place why nothing is drawn.
+void TestPlatform::chartWithoutModuleSaysSo() {
+    Chart::setModuleFileForTests(QDir::temp().filePath("no-such-folder/veicolario_chart"));
+    Chart chart;
+    fillChart(chart);
+    chart.show();
+    Chart::setModuleFileForTests(QString());
+    QVERIFY(!chart.series());
+    QVERIFY(!chart.findChild<QChartView*>());
+    bool said = false;
+    for (const QLabel* label : chart.findChildren<QLabel*>())
+        said = said || (label->isVisible() && label->text().contains("manca il modulo dei grafici"));
+    QVERIFY(said);
+    chart.setSeriesType(Chart::SeriesType::Pie);
+    chart.addPoint(1, "Apr", Qt::yellow);
+    QCOMPARE(chart.points().size(), kChartPoints.size() + 1);
+    QImage page(300, 200, QImage::Format_RGB32);
+    chart.print(page);
 }
 
 QTEST_MAIN(TestPlatform)

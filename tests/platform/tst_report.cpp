@@ -1,3 +1,4 @@
+#include "platform/PrintJob.h"
 #include "platform/Report.h"
 
 #include <QAction>

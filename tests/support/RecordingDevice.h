@@ -116,6 +116,7 @@ private:
         void updateState(const QPaintEngineState&) override {}
         void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
         void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawPath(const QPainterPath&) override {}
         void drawTextItem(const QPointF& p, const QTextItem& item) override {
             RecordedText t;
             t.baseline = painter()->transform().map(p);
