@@ -23,9 +23,12 @@ void prepareStartMemory() {
     // each new page costs a fault on its first touch; one block of that size, filled in at once (in large
     // pages where the system has them) and handed back to the heap, serves them instead. Where the system
     // cannot fill it in ahead, the pages come on touch as before.
+    // Setting a threshold stops the heap from raising its own as large blocks come and go, so both are set
+    // where it would raise them to: the block, and later the lists' large blocks, come from the heap and
+    // stay filled in, instead of a fresh mapping (a fault per page) every time a list is made.
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
     constexpr size_t kStartHeap = 8u << 20; // what the windows of the creation table take, about
-    mallopt(M_MMAP_THRESHOLD, int(kStartHeap + (1u << 20))); // the block comes from the heap
-    mallopt(M_TRIM_THRESHOLD, int(2 * kStartHeap));          // and stays there once freed
     void* block = std::malloc(kStartHeap);
     if (block) {
         const auto page = uintptr_t(sysconf(_SC_PAGESIZE));
@@ -35,7 +38,6 @@ void prepareStartMemory() {
         madvise(reinterpret_cast<void*>(from), to - from, MADV_POPULATE_WRITE);
         std::free(block);
     }
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024); // large blocks in their own mappings again, as by default
 }
 
 void drawOnProcessor() {
