@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QWidget>
 
 #include <algorithm>
 #include <utility>
@@ -61,6 +62,10 @@ void plainRead(const QString& path, qint64 size) {
     if (total != size)
         qFatal("%s holds %lld bytes, not %lld", qPrintable(path), static_cast<long long>(total),
                static_cast<long long>(size));
+}
+
+void layOutAndPaint(QWidget& window) {
+    window.repaint();
 }
 
 void useOffscreen() {

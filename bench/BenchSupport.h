@@ -11,6 +11,7 @@
 #include <vector>
 
 class QRandomGenerator;
+class QWidget;
 
 namespace bench {
 
@@ -23,6 +24,9 @@ double medianMs(const std::function<void()>& run, int runs = kRuns,
 std::vector<double> interleavedMediansMs(const std::vector<std::function<void()>>& works, int runs = kRuns);
 // Reads the file's bytes through one buffer, the plainest way; stops the benchmark unless there are size.
 void plainRead(const QString& path, qint64 size);
+// Lays a shown window out and paints it now, as the screen would show it: the list's items laid out and
+// the lines in view drawn.
+void layOutAndPaint(QWidget& window);
 // Runs offscreen unless a platform is chosen; call before the application is made.
 void useOffscreen();
 

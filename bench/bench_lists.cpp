@@ -61,7 +61,7 @@ qsizetype search(const QString& make) {
     window.show();
     window.findChild<QLineEdit*>(QStringLiteral("txtMarca"))->setText(make);
     window.findChild<QAbstractButton*>(QStringLiteral("btnCerca"))->click();
-    window.repaint(); // lays the list's items out and paints what shows
+    bench::layOutAndPaint(window);
     const qsizetype listed = window.lines().size();
     window.close();
     return listed;
@@ -83,7 +83,7 @@ Figures measure(qint64 count) {
     f.deadlines = bench::medianMs([&] {
         TfrmScadRevisione list;
         list.show();
-        list.repaint();
+        bench::layOutAndPaint(list);
         listed = list.lines().size();
         list.close();
     });

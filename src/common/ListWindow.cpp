@@ -13,8 +13,12 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStringListModel>
+#include <QtAlgorithms>
+#include <QtEndian>
 
 #include <algorithm>
+#include <cstring>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -27,111 +31,215 @@ inline char16_t folded(char16_t c) {
     return (c >= u'a' && c <= u'z') ? char16_t(c - (u'a' - u'A')) : c;
 }
 
-// Nine code units, a-z folded, packed so that chunks compare as the characters do: each as its value + 1
-// in 17 bits, three to a word, past the end as 0, so a prefix comes first.
-struct Chunk {
+// The next 24 bytes of a line's comparison code from a unit on: each folded unit below 254 as one byte, its
+// value + 1; a larger one as 255 and its two bytes; past the end 0. Bytes compare as the units do and a
+// prefix comes first. A large unit that does not fit leaves 255 and zeros, and is the next key's first.
+struct Key {
     quint64 high;
     quint64 middle;
     quint64 low;
-    friend auto operator<=>(const Chunk&, const Chunk&) = default;
+    friend auto operator<=>(const Key&, const Key&) = default;
 };
-constexpr int kChunkUnits = 9;
-constexpr quint64 kUnitMask = (quint64(1) << 17) - 1;
+constexpr int kKeyBytes = 24;
 
-// A line to sort: its characters, its place in the file, and the chunk of the sort's current depth.
-struct SortItem {
-    const char16_t* text;
-    qsizetype size;
-    qsizetype index;
-    Chunk chunk;
+// A line to sort: its key at the current depth, its place in the file, and where its next key starts.
+struct Entry {
+    Key key;
+    quint32 line;
+    qint32 next;
 };
 
-inline quint64 packAt(const SortItem& item, qsizetype d) {
-    quint64 word = 0;
-    for (qsizetype p = d; p < d + 3; ++p)
-        word = (word << 17) | (p < item.size ? quint64(folded(item.text[p])) + 1 : 0);
-    return word;
+inline quint64 bigEndian(const unsigned char* p) {
+    quint64 v;
+    std::memcpy(&v, p, sizeof v);
+    return qFromBigEndian(v);
 }
 
-inline Chunk chunkAt(const SortItem& item, qsizetype d) {
-    return {packAt(item, d), packAt(item, d + 3), packAt(item, d + 6)};
-}
-
-// Lines equal up to depth d: the comparison from there, then the file order.
-bool lessFrom(const SortItem& a, const SortItem& b, qsizetype d) {
-    const qsizetype n = std::min(a.size, b.size);
-    for (; d < n; ++d) {
-        const char16_t ca = folded(a.text[d]);
-        const char16_t cb = folded(b.text[d]);
-        if (ca != cb)
-            return ca < cb;
+void keyAt(Entry& entry, const QString& line, qint32 from) {
+    const auto* text = reinterpret_cast<const char16_t*>(line.constData());
+    const auto size = qint32(line.size());
+    unsigned char bytes[kKeyBytes];
+    qint32 p = from;
+    int b = 0;
+    if (p + kKeyBytes <= size) {
+        // The common case, all units small, without a branch per unit.
+        unsigned wide = 0;
+        for (int k = 0; k < kKeyBytes; ++k) {
+            const char16_t f = folded(text[p + k]);
+            wide |= unsigned(f >= 254);
+            bytes[k] = static_cast<unsigned char>(f + 1);
+        }
+        if (!wide) {
+            b = kKeyBytes;
+            p += kKeyBytes;
+        }
     }
-    return a.size != b.size ? a.size < b.size : a.index < b.index;
+    while (b < kKeyBytes) {
+        if (p >= size)
+            break;
+        const char16_t f = folded(text[p]);
+        if (f < 254) {
+            bytes[b++] = static_cast<unsigned char>(f + 1);
+        } else if (b + 3 <= kKeyBytes) {
+            bytes[b++] = 0xFF;
+            bytes[b++] = static_cast<unsigned char>(f >> 8);
+            bytes[b++] = static_cast<unsigned char>(f & 0xFF);
+        } else {
+            bytes[b++] = 0xFF;
+            break;
+        }
+        ++p;
+    }
+    std::memset(bytes + b, 0, size_t(kKeyBytes - b));
+    entry.next = p;
+    entry.key = {bigEndian(bytes), bigEndian(bytes + 8), bigEndian(bytes + 16)};
 }
 
-// Multikey quicksort on chunks held in the items: partitions on nine code units at a time, so the long
-// beginnings that list lines share are looked at once per partition, and the partitioning reads only
-// the items, not the lines. Every item's chunk is the one at depth d.
-void sortFrom(SortItem* items, qsizetype count, qsizetype d) {
-    while (count > 1) {
-        if (count < 12) {
-            std::sort(items, items + count,
-                      [d](const SortItem& a, const SortItem& b) { return lessFrom(a, b, d); });
-            return;
+int byteAt(const Key& key, int b) {
+    const quint64 word = b < 8 ? key.high : (b < 16 ? key.middle : key.low);
+    return int((word >> (56 - 8 * (b % 8))) & 0xFF);
+}
+
+// The first byte where two keys differ; kKeyBytes when equal.
+int firstDifference(const Key& x, const Key& y) {
+    if (x.high != y.high)
+        return qCountLeadingZeroBits(x.high ^ y.high) / 8;
+    if (x.middle != y.middle)
+        return 8 + qCountLeadingZeroBits(x.middle ^ y.middle) / 8;
+    if (x.low != y.low)
+        return 16 + qCountLeadingZeroBits(x.low ^ y.low) / 8;
+    return kKeyBytes;
+}
+
+// Sorts entries that agree before their keys: by the first byte where the group's keys differ, the
+// beginning they all share skipped at once, each part keeping its order; small groups by comparison.
+// Entries start in file order, so equal lines stay in file order.
+class LineSorter {
+public:
+    LineSorter(const QString* lines, Entry* spare)
+        : lines_(lines)
+        , spare_(spare) {}
+
+    void sort(Entry* entries, qsizetype count) const {
+        while (count > 1) {
+            if (count < kSmall) {
+                std::sort(entries, entries + count,
+                          [this](const Entry& x, const Entry& y) { return less(x, y); });
+                return;
+            }
+            Key lowest = entries[0].key;
+            Key highest = lowest;
+            for (qsizetype k = 1; k < count; ++k) {
+                const Key& key = entries[k].key;
+                if (key < lowest)
+                    lowest = key;
+                else if (highest < key)
+                    highest = key;
+            }
+            const int b = firstDifference(lowest, highest);
+            if (b == kKeyBytes) {
+                if ((lowest.high >> 56) == 0)
+                    return; // past the end of every line: equal lines, already in file order
+                nextKeys(entries, count);
+                continue;
+            }
+            qsizetype counts[256] = {};
+            for (qsizetype k = 0; k < count; ++k)
+                ++counts[byteAt(entries[k].key, b)];
+            qsizetype starts[257];
+            qsizetype fill[256];
+            starts[0] = 0;
+            for (int v = 0; v < 256; ++v) {
+                starts[v + 1] = starts[v] + counts[v];
+                fill[v] = starts[v];
+            }
+            // Each entry to its byte's part, through the spare room.
+            for (qsizetype k = 0; k < count; ++k)
+                spare_[fill[byteAt(entries[k].key, b)]++] = entries[k];
+            std::copy(spare_, spare_ + count, entries);
+            // The largest part goes on in this loop, the others below it: the depth stays small.
+            int largest = 0;
+            for (int v = 1; v < 256; ++v)
+                if (counts[v] > counts[largest])
+                    largest = v;
+            for (int v = 0; v < 256; ++v)
+                if (v != largest && counts[v] > 1)
+                    sort(entries + starts[v], counts[v]);
+            entries += starts[largest];
+            count = counts[largest];
         }
-        const Chunk a = items[0].chunk;
-        const Chunk b = items[count / 2].chunk;
-        const Chunk c = items[count - 1].chunk;
-        const Chunk pivot = std::max(std::min(a, b), std::min(std::max(a, b), c));
-        qsizetype lt = 0, i = 0, gt = count;
-        while (i < gt) {
-            const Chunk ch = items[i].chunk;
-            if (ch < pivot)
-                std::swap(items[lt++], items[i++]);
-            else if (ch > pivot)
-                std::swap(items[i], items[--gt]);
-            else
-                ++i;
-        }
-        sortFrom(items, lt, d);
-        sortFrom(items + gt, count - gt, d);
-        items += lt;
-        count = gt - lt;
-        if ((pivot.low & kUnitMask) == 0) {
-            // The lines end in this chunk and are equal: they keep their file order.
-            std::sort(items, items + count,
-                      [](const SortItem& x, const SortItem& y) { return x.index < y.index; });
-            return;
-        }
-        d += kChunkUnits;
+    }
+
+private:
+    static constexpr qsizetype kSmall = 48;
+
+    // Entries with equal keys go on to their next keys, which start at one unit for all of them.
+    void nextKeys(Entry* entries, qsizetype count) const {
+        const qint32 from = entries[0].next;
         for (qsizetype k = 0; k < count; ++k) {
-            if (k + 8 < count && d < items[k + 8].size)
-                __builtin_prefetch(items[k + 8].text + d);
-            items[k].chunk = chunkAt(items[k], d);
+            if (k + 16 < count) {
+                const QString& ahead = lines_[entries[k + 16].line];
+                if (from < ahead.size())
+                    __builtin_prefetch(ahead.constData() + from);
+            }
+            keyAt(entries[k], lines_[entries[k].line], from);
         }
     }
-}
+
+    bool less(const Entry& x, const Entry& y) const {
+        if (x.key != y.key)
+            return x.key < y.key;
+        const QString& a = lines_[x.line];
+        const QString& b = lines_[y.line];
+        const auto* ta = reinterpret_cast<const char16_t*>(a.constData());
+        const auto* tb = reinterpret_cast<const char16_t*>(b.constData());
+        const qsizetype n = std::min(a.size(), b.size());
+        for (qsizetype d = x.next; d < n; ++d) {
+            const char16_t ca = folded(ta[d]);
+            const char16_t cb = folded(tb[d]);
+            if (ca != cb)
+                return ca < cb;
+        }
+        return a.size() != b.size() ? a.size() < b.size() : x.line < y.line;
+    }
+
+    const QString* lines_;
+    Entry* spare_;
+};
 
 } // namespace
 
 void sortLines(QStringList& lines) {
-    lines.detach();
-    std::vector<SortItem> items;
-    items.reserve(static_cast<size_t>(lines.size()));
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString& line = lines.at(i);
-        SortItem item{reinterpret_cast<const char16_t*>(line.constData()), line.size(), i, {}};
-        item.chunk = chunkAt(item, 0);
-        items.push_back(item);
+    const qsizetype count = lines.size();
+    if (count < 2)
+        return;
+    QString* data = lines.data(); // detaches
+    const auto room = std::make_unique_for_overwrite<Entry[]>(static_cast<size_t>(count) * 2);
+    Entry* entries = room.get(); // the second half is spare room
+    for (qsizetype i = 0; i < count; ++i) {
+        if (i + 8 < count)
+            __builtin_prefetch(data[i + 8].constData());
+        entries[i].line = quint32(i);
+        keyAt(entries[i], data[i], 0);
     }
-    sortFrom(items.data(), qsizetype(items.size()), 0);
-    // The lines move to their places; their characters are not touched again.
-    QString* from = lines.data();
-    QStringList sorted;
-    sorted.reserve(lines.size());
-    for (const SortItem& item : items)
-        sorted.append(std::move(from[item.index]));
-    lines = std::move(sorted);
+    LineSorter(data, entries + count).sort(entries, count);
+    // The lines move to their places along the permutation's cycles; a placed entry points at itself.
+    for (qsizetype i = 0; i < count; ++i) {
+        if (entries[i].line == quint32(i))
+            continue;
+        QString held = std::move(data[i]);
+        qsizetype at = i;
+        for (;;) {
+            const qsizetype from = entries[at].line;
+            entries[at].line = quint32(at);
+            if (from == i) {
+                data[at] = std::move(held);
+                break;
+            }
+            data[at] = std::move(data[from]);
+            at = from;
+        }
+    }
 }
 
 int findInList(const QStringList& lines, int selected, const QString& typed, QString& lastSearch) {

@@ -4,6 +4,7 @@
 #include "platform/Ansi.h"
 #include "platform/ProgramFolder.h"
 
+#include <algorithm>
 #include <array>
 
 namespace costs {
@@ -103,50 +104,46 @@ QString composeDate(const QString& day, int month, const QString& year) {
 
 namespace {
 
-// Pads with blanks or cuts what stands from start to n characters.
-void padCut(QString& out, qsizetype start, qsizetype n) {
-    out.resize(start + n, QLatin1Char(' '));
+// Writes the field's trimmed text at out, cut to n characters and padded with blanks to n; returns the end.
+char16_t* putField(char16_t* out, QByteArrayView stored, qsizetype n) {
+    const qsizetype k = std::min(stored.size(), n);
+    platform::fromAnsi(stored.data(), k, out);
+    return std::fill_n(out + k, n - k, u' ');
 }
 
-// The field's trimmed text decoded straight into out.
-void appendField(QString& out, const common::Record& cost, int field) {
-    const QByteArrayView stored = cost.stored(field);
-    const qsizetype at = out.size();
-    out.resize(at + stored.size());
-    platform::fromAnsi(stored.data(), stored.size(), reinterpret_cast<char16_t*>(out.data() + at));
+template <size_t N> char16_t* putText(char16_t* out, const char16_t (&text)[N]) {
+    return std::copy_n(text, N - 1, out);
 }
 
-void fieldPadCut(QString& out, const common::Record& cost, int field, qsizetype n) {
-    const qsizetype start = out.size();
-    appendField(out, cost, field);
-    padCut(out, start, n);
-}
+constexpr qsizetype kMakeModelWidth = 28;
 
 } // namespace
 
-void appendCostLine(const common::Record& cost, QString& out) {
-    out.resize(0); // keeps the room a scan reserved
-    appendField(out, cost, Marca);
-    out += QLatin1Char(' ');
-    appendField(out, cost, Modello);
-    padCut(out, 0, 28);
-    out += QLatin1String("  Targa: ");
-    fieldPadCut(out, cost, Targa, 10);
-    out += QLatin1String("  Data: ");
-    fieldPadCut(out, cost, Data, 10);
-    out += QLatin1String("  ");
-    fieldPadCut(out, cost, Causale, 32);
-    out += QLatin1String("  A: ");
-    fieldPadCut(out, cost, Beneficiario, 28);
-    out += QStringLiteral("  Costo: \u20AC ");
-    appendField(out, cost, Importo);
-}
-
 QString costLine(const common::Record& cost) {
-    // Put together in one buffer kept between calls; lists keep many lines, each no larger than its text.
-    thread_local QString buffer(200, Qt::Uninitialized);
-    appendCostLine(cost, buffer);
-    return QString(buffer.constData(), buffer.size());
+    // Every part but the amount has a fixed width: the line is made at its size and written in place.
+    const QByteArrayView amount = cost.stored(Importo);
+    constexpr qsizetype kFixed = kMakeModelWidth + 9 + 10 + 8 + 10 + 2 + 32 + 5 + 28 + 11;
+    QString line(kFixed + amount.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(line.data());
+    // Make, a blank and model, together cut to their width.
+    const QByteArrayView make = cost.stored(Marca);
+    char16_t* makeModel = out;
+    out = putField(out, make, kMakeModelWidth);
+    if (make.size() < kMakeModelWidth) {
+        out = makeModel + make.size() + 1; // past the blank already written
+        out = putField(out, cost.stored(Modello), kMakeModelWidth - make.size() - 1);
+    }
+    out = putText(out, u"  Targa: ");
+    out = putField(out, cost.stored(Targa), 10);
+    out = putText(out, u"  Data: ");
+    out = putField(out, cost.stored(Data), 10);
+    out = putText(out, u"  ");
+    out = putField(out, cost.stored(Causale), 32);
+    out = putText(out, u"  A: ");
+    out = putField(out, cost.stored(Beneficiario), 28);
+    out = putText(out, u"  Costo: \u20AC ");
+    putField(out, amount, amount.size());
+    return line;
 }
 
 } // namespace costs

@@ -65,7 +65,5 @@ QString composeDate(const QString& day, int month, const QString& year);
 
 // The line of every list of costs: make and model, plate, date, cause, payee, amount.
 QString costLine(const common::Record& cost);
-// The same from the stored fields, written into out (cleared first); for scans of whole files.
-void appendCostLine(const common::Record& cost, QString& out);
 
 } // namespace costs

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+
 using namespace common;
 
 namespace {
@@ -55,6 +57,8 @@ class TestListWindow : public QObject {
 private Q_SLOTS:
     void sortOrder();
     void sortMatchesTheComparison();
+    void sortOrders_data();
+    void sortOrders();
     void find_data();
     void find();
     void findWindow();
@@ -101,6 +105,109 @@ void TestListWindow::sortMatchesTheComparison() {
         sortLines(lines);
         QCOMPARE(lines, expected);
     }
+}
+
+namespace {
+QString units(std::initializer_list<char16_t> codes) {
+    QString text;
+    for (char16_t c : codes)
+        text += QChar(c);
+    return text;
+}
+QString run(char c, int n) {
+    return QString(n, QLatin1Char(c));
+}
+} // namespace
+
+void TestListWindow::sortOrders_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("only a-z fold, folded ties in file order") << QStringList{"_",
+                                                                             "abc",
+                                                                             "{",
+                                                                             "ABC",
+                                                                             "z",
+                                                                             "Abc",
+                                                                             "abd",
+                                                                             "Z",
+                                                                             QString::fromUtf8("é"),
+                                                                             QString::fromUtf8("É")}
+                                                              << QStringList{"abc",
+                                                                             "ABC",
+                                                                             "Abc",
+                                                                             "abd",
+                                                                             "z",
+                                                                             "Z",
+                                                                             "_",
+                                                                             "{",
+                                                                             QString::fromUtf8("É"),
+                                                                             QString::fromUtf8("é")};
+    QTest::newRow("lines as long as a key and one longer")
+        << QStringList{run('a', 24) + "a", run('a', 24), run('a', 23),
+                       run('A', 24) + " ", run('a', 48), run('A', 47)}
+        << QStringList{run('a', 23),       run('a', 24), run('A', 24) + " ",
+                       run('a', 24) + "a", run('A', 47), run('a', 48)};
+    QTest::newRow("difference at the last unit of a key")
+        << QStringList{run('x', 23) + "ba", run('x', 23) + "ab", run('x', 23) + "aa", run('x', 23) + "a"}
+        << QStringList{run('x', 23) + "a", run('x', 23) + "aa", run('x', 23) + "ab", run('x', 23) + "ba"};
+    QTest::newRow("difference at the first unit of the next key")
+        << QStringList{run('x', 24) + "c", run('x', 24) + "B", run('x', 48) + "b", run('x', 48) + "A"}
+        << QStringList{run('x', 24) + "B", run('x', 24) + "c", run('x', 48) + "A", run('x', 48) + "b"};
+    QTest::newRow("units on both sides of 255 in code order")
+        << QStringList{units({'x', 0x2000}), units({'x', 0x00FE}), units({'x', 0xFFFF}), units({'x', 0x00FF}),
+                       units({'x', 0x0100}), units({'x', '~'}),    units({'x', 0x01FF}), units({'x', 0x00FD}),
+                       units({'x', 0x20AC}), units({'x', 0x0200})}
+        << QStringList{units({'x', '~'}),    units({'x', 0x00FD}), units({'x', 0x00FE}), units({'x', 0x00FF}),
+                       units({'x', 0x0100}), units({'x', 0x01FF}), units({'x', 0x0200}), units({'x', 0x2000}),
+                       units({'x', 0x20AC}), units({'x', 0xFFFF})};
+    // 22 and 23 units leave too little of the first key for a unit above 254.
+    for (int shared : {21, 22, 23}) {
+        const QString p = run('a', shared);
+        QTest::addRow("unit above 254 after %d shared units", shared)
+            << QStringList{p + units({0x0100, 'b'}),
+                           p + units({0x0100, 'a'}),
+                           p + "z",
+                           p + units({0x00FF, 'q'}),
+                           p + units({0x0100}),
+                           p + units({0x00FF, 0x0100}),
+                           p + units({0x2000, 'a'}),
+                           p + "zz"}
+            << QStringList{p + "z",
+                           p + "zz",
+                           p + units({0x00FF, 'q'}),
+                           p + units({0x00FF, 0x0100}),
+                           p + units({0x0100}),
+                           p + units({0x0100, 'a'}),
+                           p + units({0x0100, 'b'}),
+                           p + units({0x2000, 'a'})};
+    }
+    QTest::newRow("folded ties after lines that sort later")
+        << QStringList{"zeta", "Alfa", "beta", "ALFA", "zeta", "alfa", "Beta", "aLFA"}
+        << QStringList{"Alfa", "ALFA", "alfa", "aLFA", "beta", "Beta", "zeta", "zeta"};
+    QTest::newRow("equal long lines in file order")
+        << QStringList{run('q', 50) + "Fiat", "", run('Q', 50) + "FIAT", "b", run('q', 50) + "fiat", ""}
+        << QStringList{"", "", "b", run('q', 50) + "Fiat", run('Q', 50) + "FIAT", run('q', 50) + "fiat"};
+}
+
+void TestListWindow::sortOrders() {
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, expected);
+    QStringList sorted = lines;
+    sortLines(sorted);
+    QCOMPARE(sorted, expected);
+    // The same lines many times over and shuffled, so large groups are split as well: the order of the
+    // comparison, equal lines in file order.
+    QStringList many;
+    for (int copy = 0; copy < 40; ++copy)
+        for (const QString& line : lines)
+            many << line + (copy % 2 ? QString() : QStringLiteral(" "));
+    QRandomGenerator random(11);
+    std::shuffle(many.begin(), many.end(), random);
+    QStringList reference = many;
+    std::stable_sort(reference.begin(), reference.end(),
+                     [](const QString& a, const QString& b) { return CompareFolded(a, b) < 0; });
+    sortLines(many);
+    QCOMPARE(many, reference);
 }
 
 void TestListWindow::find_data() {

@@ -85,6 +85,20 @@ void TestCostLists::costLine_data() {
         << bare
         << QString::fromUtf8("Fiat                          Targa:             Data: 01/03/2024  Bollo"
                              "                             A:                               Costo: € 0,00");
+    CostFields longMake = paid("05/02", "Autoveicoli Industriali Srl", "XY", "Bollo", "10,00");
+    longMake[Modello] = "Daily";
+    QTest::newRow("make of 27 keeps the blank, no room for the model")
+        << longMake
+        << QString::fromUtf8("Autoveicoli Industriali Srl   Targa: XY          Data: 05/02/2024  Bollo      "
+                             "                       A: Officina                      Costo: € 10,00");
+    CostFields wide = paid("05/02", "Costruzioni Meccaniche Europee", "AB123CD4567",
+                           "Manutenzione straordinaria con ricambi", "7");
+    wide[Beneficiario] = QString::fromUtf8("Società – Nord «Est»");
+    QTest::newRow("make past the width alone, fields cut, Windows-1252 decoded")
+        << wide
+        << QString::fromUtf8(
+               "Costruzioni Meccaniche Europ  Targa: AB123CD456  Data: 05/02/2024  Manutenzione "
+               "straordinaria con r  A: Società – Nord «Est»          Costo: € 7");
 }
 
 void TestCostLists::costLine() {
