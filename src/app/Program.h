@@ -11,6 +11,9 @@ namespace app {
 QList<common::WindowEntry> creationTable();
 // The share of a bare Qt window's start that creating the window of that class may take.
 double creationBudget(const QString& className);
+// What the program's start may add to a bare start besides its windows: its own libraries, the application
+// object's settings, the start's memory and the login's first show.
+inline constexpr double kStartOverheadBudget = 0.2;
 // Creates the shared instances of the creation table and shows the login window; the caller runs the event
 // loop.
 void startWindows();

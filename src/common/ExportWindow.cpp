@@ -5,6 +5,7 @@
 #include "common/Help.h"
 #include "common/Look.h"
 #include "common/Misc.h"
+#include "common/Placement.h"
 #include "common/Spreadsheet.h"
 #include "common/StatusHints.h"
 #include "platform/Dialogs.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QShowEvent>
 #include <QStyle>
 
 namespace common {
@@ -109,23 +111,20 @@ ExportWindow::ExportWindow(ExportLayout layout, QWidget* owner)
     setObjectName(layout_.instanceName);
     setWindowTitle(layout_.caption);
     setNoTitleButtons();
-    if (layout_.size.isValid()) {
-        // The same layout in another size: the strips span the width, the right commands keep their
-        // distance from the right edge, the grid fills what is left.
-        const int dw = layout_.size.width() - width();
-        const int dh = layout_.size.height() - height();
+    // The strips span the width, the right commands keep their distance from the right edge, the grid
+    // fills what is left: the layout's own size, or a smaller screen's.
+    keepAtEdges(ui->panContainer, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
+    keepAtEdges(ui->shpSfondo, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge);
+    keepAtEdges(ui->lblTitolo, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge);
+    for (QWidget* right : {static_cast<QWidget*>(ui->cmdGuida), static_cast<QWidget*>(ui->cmdEsci)})
+        keepAtEdges(right, Qt::TopEdge | Qt::RightEdge);
+    keepAtEdges(ui->grdRecords, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
+    keepAtEdges(ui->shpInfo, Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
+    keepAtEdges(ui->panInfo, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge);
+    if (layout_.size.isValid())
         resize(layout_.size);
-        ui->panContainer->resize(layout_.size);
-        ui->shpSfondo->resize(ui->shpSfondo->width() + dw, ui->shpSfondo->height());
-        for (QWidget* right : {static_cast<QWidget*>(ui->cmdGuida), static_cast<QWidget*>(ui->cmdEsci)})
-            right->move(right->x() + dw, right->y());
-        ui->lblTitolo->resize(ui->lblTitolo->width() + dw, ui->lblTitolo->height());
-        ui->grdRecords->resize(ui->grdRecords->width() + dw, ui->grdRecords->height() + dh);
-        ui->shpInfo->setGeometry(ui->shpInfo->x(), ui->shpInfo->y() + dh, ui->shpInfo->width() + dw,
-                                 ui->shpInfo->height());
-        ui->panInfo->resize(ui->panInfo->width() + dw, ui->panInfo->height());
-    }
-    setFixedSize(size());
+    designedSize_ = size();
+    setFixedSize(designedSize_);
     setCentredOnScreen(true);
 
     setBackground(ui->shpSfondo, QColor(70, 130, 180));
@@ -171,6 +170,17 @@ ExportWindow::ExportWindow(ExportLayout layout, QWidget* owner)
 }
 
 ExportWindow::~ExportWindow() = default;
+
+void ExportWindow::showEvent(QShowEvent* event) {
+    // Fixed in size: the layout's, or less where the screen is smaller.
+    if (!event->spontaneous()) {
+        setMinimumSize(0, 0);
+        setMaximumSize(designedSize_);
+        resize(designedSize_);
+    }
+    Dialog::showEvent(event);
+    setFixedSize(size());
+}
 
 void ExportWindow::fillGrid() {
     QList<QString> cells;

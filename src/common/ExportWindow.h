@@ -95,11 +95,13 @@ protected:
     virtual void readRows(QList<QString>& cells) = 0;
 
     void FormShow() override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     std::unique_ptr<Ui::frmExport> ui;
     ExportLayout layout_;
     ExportGrid* grid_;
+    QSize designedSize_;
 };
 
 } // namespace common

@@ -60,7 +60,8 @@ void centreOnScreen(QWidget* window) {
         return;
     const QRect area = screen->availableGeometry();
     const QSize size = window->frameGeometry().size();
-    window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    window->move(area.topLeft() +
+                 QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2));
 }
 
 } // namespace common

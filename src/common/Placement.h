@@ -8,7 +8,7 @@ class QWidget;
 
 namespace common {
 
-// Keeps panel in the middle of its parent (never past the top or the left edge).
+// Keeps panel in the middle of its parent; once the parent is smaller than the panel, the panel scrolls.
 void keepCentred(QWidget* panel);
 // Keeps control at the distance from each of edges that it has now; held to both of two opposite edges, it
 // stretches. Call it while the parent still has its designed size.

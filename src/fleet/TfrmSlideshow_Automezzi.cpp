@@ -1,5 +1,6 @@
 #include "fleet/TfrmSlideshow_Automezzi.h"
 
+#include "common/CommandTable.h"
 #include "common/Text.h"
 #include "fleet/SchedaVeicolo.h"
 #include "fleet/VehiclePhoto.h"
@@ -27,7 +28,9 @@ TfrmSlideshow_Automezzi::TfrmSlideshow_Automezzi(QWidget* owner)
     , ui(std::make_unique<Ui::frmSlideshow_Automezzi>()) {
     ui->setupUi(this);
     setUpViewer(ui->panContainer, ui->imgFoto);
-    ui->imgBianco->setPixmap(QPixmap::fromImage(fleet::placeholderPicture()));
+    common::drawOnFirstShow(ui->imgBianco, [](QWidget* label) {
+        static_cast<QLabel*>(label)->setPixmap(QPixmap::fromImage(fleet::placeholderPicture()));
+    });
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(kStepMs);
@@ -39,7 +42,7 @@ TfrmSlideshow_Automezzi::~TfrmSlideshow_Automezzi() = default;
 
 void TfrmSlideshow_Automezzi::FormShow() {
     fleet::PhotoViewer::FormShow();
-    setPicture(ui->imgBianco->pixmap().toImage());
+    setPicture(fleet::placeholderPicture());
     Timer->start();
 }
 
@@ -86,5 +89,5 @@ void TfrmSlideshow_Automezzi::cmdAvantiClick() {
     // A missing or unreadable photo is no failure: the placeholder shows.
     QDir().mkpath(fleet::photoFolder());
     const auto loaded = platform::loadPicture(fleet::photoPath(QString::number(shown)));
-    setPicture(loaded ? loaded->image : ui->imgBianco->pixmap().toImage());
+    setPicture(loaded ? loaded->image : fleet::placeholderPicture());
 }

@@ -1,5 +1,6 @@
 #include "fleet/VehiclePhoto.h"
 
+#include "common/CommandTable.h"
 #include "common/Text.h"
 #include "platform/Files.h"
 #include "platform/Images.h"
@@ -81,12 +82,13 @@ QImage drawPlaceholder() {
 } // namespace
 
 QImage placeholderPicture() {
-    // Drawn once: the card and the slide show both hold it from the start.
+    // Drawn once, when first needed; the card and the slide show share it.
     static const QImage picture = drawPlaceholder();
     return picture;
 }
 
-// Shows a picture scaled into its box; while the box is hidden the scaling waits until it is shown.
+// Shows a picture scaled into its box; while the box is hidden the scaling waits until it is shown, and the
+// placeholder is drawn only then.
 class ScaledPicture : public QObject {
 public:
     explicit ScaledPicture(QLabel* box)
@@ -97,6 +99,7 @@ public:
 
     void show(const QImage& picture) {
         pending_ = picture;
+        placeholderPending_ = picture.isNull();
         if (box_->isVisible())
             draw();
     }
@@ -110,30 +113,40 @@ protected:
 
 private:
     void draw() {
+        if (placeholderPending_)
+            pending_ = placeholderPicture();
         if (pending_.isNull())
             return;
         box_->setPixmap(QPixmap::fromImage(
             pending_.scaled(box_->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
         pending_ = QImage();
+        placeholderPending_ = false;
     }
     QLabel* box_;
     QImage pending_;
+    bool placeholderPending_ = false;
 };
 
 PhotoBox::PhotoBox(QLabel* box, QLabel* placeholder)
     : box_(box)
     , placeholderBox_(placeholder)
     , scaled_(new ScaledPicture(box)) {
-    placeholderBox_->setPixmap(QPixmap::fromImage(placeholderPicture()));
+    common::drawOnFirstShow(placeholderBox_, [](QWidget* label) {
+        static_cast<QLabel*>(label)->setPixmap(QPixmap::fromImage(placeholderPicture()));
+    });
     showPlaceholder();
 }
 
+QImage PhotoBox::picture() const {
+    return placeholder_ ? placeholderPicture() : picture_;
+}
+
 void PhotoBox::show() {
-    scaled_->show(picture_);
+    scaled_->show(placeholder_ ? QImage() : picture_);
 }
 
 void PhotoBox::showPlaceholder() {
-    picture_ = placeholderBox_->pixmap().toImage();
+    picture_ = QImage(); // drawn when it is first needed
     placeholder_ = true;
     jpegBytes_.clear();
     sourcePath_.clear();
@@ -166,7 +179,7 @@ bool PhotoBox::load(const QString& path) {
 
 bool PhotoBox::saveAs(const QString& path) const {
     if (jpegBytes_.isEmpty())
-        return platform::saveJpeg(picture_, path);
+        return platform::saveJpeg(picture(), path);
     if (QFileInfo(path).absoluteFilePath() == sourcePath_) {
         const platform::WholeFile same = platform::readWholeFile(path, jpegBytes_.size());
         if (same.status == platform::WholeFile::Read && same.bytes == jpegBytes_)

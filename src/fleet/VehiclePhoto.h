@@ -26,7 +26,7 @@ class PhotoBox {
 public:
     PhotoBox(QLabel* box, QLabel* placeholder);
 
-    QImage picture() const { return picture_; }
+    QImage picture() const;
     bool isPlaceholder() const { return placeholder_; }
     void showPlaceholder();
     // Any other picture: it is encoded afresh when saved.

@@ -10,6 +10,7 @@ class TestStart : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void tableHasTheFiftyTwoWindows();
+    void budgetsKeepTheWholeStartWithinThreeBareStarts();
     void windowsCreatedInOrderAndOnlyLoginShown();
     void staleTemporariesRemovedAtStart();
 };
@@ -21,6 +22,18 @@ void TestStart::tableHasTheFiftyTwoWindows() {
     QCOMPARE(table.at(26).className, QString("TfrmPlanning"));
     QCOMPARE(table.at(31).className, QString("TfrmRiepPrenotazioni"));
     QCOMPARE(table.last().className, QString("TfrmExpCosti"));
+}
+
+// The bare start, what the program adds and every window's creation budget stay within three bare starts,
+// and no window is left without a share.
+void TestStart::budgetsKeepTheWholeStartWithinThreeBareStarts() {
+    double total = 1.0 + app::kStartOverheadBudget;
+    for (const auto& entry : app::creationTable()) {
+        const double budget = app::creationBudget(entry.className);
+        QVERIFY2(budget > 0, qPrintable(entry.className));
+        total += budget;
+    }
+    QVERIFY2(total <= 3.0, qPrintable(QString::number(total)));
 }
 
 void TestStart::windowsCreatedInOrderAndOnlyLoginShown() {
