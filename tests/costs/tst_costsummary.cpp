@@ -122,6 +122,7 @@ private Q_SLOTS:
     void summaryPrint();
     void lastFindLastsAcrossSummaries();
     void pickerRiepspesePlate();
+    void chartExistsFromStartAndDrawsAtFirstShow();
     void monthlyTotals();
     void chartTypeKeptAndEmptyYear();
     void statisticsYearWarning();
@@ -383,6 +384,23 @@ void TestCostSummary::pickerRiepspesePlate() {
     picker.lstRecordsDblClick();
     QCOMPARE(text(query, "txtTipologia"), QString("FF123GG"));
     QCOMPARE(text(query, "txtCausale"), QString("Bollo"));
+}
+
+// The statistics window's chart is there, named and set up, as soon as the window is made; its plot, and Qt
+// Charts with it, come with the first show.
+void TestCostSummary::chartExistsFromStartAndDrawsAtFirstShow() {
+    testsupport::TestFolder folder;
+    auto* stats = new TfrmStatCosti;
+    common::WindowRegistry::instance().add(stats);
+    auto* chart = stats->findChild<platform::Chart*>("ChartStats");
+    QVERIFY(chart);
+    QCOMPARE(stats->chart(), chart);
+    QCOMPARE(chart->seriesName(), QString("Series1"));
+    QVERIFY(chart->view3D() && chart->orthogonal());
+    QVERIFY(!chart->series());
+    stats->show();
+    QVERIFY(qobject_cast<QBarSeries*>(chart->series()));
+    QCOMPARE(chart->series()->objectName(), QString("Series1"));
 }
 
 void TestCostSummary::monthlyTotals() {
