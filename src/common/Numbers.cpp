@@ -60,7 +60,7 @@ QString FormatoGenerale(double x) {
     return QString::fromLatin1(out.data(), static_cast<qsizetype>(out.size()));
 }
 
-bool LeggiNumero(const QString& text, double& value) {
+bool LeggiNumero(QStringView text, double& value) {
     const qsizetype n = text.size();
     qsizetype i = 0;
     while (i < n && text.at(i) == QLatin1Char(' '))

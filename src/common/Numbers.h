@@ -13,7 +13,7 @@ double Arrotonda(double x, int n);
 // value is below 0.00001.
 QString FormatoGenerale(double x);
 // Reads a number with a decimal comma: blanks, sign, digits, comma and fraction, exponent, blanks.
-bool LeggiNumero(const QString& text, double& value);
+bool LeggiNumero(QStringView text, double& value);
 // The canonical amount text ("12,50", "0,0001", "1E15,00"); "0,00" for anything that is not a number.
 QString NormalizzaImporto(const QString& text);
 // The date of a "dd/MM/yyyy" text (surrounding blanks ignored); an invalid date when it names none.

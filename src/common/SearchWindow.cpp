@@ -101,16 +101,19 @@ void SearchWindow::btnCercaClick() {
         clearLines();
         ArchiveFile archive = openArchive();
         const int n = c_.lblConta->text().toInt();
-        // Only the fields of the filters that count can hit; the others are not read.
+        // Only the filters that count can hit; the other fields are not read.
         QList<int> used;
+        QStringList usedFilters;
         for (qsizetype i = 0; i < filters.size() && i < fields.size(); ++i)
-            if (!Trim(filters.at(i)).isEmpty())
-                used << int(i);
-        QStringList values(filters.size());
+            if (!Trim(filters.at(i)).isEmpty()) {
+                used << fields.at(i);
+                usedFilters << filters.at(i);
+            }
+        QStringList values(usedFilters.size());
         archive.forEach([&](qint64 number, const Record& record) {
-            for (int i : used)
-                values[i] = record.get(fields.at(i));
-            if (countHits(filters, values) >= n) {
+            for (qsizetype k = 0; k < used.size(); ++k)
+                values[k] = record.get(used.at(k));
+            if (countHits(usedFilters, values) >= n) {
                 lines << lineOf(record);
                 numbers.push_back(number);
             }

@@ -8,7 +8,8 @@
 namespace costs {
 
 bool isUnpaid(const common::Record& cost) {
-    return cost.get(SchedaCosto::Saldato) == kSaldatoNo;
+    // "No" is the same in the stored bytes: nothing to decode.
+    return cost.stored(SchedaCosto::Saldato) == QByteArrayView("No");
 }
 
 void showInCard(qint64 number, const common::Record& cost) {

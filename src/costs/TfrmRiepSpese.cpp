@@ -10,9 +10,12 @@
 #include "common/WindowRegistry.h"
 #include "costs/SchedaCosto.h"
 #include "costs/TfrmMenuRiepSpese.h"
+#include "platform/Ansi.h"
 #include "platform/Dialogs.h"
 #include "platform/Report.h"
 #include "ui_TfrmRiepSpese.h"
+
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <stdexcept>
@@ -86,6 +89,7 @@ bool TfrmRiepSpese::fill() {
     double total = 0;
     try {
         common::ArchiveFile archive = costs::openCostArchive(q->costFile());
+        lines.reserve(archive.count());
         // Only the filled filters can match; a filter of blanks neither counts nor matches.
         const int fields[] = {Targa, Causale};
         QList<int> used;
@@ -104,8 +108,12 @@ bool TfrmRiepSpese::fill() {
                 throw std::runtime_error("a date that is not one");
             if (start > paid || end < paid)
                 return;
+            // The amount read from its few stored characters, decoded on the stack.
+            const QByteArrayView stored = cost.stored(Importo);
+            QVarLengthArray<char16_t, 32> text(stored.size());
+            platform::fromAnsi(stored.data(), stored.size(), text.data());
             double amount = 0;
-            if (!common::LeggiNumero(cost.get(Importo), amount))
+            if (!common::LeggiNumero(QStringView(text.data(), text.size()), amount))
                 throw std::runtime_error("an amount that is not a number");
             lines.append(costs::costLine(cost));
             total += amount;

@@ -60,6 +60,17 @@ void TestPlatform::ansiRoundTrip_data() {
                              << QString::fromUtf8("Sì è");
     QTest::newRow("quotes") << QString::fromUtf8("“x”") << QByteArray("\x93x\x94")
                             << QString::fromUtf8("“x”");
+    QTest::newRow("ascii past two blocks of eight")
+        << "Officina Rossi Srl" << QByteArray("Officina Rossi Srl") << "Officina Rossi Srl";
+    QTest::newRow("euro as the eighth byte") << QString::fromUtf8("Totale €5")
+                                             << QByteArray("Totale \x80"
+                                                           "5")
+                                             << QString::fromUtf8("Totale €5");
+    QTest::newRow("euro opening a block of eight")
+        << QString::fromUtf8("€ 12 netti") << QByteArray("\x80 12 netti") << QString::fromUtf8("€ 12 netti");
+    QTest::newRow("euro after a block of ascii")
+        << QString::fromUtf8("Costo: 12 € netto") << QByteArray("Costo: 12 \x80 netto")
+        << QString::fromUtf8("Costo: 12 € netto");
     QTest::newRow("unmappable") << QString::fromUtf8("a☃b") << QByteArray("a?b") << "a?b";
     QTest::newRow("outside BMP is one ?") << QString::fromUtf8("a😀b") << QByteArray("a?b") << "a?b";
     QTest::newRow("C1 control unmappable") << QString(QChar(0x80)) << QByteArray("?") << "?";
