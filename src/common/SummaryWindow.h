@@ -42,6 +42,8 @@ protected:
     const SummaryKind& kind() const { return kind_; }
 
 private:
+    void fitNarrowerScreens();
+
     const SummaryKind& kind_;
 };
 

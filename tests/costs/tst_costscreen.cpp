@@ -2,6 +2,7 @@
 // outside what the window shows.
 #include "Controls.h"
 #include "CostFixture.h"
+#include "ScreenFit.h"
 #include "TestFolder.h"
 #include "common/Clock.h"
 #include "common/WindowRegistry.h"
@@ -15,61 +16,10 @@
 #include "costs/TfrmTrovaCosti.h"
 
 #include <QAbstractButton>
-#include <QAbstractScrollArea>
-#include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QtTest>
 
-#include <functional>
-
-namespace {
-
-using Maker = std::function<QWidget*()>;
-
-template <class W> Maker maker() {
-    return [] {
-        auto* window = new W;
-        common::WindowRegistry::instance().add(window);
-        return static_cast<QWidget*>(window);
-    };
-}
-
-// Whether w is drawn inside a scrolled viewport, where scrolling reaches it.
-bool scrolled(const QWidget* w, const QWidget* window) {
-    for (const QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
-        if (auto* area = qobject_cast<const QAbstractScrollArea*>(p->parentWidget());
-            area && area->viewport() == p)
-            return true;
-    return false;
-}
-
-// The visible controls that reach past the window's edges, and the scrolled panels that scrolling does not
-// reach to the end, by name.
-QStringList cutControls(const QWidget* window) {
-    QStringList cut;
-    for (const QScrollArea* area : window->findChildren<QScrollArea*>()) {
-        const QWidget* panel = area->widget();
-        if (area->isVisible() && panel &&
-            (panel->width() > area->viewport()->width() + area->horizontalScrollBar()->maximum() ||
-             panel->height() > area->viewport()->height() + area->verticalScrollBar()->maximum()))
-            cut << panel->objectName();
-    }
-    const QRect shown = window->rect();
-    for (const QWidget* w : window->findChildren<QWidget*>()) {
-        if (!w->isVisible() || w->objectName().isEmpty() || w->objectName().startsWith("qt_") ||
-            scrolled(w, window))
-            continue;
-        const QRect r(w->mapTo(window, QPoint(0, 0)), w->size());
-        if (!shown.contains(r))
-            cut << w->objectName();
-    }
-    return cut;
-}
-
-} // namespace
-
-Q_DECLARE_METATYPE(Maker)
+using testsupport::registered;
+using Maker = testsupport::WindowMaker;
 
 class TestCostScreen : public QObject {
     Q_OBJECT
@@ -86,15 +36,15 @@ private Q_SLOTS:
 void TestCostScreen::windowFitsTheScreen_data() {
     QTest::addColumn<Maker>("make");
     QTest::addColumn<QString>("open"); // a command that shows the window's second panel
-    QTest::newRow("frmCosti") << maker<TfrmCosti>() << "";
-    QTest::newRow("frmMenuCosti") << maker<TfrmMenuCosti>() << "";
-    QTest::newRow("frmDaSaldare") << maker<TfrmDaSaldare>() << "";
-    QTest::newRow("frmTrovaCosti") << maker<TfrmTrovaCosti>() << "";
-    QTest::newRow("frmExpCosti") << maker<TfrmExpCosti>() << "";
-    QTest::newRow("frmMenuRiepSpese") << maker<TfrmMenuRiepSpese>() << "";
-    QTest::newRow("frmRiepSpese") << maker<TfrmRiepSpese>() << "";
-    QTest::newRow("frmStatCosti start") << maker<TfrmStatCosti>() << "";
-    QTest::newRow("frmStatCosti chart") << maker<TfrmStatCosti>() << "btnApri";
+    QTest::newRow("frmCosti") << registered<TfrmCosti>() << "";
+    QTest::newRow("frmMenuCosti") << registered<TfrmMenuCosti>() << "";
+    QTest::newRow("frmDaSaldare") << registered<TfrmDaSaldare>() << "";
+    QTest::newRow("frmTrovaCosti") << registered<TfrmTrovaCosti>() << "";
+    QTest::newRow("frmExpCosti") << registered<TfrmExpCosti>() << "";
+    QTest::newRow("frmMenuRiepSpese") << registered<TfrmMenuRiepSpese>() << "";
+    QTest::newRow("frmRiepSpese") << registered<TfrmRiepSpese>() << "";
+    QTest::newRow("frmStatCosti start") << registered<TfrmStatCosti>() << "";
+    QTest::newRow("frmStatCosti chart") << registered<TfrmStatCosti>() << "btnApri";
 }
 
 void TestCostScreen::windowFitsTheScreen() {
@@ -108,16 +58,9 @@ void TestCostScreen::windowFitsTheScreen() {
     if (!open.isEmpty())
         QTest::mouseClick(testsupport::child<QAbstractButton>(window, open), Qt::LeftButton);
     QCoreApplication::processEvents();
-    testsupport::lookAt(window->grab().toImage(), QTest::currentDataTag());
-    const QRect area = window->screen()->availableGeometry();
-    QVERIFY2(area.contains(window->frameGeometry()), qPrintable(QString("frame %1,%2 %3x%4 on %5x%6")
-                                                                    .arg(window->frameGeometry().x())
-                                                                    .arg(window->frameGeometry().y())
-                                                                    .arg(window->frameGeometry().width())
-                                                                    .arg(window->frameGeometry().height())
-                                                                    .arg(area.width())
-                                                                    .arg(area.height())));
-    QCOMPARE(cutControls(window), QStringList());
+    testsupport::lookAtWindow(window, QTest::currentDataTag());
+    QCOMPARE(testsupport::frameOutsideScreen(window), QString());
+    QCOMPARE(testsupport::cutControls(window), QStringList());
 }
 
 QTEST_MAIN(TestCostScreen)

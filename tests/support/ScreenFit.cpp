@@ -1,0 +1,63 @@
+#include "ScreenFit.h"
+
+#include <QAbstractScrollArea>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace testsupport {
+
+namespace {
+
+// Whether w is drawn inside a scrolled viewport, where scrolling reaches it.
+bool scrolled(const QWidget* w, const QWidget* window) {
+    for (const QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
+        if (auto* area = qobject_cast<const QAbstractScrollArea*>(p->parentWidget());
+            area && area->viewport() == p)
+            return true;
+    return false;
+}
+
+} // namespace
+
+QString frameOutsideScreen(const QWidget* window) {
+    const QRect area = window->screen()->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    if (area.contains(frame))
+        return {};
+    return QStringLiteral("frame %1,%2 %3x%4 on %5x%6")
+        .arg(frame.x())
+        .arg(frame.y())
+        .arg(frame.width())
+        .arg(frame.height())
+        .arg(area.width())
+        .arg(area.height());
+}
+
+QStringList cutControls(const QWidget* window) {
+    QStringList cut;
+    for (const QScrollArea* area : window->findChildren<QScrollArea*>()) {
+        const QWidget* panel = area->widget();
+        if (area->isVisible() && panel &&
+            (panel->width() > area->viewport()->width() + area->horizontalScrollBar()->maximum() ||
+             panel->height() > area->viewport()->height() + area->verticalScrollBar()->maximum()))
+            cut << panel->objectName();
+    }
+    const QRect shown = window->rect();
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->objectName().isEmpty() || w->objectName().startsWith("qt_") ||
+            scrolled(w, window))
+            continue;
+        const QRect r(w->mapTo(window, QPoint(0, 0)), w->size());
+        if (!shown.contains(r))
+            cut << w->objectName();
+    }
+    return cut;
+}
+
+void lookAtWindow(QWidget* window, const QString& name) {
+    if (qEnvironmentVariableIsSet("VEICOLARIO_LOOK"))
+        window->grab().toImage().save(qEnvironmentVariable("VEICOLARIO_LOOK") + "/" + name + ".png");
+}
+
+} // namespace testsupport

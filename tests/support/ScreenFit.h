@@ -1,0 +1,43 @@
+// Whether a window is usable on a small screen: its frame inside the screen's free area, and none of its
+// visible controls past the window's edges or beyond what scrolling reaches.
+#pragma once
+
+#include "common/WindowRegistry.h"
+
+#include <QImage>
+#include <QMetaType>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+namespace testsupport {
+
+// Makes a window for a table of cases (one row per window); the test owns what it makes through the
+// window registry or deletes it.
+using WindowMaker = std::function<QWidget*()>;
+
+// A maker of a W held by the window registry, as the program holds its windows.
+template <class W> WindowMaker registered() {
+    return [] {
+        auto* window = new W;
+        common::WindowRegistry::instance().add(window);
+        return static_cast<QWidget*>(window);
+    };
+}
+
+// How the window's frame leaves the screen's free area ("frame x,y wxh on wxh"), or an empty text when it
+// fits.
+QString frameOutsideScreen(const QWidget* window);
+
+// The visible controls that reach past the window's edges, and the scrolled panels that scrolling does not
+// reach to the end, by name.
+QStringList cutControls(const QWidget* window);
+
+// Saves a picture of the window for a person to look at, when VEICOLARIO_LOOK names a folder.
+void lookAtWindow(QWidget* window, const QString& name);
+
+} // namespace testsupport
+
+Q_DECLARE_METATYPE(testsupport::WindowMaker)
