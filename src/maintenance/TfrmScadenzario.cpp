@@ -8,6 +8,7 @@
 #include "common/Help.h"
 #include "common/Look.h"
 #include "common/Numbers.h"
+#include "common/Placement.h"
 #include "common/StatusHints.h"
 #include "common/Text.h"
 #include "common/WindowRegistry.h"
@@ -73,6 +74,8 @@ TfrmScadenzario::TfrmScadenzario(QWidget* parent)
     common::setBackground(ui->imgAssenti, QColor(0xD8, 0xF0, 0xD8));
     common::setBackground(ui->imgPresenti, QColor(0xFF, 0xD7, 0x80));
     ui->panContainer->hide();
+    common::keepCentred(ui->panAvvio);
+    common::keepCentred(ui->panContainer);
     ui->calAppuntamenti->setSelectedDate(common::today());
 
     controls_ = {ui->txtGiorno,     ui->txtMese,         ui->lblAnno,     ui->lblData,
@@ -196,13 +199,6 @@ void TfrmScadenzario::setVehicle(const common::PickedVehicle& vehicle) {
     ui->txtColore->setText(vehicle.colore);
     ui->txtAlimentazione->setText(vehicle.alimentazione);
     ui->txtTarga->setText(vehicle.targa);
-}
-
-void TfrmScadenzario::resizeEvent(QResizeEvent* event) {
-    common::Form::resizeEvent(event);
-    for (QWidget* panel : {static_cast<QWidget*>(ui->panAvvio), static_cast<QWidget*>(ui->panContainer)})
-        panel->move(std::max(0, (width() - panel->width()) / 2),
-                    std::max(0, (height() - panel->height()) / 2));
 }
 
 // Start panel.

@@ -62,7 +62,6 @@ protected:
     void FormShow() override;
     void FormClose() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
     common::ArchiveFile openArchive() override;
     void clearFields() override;

@@ -9,6 +9,7 @@
 #include "common/Look.h"
 #include "common/Numbers.h"
 #include "common/Pictures.h"
+#include "common/Placement.h"
 #include "common/StatusHints.h"
 #include "common/Text.h"
 #include "common/WindowRegistry.h"
@@ -81,6 +82,7 @@ TfrmChilometrico::TfrmChilometrico(QWidget* parent)
     setPalette(background);
     setAutoFillBackground(true);
     ui->panScheda->setAutoFillBackground(false);
+    common::keepCentred(ui->panScheda);
     for (QWidget* section : {ui->recVeicolo, ui->recConducente, ui->recManutenzione, ui->recLetture,
                              ui->recNote, ui->recEffettuata})
         common::setBackground(section, kSection);
@@ -196,13 +198,6 @@ TfrmChilometrico::TfrmChilometrico(QWidget* parent)
 }
 
 TfrmChilometrico::~TfrmChilometrico() = default;
-
-void TfrmChilometrico::resizeEvent(QResizeEvent* event) {
-    common::Form::resizeEvent(event);
-    const QSize panel = ui->panScheda->size();
-    ui->panScheda->move(std::max(0, (width() - panel.width()) / 2),
-                        std::max(0, (height() - panel.height()) / 2));
-}
 
 void TfrmChilometrico::FormShow() {
     if (!decorated_) {
