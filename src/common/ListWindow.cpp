@@ -176,7 +176,10 @@ private:
     // Entries with equal keys go on to their next keys, which start at one unit for all of them.
     void nextKeys(Entry* entries, qsizetype count) const {
         const qint32 from = entries[0].next;
+        // The lines are read in no order: each line's place in the list is fetched ahead, then its text.
         for (qsizetype k = 0; k < count; ++k) {
+            if (k + 32 < count)
+                __builtin_prefetch(&lines_[entries[k + 32].line]);
             if (k + 16 < count) {
                 const QString& ahead = lines_[entries[k + 16].line];
                 if (from < ahead.size())
