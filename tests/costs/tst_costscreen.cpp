@@ -52,15 +52,10 @@ void TestCostScreen::windowFitsTheScreen() {
     QFETCH(QString, open);
     testsupport::TestFolder folder;
     testsupport::writeCosts("2024", {testsupport::paid("05/01", "Fiat", "AB123CD", "Bollo", "310,00")});
-    QWidget* window = make();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    if (!open.isEmpty())
-        QTest::mouseClick(testsupport::child<QAbstractButton>(window, open), Qt::LeftButton);
-    QCoreApplication::processEvents();
-    testsupport::lookAtWindow(window, QTest::currentDataTag());
-    QCOMPARE(testsupport::frameOutsideScreen(window), QString());
-    QCOMPARE(testsupport::cutControls(window), QStringList());
+    testsupport::checkFitsScreen(make(), [&](QWidget* window) {
+        if (!open.isEmpty())
+            QTest::mouseClick(testsupport::child<QAbstractButton>(window, open), Qt::LeftButton);
+    });
 }
 
 QTEST_MAIN(TestCostScreen)

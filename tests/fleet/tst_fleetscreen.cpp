@@ -51,13 +51,7 @@ void TestFleetScreen::windowFitsTheScreen_data() {
 void TestFleetScreen::windowFitsTheScreen() {
     QFETCH(testsupport::WindowMaker, make);
     testsupport::TestFolder folder;
-    QWidget* window = make();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    QCoreApplication::processEvents();
-    testsupport::lookAtWindow(window, QTest::currentDataTag());
-    QCOMPARE(testsupport::frameOutsideScreen(window), QString());
-    QCOMPARE(testsupport::cutControls(window), QStringList());
+    testsupport::checkFitsScreen(make());
 }
 
 QTEST_MAIN(TestFleetScreen)

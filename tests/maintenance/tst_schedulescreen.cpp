@@ -40,13 +40,7 @@ void TestScheduleScreen::windowFitsTheScreen_data() {
 void TestScheduleScreen::windowFitsTheScreen() {
     QFETCH(testsupport::WindowMaker, make);
     testsupport::TestFolder folder;
-    QWidget* window = make();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    QCoreApplication::processEvents();
-    testsupport::lookAtWindow(window, QTest::currentDataTag());
-    QCOMPARE(testsupport::frameOutsideScreen(window), QString());
-    QCOMPARE(testsupport::cutControls(window), QStringList());
+    testsupport::checkFitsScreen(make());
 }
 
 QTEST_MAIN(TestScheduleScreen)

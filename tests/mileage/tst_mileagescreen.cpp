@@ -38,13 +38,7 @@ void TestMileageScreen::windowFitsTheScreen_data() {
 void TestMileageScreen::windowFitsTheScreen() {
     QFETCH(testsupport::WindowMaker, make);
     testsupport::TestFolder folder;
-    QWidget* window = make();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    QCoreApplication::processEvents();
-    testsupport::lookAtWindow(window, QTest::currentDataTag());
-    QCOMPARE(testsupport::frameOutsideScreen(window), QString());
-    QCOMPARE(testsupport::cutControls(window), QStringList());
+    testsupport::checkFitsScreen(make());
 }
 
 QTEST_MAIN(TestMileageScreen)

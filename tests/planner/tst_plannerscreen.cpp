@@ -32,13 +32,7 @@ void TestPlannerScreen::windowFitsTheScreen_data() {
 void TestPlannerScreen::windowFitsTheScreen() {
     QFETCH(testsupport::WindowMaker, make);
     testsupport::TestFolder folder;
-    QWidget* window = make();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    QCoreApplication::processEvents();
-    testsupport::lookAtWindow(window, QTest::currentDataTag());
-    QCOMPARE(testsupport::frameOutsideScreen(window), QString());
-    QCOMPARE(testsupport::cutControls(window), QStringList());
+    testsupport::checkFitsScreen(make());
 }
 
 QTEST_MAIN(TestPlannerScreen)

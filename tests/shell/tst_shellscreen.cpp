@@ -46,13 +46,7 @@ void TestShellScreen::windowFitsTheScreen_data() {
 void TestShellScreen::windowFitsTheScreen() {
     QFETCH(testsupport::WindowMaker, make);
     testsupport::TestFolder folder;
-    QWidget* window = make();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    QCoreApplication::processEvents();
-    testsupport::lookAtWindow(window, QTest::currentDataTag());
-    QCOMPARE(testsupport::frameOutsideScreen(window), QString());
-    QCOMPARE(testsupport::cutControls(window), QStringList());
+    testsupport::checkFitsScreen(make());
 }
 
 QTEST_MAIN(TestShellScreen)

@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QtTest>
 
 namespace testsupport {
 
@@ -58,6 +59,17 @@ QStringList cutControls(const QWidget* window) {
 void lookAtWindow(QWidget* window, const QString& name) {
     if (qEnvironmentVariableIsSet("VEICOLARIO_LOOK"))
         window->grab().toImage().save(qEnvironmentVariable("VEICOLARIO_LOOK") + "/" + name + ".png");
+}
+
+void checkFitsScreen(QWidget* window, const std::function<void(QWidget*)>& shown) {
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    if (shown)
+        shown(window);
+    QCoreApplication::processEvents();
+    lookAtWindow(window, QString::fromLatin1(QTest::currentDataTag()));
+    QCOMPARE(frameOutsideScreen(window), QString());
+    QCOMPARE(cutControls(window), QStringList());
 }
 
 } // namespace testsupport

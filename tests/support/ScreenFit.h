@@ -38,6 +38,10 @@ QStringList cutControls(const QWidget* window);
 // Saves a picture of the window for a person to look at, when VEICOLARIO_LOOK names a folder.
 void lookAtWindow(QWidget* window, const QString& name);
 
+// Shows the window, runs shown (a panel opened, say) once it is on screen, saves its picture under the
+// current data tag, and fails the current test when its frame leaves the screen or a control is cut.
+void checkFitsScreen(QWidget* window, const std::function<void(QWidget*)>& shown = {});
+
 } // namespace testsupport
 
 Q_DECLARE_METATYPE(testsupport::WindowMaker)
