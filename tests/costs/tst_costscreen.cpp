@@ -3,9 +3,6 @@
 #include "Controls.h"
 #include "CostFixture.h"
 #include "ScreenFit.h"
-#include "TestFolder.h"
-#include "common/Clock.h"
-#include "common/WindowRegistry.h"
 #include "costs/TfrmCosti.h"
 #include "costs/TfrmDaSaldare.h"
 #include "costs/TfrmExpCosti.h"
@@ -18,45 +15,26 @@
 #include <QAbstractButton>
 #include <QtTest>
 
-using testsupport::registered;
-using Maker = testsupport::WindowMaker;
-
-class TestCostScreen : public QObject {
-    Q_OBJECT
-private Q_SLOTS:
-    void init() { common::setTodayForTests(QDate(2024, 6, 15)); }
-    void cleanup() {
-        common::WindowRegistry::instance().destroyAll();
-        common::setTodayForTests(QDate());
-    }
-    void windowFitsTheScreen_data();
-    void windowFitsTheScreen();
-};
-
-void TestCostScreen::windowFitsTheScreen_data() {
-    QTest::addColumn<Maker>("make");
-    QTest::addColumn<QString>("open"); // a command that shows the window's second panel
-    QTest::newRow("frmCosti") << registered<TfrmCosti>() << "";
-    QTest::newRow("frmMenuCosti") << registered<TfrmMenuCosti>() << "";
-    QTest::newRow("frmDaSaldare") << registered<TfrmDaSaldare>() << "";
-    QTest::newRow("frmTrovaCosti") << registered<TfrmTrovaCosti>() << "";
-    QTest::newRow("frmExpCosti") << registered<TfrmExpCosti>() << "";
-    QTest::newRow("frmMenuRiepSpese") << registered<TfrmMenuRiepSpese>() << "";
-    QTest::newRow("frmRiepSpese") << registered<TfrmRiepSpese>() << "";
-    QTest::newRow("frmStatCosti start") << registered<TfrmStatCosti>() << "";
-    QTest::newRow("frmStatCosti chart") << registered<TfrmStatCosti>() << "btnApri";
+int main(int argc, char** argv) {
+    using testsupport::registered;
+    return testsupport::runScreenFit(
+        argc, argv,
+        {
+            {"frmCosti", registered<TfrmCosti>()},
+            {"frmMenuCosti", registered<TfrmMenuCosti>()},
+            {"frmDaSaldare", registered<TfrmDaSaldare>()},
+            {"frmTrovaCosti", registered<TfrmTrovaCosti>()},
+            {"frmExpCosti", registered<TfrmExpCosti>()},
+            {"frmMenuRiepSpese", registered<TfrmMenuRiepSpese>()},
+            {"frmRiepSpese", registered<TfrmRiepSpese>()},
+            {"frmStatCosti start", registered<TfrmStatCosti>()},
+            {"frmStatCosti chart", registered<TfrmStatCosti>(),
+             [](QWidget* window) {
+                 QTest::mouseClick(testsupport::child<QAbstractButton>(window, "btnApri"), Qt::LeftButton);
+             }},
+        },
+        [] {
+            testsupport::writeCosts("2024",
+                                    {testsupport::paid("05/01", "Fiat", "AB123CD", "Bollo", "310,00")});
+        });
 }
-
-void TestCostScreen::windowFitsTheScreen() {
-    QFETCH(Maker, make);
-    QFETCH(QString, open);
-    testsupport::TestFolder folder;
-    testsupport::writeCosts("2024", {testsupport::paid("05/01", "Fiat", "AB123CD", "Bollo", "310,00")});
-    testsupport::checkFitsScreen(make(), [&](QWidget* window) {
-        if (!open.isEmpty())
-            QTest::mouseClick(testsupport::child<QAbstractButton>(window, open), Qt::LeftButton);
-    });
-}
-
-QTEST_MAIN(TestCostScreen)
-#include "tst_costscreen.moc"

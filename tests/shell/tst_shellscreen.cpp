@@ -1,10 +1,7 @@
 // The start windows, login and tools on a small screen: each fits the screen's free area, and none of its
 // controls lies outside what the window shows.
 #include "ScreenFit.h"
-#include "TestFolder.h"
-#include "common/Clock.h"
 #include "common/TfrmGuida.h"
-#include "common/WindowRegistry.h"
 #include "shell/TfrmAvvio.h"
 #include "shell/TfrmCalendario.h"
 #include "shell/TfrmCambiaPassword.h"
@@ -14,40 +11,18 @@
 #include "shell/TfrmPassword.h"
 #include "shell/TfrmSplash.h"
 
-#include <QtTest>
-
-using testsupport::registered;
-
-class TestShellScreen : public QObject {
-    Q_OBJECT
-private Q_SLOTS:
-    void init() { common::setTodayForTests(QDate(2024, 6, 15)); }
-    void cleanup() {
-        common::WindowRegistry::instance().destroyAll();
-        common::setTodayForTests(QDate());
-    }
-    void windowFitsTheScreen_data();
-    void windowFitsTheScreen();
-};
-
-void TestShellScreen::windowFitsTheScreen_data() {
-    QTest::addColumn<testsupport::WindowMaker>("make");
-    QTest::newRow("frmPassword") << registered<TfrmPassword>();
-    QTest::newRow("frmAvvio") << registered<TfrmAvvio>();
-    QTest::newRow("frmCambiaPassword") << registered<TfrmCambiaPassword>();
-    QTest::newRow("frmGuida") << registered<TfrmGuida>();
-    QTest::newRow("frmInfo") << registered<TfrmInfo>();
-    QTest::newRow("frmSplash") << registered<TfrmSplash>();
-    QTest::newRow("frmCalendario") << registered<TfrmCalendario>();
-    QTest::newRow("frmCodFisc") << registered<TfrmCodFisc>();
-    QTest::newRow("frmPartitaIva") << registered<TfrmPartitaIva>();
+int main(int argc, char** argv) {
+    using testsupport::registered;
+    return testsupport::runScreenFit(argc, argv,
+                                     {
+                                         {"frmPassword", registered<TfrmPassword>()},
+                                         {"frmAvvio", registered<TfrmAvvio>()},
+                                         {"frmCambiaPassword", registered<TfrmCambiaPassword>()},
+                                         {"frmGuida", registered<TfrmGuida>()},
+                                         {"frmInfo", registered<TfrmInfo>()},
+                                         {"frmSplash", registered<TfrmSplash>()},
+                                         {"frmCalendario", registered<TfrmCalendario>()},
+                                         {"frmCodFisc", registered<TfrmCodFisc>()},
+                                         {"frmPartitaIva", registered<TfrmPartitaIva>()},
+                                     });
 }
-
-void TestShellScreen::windowFitsTheScreen() {
-    QFETCH(testsupport::WindowMaker, make);
-    testsupport::TestFolder folder;
-    testsupport::checkFitsScreen(make());
-}
-
-QTEST_MAIN(TestShellScreen)
-#include "tst_shellscreen.moc"

@@ -1,6 +1,10 @@
 #include "ScreenFit.h"
 
+#include "TestFolder.h"
+#include "common/Clock.h"
+
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -70,6 +74,39 @@ void checkFitsScreen(QWidget* window, const std::function<void(QWidget*)>& shown
     lookAtWindow(window, QString::fromLatin1(QTest::currentDataTag()));
     QCOMPARE(frameOutsideScreen(window), QString());
     QCOMPARE(cutControls(window), QStringList());
+}
+
+ScreenFitTest::ScreenFitTest(QList<ScreenRow> rows, std::function<void()> prepare)
+    : rows_(std::move(rows))
+    , prepare_(std::move(prepare)) {}
+
+void ScreenFitTest::init() {
+    common::setTodayForTests(QDate(2024, 6, 15));
+}
+
+void ScreenFitTest::cleanup() {
+    common::WindowRegistry::instance().destroyAll();
+    common::setTodayForTests(QDate());
+}
+
+void ScreenFitTest::windowFitsTheScreen_data() {
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < rows_.size(); ++i)
+        QTest::newRow(rows_.at(i).name) << i;
+}
+
+void ScreenFitTest::windowFitsTheScreen() {
+    QFETCH(int, row);
+    TestFolder folder;
+    if (prepare_)
+        prepare_();
+    checkFitsScreen(rows_.at(row).make(), rows_.at(row).shown);
+}
+
+int runScreenFit(int argc, char** argv, QList<ScreenRow> rows, std::function<void()> prepare) {
+    QApplication application(argc, argv);
+    ScreenFitTest test(std::move(rows), std::move(prepare));
+    return QTest::qExec(&test, argc, argv);
 }
 
 } // namespace testsupport

@@ -5,7 +5,9 @@
 #include "common/WindowRegistry.h"
 
 #include <QImage>
+#include <QList>
 #include <QMetaType>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -41,6 +43,35 @@ void lookAtWindow(QWidget* window, const QString& name);
 // Shows the window, runs shown (a panel opened, say) once it is on screen, saves its picture under the
 // current data tag, and fails the current test when its frame leaves the screen or a control is cut.
 void checkFitsScreen(QWidget* window, const std::function<void(QWidget*)>& shown = {});
+
+// One window of a folder's screen test: its name, its maker, and a step once it shows (a second panel
+// opened, say).
+struct ScreenRow {
+    const char* name;
+    WindowMaker make;
+    std::function<void(QWidget*)> shown = {};
+};
+
+// A folder's windows on a small screen, one row each: every window is made in a fresh program folder on the
+// same day, after prepare (the files its windows read), and held to checkFitsScreen.
+class ScreenFitTest : public QObject {
+    Q_OBJECT
+public:
+    ScreenFitTest(QList<ScreenRow> rows, std::function<void()> prepare);
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void windowFitsTheScreen_data();
+    void windowFitsTheScreen();
+
+private:
+    QList<ScreenRow> rows_;
+    std::function<void()> prepare_;
+};
+
+// The main of a folder's screen test.
+int runScreenFit(int argc, char** argv, QList<ScreenRow> rows, std::function<void()> prepare = {});
 
 } // namespace testsupport
 
