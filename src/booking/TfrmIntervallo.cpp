@@ -12,8 +12,6 @@
 #include "platform/Dialogs.h"
 #include "ui_TfrmIntervallo.h"
 
-#include <QCompleter>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -85,9 +83,8 @@ TfrmIntervallo::TfrmIntervallo(QWidget* owner)
     for (const DateBox& b : boxes_) {
         b.box->addItems(b.day ? days : months);
         b.box->setCurrentIndex(-1);
-        b.box->setInsertPolicy(QComboBox::NoInsert);
-        // Leaving a box must not turn "MARZO" into the entry "Marzo": only an exact text is an entry.
-        b.box->completer()->setCaseSensitivity(Qt::CaseSensitive);
+        // Without completion, leaving a box does not turn "MARZO" into the entry "Marzo" either.
+        common::takeOnlyFromList(b.box);
         b.box->installEventFilter(this);
         b.box->lineEdit()->installEventFilter(this);
     }
@@ -159,12 +156,12 @@ bool TfrmIntervallo::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Wheel:
             return true;
         case QEvent::FocusIn:
-            // Coming back from the box's own list is no new entry into the box.
-            if (watched == b->box && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            // Coming back from the box's own list or menu is no new entry into the box.
+            if (watched == b->box && common::isFieldFocusChange(event))
                 dateBoxEnter(*b);
             break;
         case QEvent::FocusOut:
-            if (watched == b->box && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            if (watched == b->box && common::isFieldFocusChange(event))
                 dateBoxExit(*b);
             break;
         default:

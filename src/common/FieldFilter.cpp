@@ -3,6 +3,7 @@
 #include "common/Text.h"
 
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -13,52 +14,85 @@ namespace common {
 
 namespace {
 
-// The text of a user's edit, filtered and cut to the limit; cursor follows the characters kept.
-QString filterEdit(const QString& text, int& cursor, const CharFilter& allowed, int limit) {
-    QString kept;
-    kept.reserve(text.size());
-    int newCursor = cursor;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (allowed(text.at(i)))
-            kept += text.at(i);
-        else if (i < cursor)
-            --newCursor;
+// Where an edit changed a text: the common start, and what came in between the common start and end.
+struct Change {
+    qsizetype at;
+    QString inserted;
+};
+
+Change changeBetween(const QString& before, const QString& after) {
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype head = 0;
+    while (head < shorter && before.at(head) == after.at(head))
+        ++head;
+    qsizetype tail = 0;
+    while (tail < shorter - head && before.at(before.size() - 1 - tail) == after.at(after.size() - 1 - tail))
+        ++tail;
+    return {head, after.mid(head, after.size() - head - tail)};
+}
+
+// Holds a filtered field's last text, so that a refused edit puts it back whole.
+class EditGuard : public QObject {
+public:
+    EditGuard(QLineEdit* field, CharFilter allowed, int limit)
+        : QObject(field)
+        , field_(field)
+        , allowed_(std::move(allowed))
+        , limit_(limit)
+        , last_(field->text()) {
+        // textEdited comes before textChanged, so last_ still holds the text before the edit.
+        connect(field, &QLineEdit::textEdited, this, &EditGuard::edited);
+        connect(field, &QLineEdit::textChanged, this, [this] { last_ = field_->text(); });
     }
-    // Over the limit, the characters just inserted (those before the cursor) give way, as a paste is cut
-    // to the room left.
-    if (const qsizetype excess = kept.size() - limit; excess > 0) {
-        const qsizetype from = std::max<qsizetype>(0, newCursor - excess);
-        kept.remove(from, std::min(excess, kept.size() - from));
-        newCursor = int(from);
+
+private:
+    void edited(const QString& text) {
+        const Change change = changeBetween(last_, text);
+        const bool overWidth = text.size() > limit_ && text.size() > last_.size();
+        if (!overWidth && std::all_of(change.inserted.cbegin(), change.inserted.cend(), allowed_))
+            return;
+        field_->setText(last_);
+        field_->setCursorPosition(int(std::min(change.at, last_.size())));
     }
-    cursor = newCursor;
-    return kept;
+
+    QLineEdit* field_;
+    CharFilter allowed_;
+    int limit_;
+    QString last_;
+};
+
+void withoutCompletion(QComboBox* list) {
+    list->setCompleter(nullptr);
+    list->setInsertPolicy(QComboBox::NoInsert);
 }
 
 } // namespace
 
 void filterField(QLineEdit* field, CharFilter allowed) {
-    // Only the user's edits are filtered (textEdited): the program's own texts are shown as they are. The
-    // width becomes part of the filter, so that refused characters take no room.
+    // Only the user's edits are checked (textEdited): the program's own texts are shown as they are. The
+    // width becomes part of the check, so that a text the program set longer stays whole.
     const int limit = field->maxLength();
     field->setMaxLength(32767);
     field->setProperty("filteredWidth", limit);
-    QObject::connect(field, &QLineEdit::textEdited, field, [field, allowed, limit](const QString& text) {
-        int cursor = field->cursorPosition();
-        const QString kept = filterEdit(text, cursor, allowed, limit);
-        if (kept != text) {
-            field->setText(kept);
-            field->setCursorPosition(cursor);
-        }
-    });
+    new EditGuard(field, std::move(allowed), limit);
 }
 
-QString filteredText(const QString& text, const CharFilter& allowed) {
-    QString kept;
-    for (const QChar c : text)
-        if (allowed(c))
-            kept += c;
-    return kept;
+void keepTypedText(QComboBox* list) {
+    withoutCompletion(list);
+}
+
+void takeOnlyFromList(QComboBox* list) {
+    withoutCompletion(list);
+    QLineEdit* text = list->lineEdit();
+    text->setAcceptDrops(false);
+    filterField(text, [](QChar) { return false; });
+}
+
+bool isFieldFocusChange(const QEvent* event) {
+    if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut)
+        return false;
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
 }
 
 bool keyPasses(const QKeyEvent* event, const CharFilter& allowed) {
@@ -84,7 +118,7 @@ bool keyPasses(const QKeyEvent* event, const CharFilter& allowed) {
     default:
         break;
     }
-    // The editing shortcuts: what a paste or an undo brings in is filtered as the edit it makes.
+    // The editing shortcuts: what a paste or an undo brings in is checked as the edit it makes.
     for (const auto key : {QKeySequence::Paste, QKeySequence::Copy, QKeySequence::Cut,
                            QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo})
         if (event->matches(key))

@@ -1,10 +1,12 @@
-// Fields that take only some characters: what is typed, pasted or dropped is filtered alike.
+// Fields that take only some characters: typing is filtered per key, and what is pasted or dropped is
+// taken or refused whole.
 #pragma once
 
 #include <functional>
 
 class QChar;
 class QComboBox;
+class QEvent;
 class QKeyEvent;
 class QLineEdit;
 class QString;
@@ -13,12 +15,11 @@ namespace common {
 
 using CharFilter = std::function<bool(QChar)>;
 
-// Characters the filter refuses are taken out of every edit the user makes (typing, paste, drop), and the
-// field's maximum length then limits what is left; the program's own texts are set as they are. The
-// width stays readable as the field's property "filteredWidth".
+// An edit of the user's (typing, paste, drop) that would bring in a character the filter refuses, or make
+// the text longer than the field's maximum length, is refused whole: the text stays as it was, as a pasted
+// number is never taken with some of its characters dropped. The program's own texts are set as they are.
+// The width stays readable as the field's property "filteredWidth".
 void filterField(QLineEdit* field, CharFilter allowed);
-// The text with the refused characters taken out.
-QString filteredText(const QString& text, const CharFilter& allowed);
 
 // The keys a filtered field takes: Backspace, Delete, the left and right arrows, Home, End, the editing
 // shortcuts (paste, copy, cut, select all, undo, redo), the characters the filter allows, and the keys that
@@ -30,6 +31,17 @@ bool keyPasses(const QKeyEvent* event, const CharFilter& allowed);
 void rewriteTyped(QLineEdit* field, const std::function<QString(const QString&)>& rewrite);
 // The same with the letters a-z upper-cased and the text trimmed.
 void upperCaseTyped(QLineEdit* field);
+
+// A drop-down whose text is free: what the user types stays as typed, with no completion from the list.
+void keepTypedText(QComboBox* list);
+// A drop-down whose value comes only from its list: no completion, and its text takes nothing from a paste
+// (keys, context menu) or a drop. Its keys are the window's, through pickListKey.
+void takeOnlyFromList(QComboBox* list);
+
+// Whether a focus event moves the focus between fields. The field's own context menu or drop-down list
+// opening and closing (Qt::PopupFocusReason) and the window losing or regaining activation are no such move:
+// a leave handler that rewrites the text skips them, or a Paste from the menu lands in a rewritten field.
+bool isFieldFocusChange(const QEvent* event);
 
 // Drop-downs that take no typing: the value comes only from the list.
 enum class PickKey {

@@ -46,8 +46,9 @@ void Form::keyPressEvent(QKeyEvent* event) {
 bool clickFocusedButton(QWidget* window, QKeyEvent* event) {
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
         return false;
+    // A check box keeps its state: Enter presses commands only.
     auto* button = qobject_cast<QAbstractButton*>(window->focusWidget());
-    if (!button || !button->isEnabled() || !button->isVisible())
+    if (!button || button->isCheckable() || !button->isEnabled() || !button->isVisible())
         return false;
     button->click();
     event->accept();

@@ -30,7 +30,7 @@ private:
     bool noTitleButtons_ = false;
 };
 
-// Enter on a focused button clicks it, as Space does; true when it did.
+// Enter on a focused command button clicks it, as Space does; true when it did. A check box is left as it is.
 bool clickFocusedButton(QWidget* window, QKeyEvent* event);
 
 // Moves a top-level window to the middle of its screen.

@@ -88,11 +88,14 @@ TfrmCosti::TfrmCosti(QWidget* parent)
         else if (auto* edit = qobject_cast<QLineEdit*>(control))
             edit->setMaxLength(width);
     }
-    // Pasted or dropped text is filtered as keys are: the amount keeps digits and the comma up to its width
-    // (a normalised amount may be longer), the day and month take nothing but a pick from their lists.
+    // A paste or a drop is taken whole or refused: the amount takes digits and the comma up to its width (a
+    // normalised amount may be longer), the day and month nothing but a pick from their lists. The vehicle
+    // type and the cause keep what is typed.
     common::filterField(ui->txtImporto, common::isAmountChar);
     for (QComboBox* list : {ui->txtGiorno, ui->txtMese})
-        common::filterField(list->lineEdit(), [](QChar) { return false; });
+        common::takeOnlyFromList(list);
+    for (QComboBox* list : {ui->txtVeicolo, ui->txtCausale})
+        common::keepTypedText(list);
 
     // Enter order, highlights and the keys of the filtered fields.
     fields_ = new common::CardFields(this);
@@ -289,10 +292,12 @@ bool TfrmCosti::eventFilter(QObject* watched, QEvent* event) {
         const bool takesNoTyping = field == ui->txtGiorno || field == ui->txtMese;
         switch (event->type()) {
         case QEvent::FocusIn:
-            if (combo)
+            if (combo && common::isFieldFocusChange(event))
                 clearListSelections({combo});
             break;
         case QEvent::FocusOut:
+            if (!common::isFieldFocusChange(event))
+                break;
             if (takesNoTyping) {
                 const QStringList& items = field == ui->txtGiorno ? costs::dayItems() : costs::monthNames();
                 if (!items.contains(common::Trim(combo->currentText())))

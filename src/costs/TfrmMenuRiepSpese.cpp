@@ -52,9 +52,11 @@ TfrmMenuRiepSpese::TfrmMenuRiepSpese(QWidget* parent)
         month->addItems(costs::monthNames());
         month->lineEdit()->setMaxLength(9);
     }
-    // The day and month boxes take nothing but a pick from their lists, neither typed nor pasted.
+    // The day and month boxes take nothing but a pick from their lists, neither typed nor pasted; the cause
+    // keeps what is typed, as the summary matches it by containment.
     for (QComboBox* box : {ui->txtGiornoInizio, ui->txtMeseInizio, ui->txtGiornoFine, ui->txtMeseFine})
-        common::filterField(box->lineEdit(), [](QChar) { return false; });
+        common::takeOnlyFromList(box);
+    common::keepTypedText(ui->txtCausale);
     const std::pair<QWidget*, QWidget*> marked[] = {
         {ui->txtAnno, ui->effAnno},
         {ui->txtTipologia, ui->effTipologia},
@@ -135,11 +137,13 @@ bool TfrmMenuRiepSpese::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::FocusIn:
         highlights_.value(field)->show();
-        if (box)
+        if (box && common::isFieldFocusChange(event))
             common::resetSelection(box); // the drop-down opens with no item selected; the text stays
         break;
     case QEvent::FocusOut:
         highlights_.value(field)->hide();
+        if (!common::isFieldFocusChange(event))
+            break;
         if (isDay && !costs::dayItems().contains(common::Trim(box->currentText())))
             box->setEditText(QString());
         else if (isMonth && costs::monthNumber(box->currentText()) == 0)

@@ -27,7 +27,6 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,11 +50,6 @@ QStringList twoDigits(int from, int to) {
     for (int i = from; i <= to; ++i)
         items << QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
     return items;
-}
-
-bool isFocusMove(const QEvent* event) {
-    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
 } // namespace
@@ -95,7 +89,7 @@ TfrmScadenzario::TfrmScadenzario(QWidget* parent)
     for (int i = 0; i < lists_.size(); ++i) {
         QComboBox* list = lists_.at(i);
         list->lineEdit()->setMaxLength(widths[i]);
-        list->lineEdit()->setAcceptDrops(false); // the value comes only from the list
+        common::takeOnlyFromList(list);
         list->setCurrentIndex(-1);
     }
     ui->txtOreApp->setEditText(QStringLiteral("00"));
@@ -504,9 +498,9 @@ bool TfrmScadenzario::eventFilter(QObject* watched, QEvent* event) {
                 return false; // Enter moves on through the Enter order
             }
         }
-        if (event->type() == QEvent::FocusIn && isFocusMove(event))
+        if (event->type() == QEvent::FocusIn && common::isFieldFocusChange(event))
             common::resetSelection(list);
-        if (event->type() == QEvent::FocusOut && isFocusMove(event))
+        if (event->type() == QEvent::FocusOut && common::isFieldFocusChange(event))
             fieldExit(list);
     } else if (field == ui->txtAvviso || field == ui->txtCosto || field == ui->txtAnno) {
         if (event->type() == QEvent::KeyPress) {
@@ -519,7 +513,7 @@ bool TfrmScadenzario::eventFilter(QObject* watched, QEvent* event) {
                                                               : common::CharFilter(common::isDigitChar)))
                 return true;
         }
-        if (field == ui->txtCosto && event->type() == QEvent::FocusOut && isFocusMove(event))
+        if (field == ui->txtCosto && event->type() == QEvent::FocusOut && common::isFieldFocusChange(event))
             fieldExit(field);
     }
     return common::Form::eventFilter(watched, event);

@@ -121,10 +121,11 @@ TfrmChilometrico::TfrmChilometrico(QWidget* parent)
         fields_->setDate(it.key(), it.value());
     fields_->openPicker = [this](const QString& tag) { apriCalendario(tag); };
 
-    // Number fields take digits, the cost also the comma, each at most as many as its field stores.
+    // Number fields take digits, the cost also the comma, each at most as many as its field stores. A km
+    // text pasted with a decimal comma is taken, and rounded on leaving; typed, the comma is refused.
     for (QLineEdit* km : std::as_const(kmFields_)) {
         km->setMaxLength(mileage::SchedaChilometrico::layout().width(int(edits_.indexOf(km))));
-        common::filterField(km, common::isDigitChar);
+        common::filterField(km, common::isAmountChar);
     }
     ui->txtCosto->setMaxLength(mileage::SchedaChilometrico::layout().width(Costo));
     common::filterField(ui->txtCosto, common::isAmountChar);
@@ -451,6 +452,8 @@ bool TfrmChilometrico::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         case QEvent::FocusOut:
+            if (!common::isFieldFocusChange(event))
+                break;
             if (kmFields_.contains(field))
                 field->setText(mileage::normaliseKm(field->text()));
             else if (field == ui->txtCosto)

@@ -94,6 +94,8 @@ private Q_SLOTS:
     void upperCaseKeepsTheCursor();
     void filteredFieldKeys_data();
     void filteredFieldKeys();
+    void filteredFieldEdits_data();
+    void filteredFieldEdits();
 };
 
 void TestCardForm::appendMessageAndFailureKind_data() {
@@ -243,28 +245,91 @@ protected:
 void TestCardForm::filteredFieldKeys_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("shown");
-    // The field holds "12", cursor at the end; the clipboard holds "3a4b5".
-    QTest::newRow("digit typed") << int(Qt::Key_7) << int(Qt::NoModifier) << "127";
-    QTest::newRow("letter refused") << int(Qt::Key_A) << int(Qt::NoModifier) << "12";
-    QTest::newRow("paste by key, filtered and cut to the width")
-        << int(Qt::Key_V) << int(Qt::ControlModifier) << "1234";
-    QTest::newRow("other control key refused") << int(Qt::Key_B) << int(Qt::ControlModifier) << "12";
-    QTest::newRow("select all, then a digit replaces") << int(Qt::Key_A) << int(Qt::ControlModifier) << "9";
-    QTest::newRow("home, then a digit goes first") << int(Qt::Key_Home) << int(Qt::NoModifier) << "912";
+    // The field holds "12", cursor at the end.
+    QTest::newRow("digit typed") << int(Qt::Key_7) << int(Qt::NoModifier) << ""
+                                 << "127";
+    QTest::newRow("letter refused") << int(Qt::Key_A) << int(Qt::NoModifier) << ""
+                                    << "12";
+    QTest::newRow("paste by key of digits that fit") << int(Qt::Key_V) << int(Qt::ControlModifier) << "34"
+                                                     << "1234";
+    QTest::newRow("paste by key holding letters, refused whole")
+        << int(Qt::Key_V) << int(Qt::ControlModifier) << "3a4b"
+        << "12";
+    QTest::newRow("paste by key past the width, refused whole")
+        << int(Qt::Key_V) << int(Qt::ControlModifier) << "345"
+        << "12";
+    QTest::newRow("other control key refused") << int(Qt::Key_B) << int(Qt::ControlModifier) << ""
+                                               << "12";
+    QTest::newRow("select all, then a digit replaces") << int(Qt::Key_A) << int(Qt::ControlModifier) << ""
+                                                       << "9";
+    QTest::newRow("home, then a digit goes first") << int(Qt::Key_Home) << int(Qt::NoModifier) << ""
+                                                   << "912";
 }
 
 void TestCardForm::filteredFieldKeys() {
     QFETCH(int, key);
     QFETCH(int, modifiers);
+    QFETCH(QString, clipboard);
     QFETCH(QString, shown);
-    platform::setClipboardText(QStringLiteral("3a4b5"));
+    platform::setClipboardText(clipboard);
     DigitField field;
     field.setText(QStringLiteral("12"));
     QTest::keyClick(&field, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     if (key == Qt::Key_Home || (key == Qt::Key_A && modifiers == Qt::ControlModifier))
         QTest::keyClick(&field, Qt::Key_9);
     QCOMPARE(field.text(), shown);
+}
+
+// Only what an edit brings in is checked, against the characters and the width: the text the program set
+// may hold more; a refused edit leaves the text whole, the cursor where the edit began.
+void TestCardForm::filteredFieldEdits_data() {
+    QTest::addColumn<QString>("before"); // set by the program
+    QTest::addColumn<int>("from");       // the selection the edit replaces
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QString>("inserted"); // empty: Backspace
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("cursor");
+    QTest::newRow("digits inserted in the middle") << "14" << 1 << 0 << "23"
+                                                   << "1234" << 3;
+    QTest::newRow("a selection replaced by as many digits") << "1234" << 1 << 2 << "99"
+                                                            << "1994" << 3;
+    QTest::newRow("a letter among digits refused") << "12" << 1 << 0 << "3a"
+                                                   << "12" << 1;
+    QTest::newRow("a selection kept when the paste is refused") << "1234" << 1 << 2 << "9x"
+                                                                << "1234" << 1;
+    QTest::newRow("past the width refused") << "123" << 3 << 0 << "45"
+                                            << "123" << 3;
+    QTest::newRow("a longer program text: a deletion taken") << "123456" << 6 << 0 << ""
+                                                             << "12345" << 5;
+    QTest::newRow("a longer program text: a digit refused") << "123456" << 0 << 0 << "7"
+                                                            << "123456" << 0;
+    QTest::newRow("a program letter stays, a digit taken") << "1a" << 2 << 0 << "2"
+                                                           << "1a2" << 3;
+    QTest::newRow("a repeated letter refused") << "1a" << 2 << 0 << "a"
+                                               << "1a" << 2;
+}
+
+void TestCardForm::filteredFieldEdits() {
+    QFETCH(QString, before);
+    QFETCH(int, from);
+    QFETCH(int, length);
+    QFETCH(QString, inserted);
+    QFETCH(QString, after);
+    QFETCH(int, cursor);
+    DigitField field;
+    field.setText(before);
+    if (length > 0)
+        field.setSelection(from, length);
+    else
+        field.setCursorPosition(from);
+    if (inserted.isEmpty())
+        field.backspace();
+    else
+        field.insert(inserted);
+    QCOMPARE(field.text(), after);
+    QCOMPARE(field.cursorPosition(), cursor);
 }
 
 // The small card under the contract every card keeps.

@@ -332,11 +332,15 @@ void TestCostCard::amountKeysAndFifteenDigits() {
     amount->clear();
     QTest::keyClicks(amount, "1234567890123456789");
     QCOMPARE(amount->text(), QString("123456789012345"));
-    // Pasted text is filtered and limited as typed text is.
+    // A pasted text is taken whole or refused whole: never with characters dropped, nor cut to the width.
     amount->clear();
     amount->insert("-1.000,5 EUR");
+    QCOMPARE(amount->text(), QString());
+    amount->insert("1000,5");
     QCOMPARE(amount->text(), QString("1000,5"));
-    amount->insert("12345678901234567");
+    amount->insert("1234567890");
+    QCOMPARE(amount->text(), QString("1000,5"));
+    amount->insert("123456789");
     QCOMPARE(amount->text(), QString("1000,5123456789"));
     // The save keeps the first fifteen characters of the normalised text.
     fillValid(card);
@@ -505,10 +509,12 @@ void TestCostCard::menuYearKeys() {
     QTest::keyClick(year, Qt::Key_Backspace);
     QCOMPARE(year->text(), QString("202"));
     year->clear();
-    year->insert(" 2O25 "); // a pasted year keeps its digits
-    QCOMPARE(year->text(), QString("225"));
+    year->insert(" 2O25 "); // a pasted year is taken whole or not at all
+    QCOMPARE(year->text(), QString());
     year->insert("2026");
-    QCOMPARE(year->text(), QString("2252"));
+    QCOMPARE(year->text(), QString("2026"));
+    year->insert("1");
+    QCOMPARE(year->text(), QString("2026"));
     year->setText("202");
     QTest::keyClick(year, Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget()->objectName(), QString("btnApriConsumi"));

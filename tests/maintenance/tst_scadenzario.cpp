@@ -154,11 +154,15 @@ void TestScadenzario::asCreated() {
         QWidget* field = c<QWidget>(names.at(i));
         auto* lineEdit = qobject_cast<QComboBox*>(field) ? list(names.at(i))->lineEdit() : edit(names.at(i));
         if (lineEdit->property("filteredWidth").isValid()) {
+            // A paste past the width is refused whole; one that fits is taken, but by the lists.
             QCOMPARE(lineEdit->property("filteredWidth").toInt(), widths.at(i));
+            const QString kept = lineEdit->text();
             lineEdit->clear();
-            lineEdit->insert(QString(300, '1'));
-            QCOMPARE(lineEdit->text().size(), widths.at(i));
-            lineEdit->clear();
+            lineEdit->insert(QString(widths.at(i) + 1, '1'));
+            QCOMPARE(lineEdit->text(), QString());
+            lineEdit->insert(QString(widths.at(i), '1'));
+            QCOMPARE(lineEdit->text().size(), qobject_cast<QComboBox*>(field) ? 0 : widths.at(i));
+            lineEdit->setText(kept);
         } else {
             QCOMPARE(lineEdit->maxLength(), widths.at(i));
         }
@@ -298,7 +302,9 @@ void TestScadenzario::yearPasteFiltered() {
     QTest::keyClicks(edit("txtAnno"), "2x0-2");
     QCOMPARE(edit("txtAnno")->text(), QString("202"));
     edit("txtAnno")->clear();
-    edit("txtAnno")->insert("../1");
+    edit("txtAnno")->insert("../1"); // refused whole, not taken as "1"
+    QCOMPARE(edit("txtAnno")->text(), QString());
+    edit("txtAnno")->insert("1");
     QCOMPARE(edit("txtAnno")->text(), QString("1"));
     QCOMPARE(click("btnApri").size(), 1);
     QVERIFY(c<QWidget>("panContainer")->isHidden());
@@ -655,13 +661,18 @@ void TestScadenzario::numberFields() {
 
 void TestScadenzario::pasteFiltered() {
     openYear("2025");
-    edit("txtAvviso")->insert("1a2 34");
+    // A paste is taken whole or refused whole, never with characters dropped.
+    edit("txtAvviso")->insert("1a2");
+    QCOMPARE(edit("txtAvviso")->text(), QString());
+    edit("txtAvviso")->insert("123");
     QCOMPARE(edit("txtAvviso")->text(), QString("123"));
     edit("txtAvviso")->setCursorPosition(1);
     QTest::keyClick(edit("txtAvviso"), Qt::Key_9);
     QCOMPARE(edit("txtAvviso")->text(), QString("123"));
     edit("txtCosto")->clear();
     edit("txtCosto")->insert("-1.000,5 EUR");
+    QCOMPARE(edit("txtCosto")->text(), QString());
+    edit("txtCosto")->insert("1000,5");
     QCOMPARE(edit("txtCosto")->text(), QString("1000,5"));
     // The program's own texts are not filtered.
     edit("txtAvviso")->setText("x");
