@@ -272,6 +272,14 @@ QList<common::RequiredField> TfrmChilometrico::requiredFields() const {
             {ui->txtManutenzione, kRequiredManutenzione}, {ui->txtDataRil, kRequiredDataRil}};
 }
 
+void TfrmChilometrico::beforeSave() {
+    // A km field can hold a pasted decimal comma until it is left; the save does not move the focus, so
+    // such a reading is rounded here rather than stored with its comma.
+    for (QLineEdit* field : std::as_const(kmFields_))
+        if (field->text().contains(QLatin1Char(',')))
+            field->setText(mileage::normaliseKm(field->text()));
+}
+
 bool TfrmChilometrico::checkBeforeSave() {
     if (!common::CardForm::checkBeforeSave())
         return false;

@@ -59,6 +59,7 @@ protected:
     QWidget* firstField() const override;
     void recordToFields(const common::Record& record) override;
     void fieldsToRecord(common::Record& record) const override;
+    void beforeSave() override;
     bool checkBeforeSave() override;
     QList<common::RequiredField> requiredFields() const override;
     bool duplicateOpensArchive() const override { return true; }

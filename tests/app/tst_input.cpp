@@ -238,6 +238,8 @@ private Q_SLOTS:
     void leaveRunsOnlyOnFocusMoves();
     void pastedTextTakenWholeOrRefused_data();
     void pastedTextTakenWholeOrRefused();
+    void kmCommaRoundedWhenSavedInPlace_data();
+    void kmCommaRoundedWhenSavedInPlace();
 
 private:
     OpenWindow open(const QString& window);
@@ -670,6 +672,38 @@ void TestInput::pastedTextTakenWholeOrRefused() {
     deliver(edit, route, pasted);
     QCOMPARE(edit->text(), shown);
     leaveThenSave(w, edit, left, field);
+}
+
+void TestInput::kmCommaRoundedWhenSavedInPlace_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("rounded");
+    QTest::newRow("initial reading") << "txtKmRil"
+                                     << "1234,5"
+                                     << "KmRil"
+                                     << "1235";
+    QTest::newRow("current reading") << "txtKmAttuali"
+                                     << "1234,4"
+                                     << "KmAttuali"
+                                     << "1234";
+}
+
+// The save is clicked while the km field still holds the pasted comma: the focus never left it.
+void TestInput::kmCommaRoundedWhenSavedInPlace() {
+    QFETCH(QString, name);
+    QFETCH(QString, pasted);
+    QFETCH(QString, field);
+    QFETCH(QString, rounded);
+    const OpenWindow w = open(QStringLiteral("mileage"));
+    auto* edit = child<QLineEdit>(w.window, name);
+    edit->setFocus(Qt::TabFocusReason);
+    edit->selectAll();
+    deliver(edit, Route::Keys, pasted);
+    QCOMPARE(edit->text(), pasted);
+    saveCard(w.save);
+    QCOMPARE(stored(w, field), rounded);
+    QCOMPARE(edit->text(), rounded);
 }
 
 int main(int argc, char** argv) {
