@@ -26,6 +26,7 @@
 #include "fleet/TfrmTrovaAutomezzi.h"
 #include "fleet/TfrmVeicolario.h"
 #include "fleet/TfrmZoom.h"
+#include "fleet/VehiclePhoto.h"
 #include "maintenance/ScheduleExports.h"
 #include "maintenance/ScheduleLists.h"
 #include "maintenance/TfrmScadenzario.h"
@@ -33,6 +34,7 @@
 #include "mileage/TfrmChilometrico.h"
 #include "mileage/TfrmExpChilometrico.h"
 #include "mileage/TfrmTrovaChilometrico.h"
+#include "planner/SchedaPlanning.h"
 #include "planner/TfrmMenuDisponibili.h"
 #include "planner/TfrmPlanning.h"
 #include "platform/Application.h"
@@ -59,6 +61,25 @@ namespace {
 
 template <class T> std::function<QWidget*()> make() {
     return [] { return new T(); };
+}
+
+// Every file that the program replaces whole goes through the safe write, by folder and name. A write
+// stopped half-way (a kill, a power cut) leaves its temporary beside the file; for the password file it
+// holds the scrambled password.
+struct SafeWriteTargets {
+    QString folder;
+    QStringList namePatterns;
+};
+
+QList<SafeWriteTargets> safeWriteTargets() {
+    return {
+        {platform::programFolder(),
+         {QFileInfo(shell::passwordFilePath()).fileName(), QStringLiteral("*.ini"), QStringLiteral("*.xls"),
+          planner::plannerFileName(QStringLiteral("*"), QStringLiteral("*"))}},
+        {fleet::photoFolder(), {fleet::photoNamePattern()}},
+        // Attached documents keep the names of the files they copy.
+        {fleet::attachmentsFolder(), {QStringLiteral("*")}},
+    };
 }
 
 } // namespace
@@ -167,11 +188,8 @@ void startWindows() {
 }
 
 void startWindows(const QList<common::WindowEntry>& table) {
-    // A write stopped half-way leaves its temporary beside the file; for the password file it holds the
-    // scrambled password.
-    platform::removeStaleTemporaries(
-        platform::programFolder(),
-        {QFileInfo(shell::passwordFilePath()).fileName(), QStringLiteral("*.ini")});
+    for (const SafeWriteTargets& targets : safeWriteTargets())
+        platform::removeStaleTemporaries(targets.folder, targets.namePatterns);
     // The planner's commands open the booking dialogs through the openers these folders register.
     booking::registerWithPlanner();
     bookingprint::registerPlannerOpeners();

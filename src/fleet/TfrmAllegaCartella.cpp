@@ -19,7 +19,6 @@ using common::Trim;
 
 namespace {
 
-const QString kFolder = QStringLiteral("Documenti_Allegati");
 const QString kAskOverwrite = QString::fromUtf8(
     "Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome.\r\n\r\n"
     "Si vuole sovrascrivere il file esistente?");
@@ -27,11 +26,19 @@ const QString kCopyFailed = QString::fromUtf8(
     "Attenzione: il sistema non permette di copiare il file nella cartella dei documenti allegati.\n\r\n\r"
     "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
 
-QString attachmentsFolder() {
-    return platform::programPath(kFolder) + QLatin1Char('/');
+QString attachmentPath(const QString& name) {
+    return fleet::attachmentsFolder() + QLatin1Char('/') + name;
 }
 
 } // namespace
+
+namespace fleet {
+
+QString attachmentsFolder() {
+    return platform::programPath(QStringLiteral("Documenti_Allegati"));
+}
+
+} // namespace fleet
 
 TfrmAllegaCartella::TfrmAllegaCartella(QWidget* owner)
     : common::Dialog(owner)
@@ -77,11 +84,11 @@ void TfrmAllegaCartella::sfoglia(int slot) {
     if (source.isEmpty())
         return;
     const QString name = QFileInfo(source).fileName();
-    if (!QDir().mkpath(platform::programPath(kFolder))) {
+    if (!QDir().mkpath(fleet::attachmentsFolder())) {
         platform::showPlain(this, kCopyFailed); // the slot keeps what it named
         return;
     }
-    const QString destination = attachmentsFolder() + Trim(name);
+    const QString destination = attachmentPath(Trim(name));
     if (QFileInfo::exists(destination) && !platform::askYesNo(this, kAskOverwrite)) {
         // The slot names the file already in the folder.
         slots_[slot].file->setText(name);
@@ -96,7 +103,7 @@ void TfrmAllegaCartella::sfoglia(int slot) {
 }
 
 void TfrmAllegaCartella::apri(int slot) {
-    TMisc::Open(QLatin1Char('"') + attachmentsFolder() + Trim(slots_[slot].file->text()) + QLatin1Char('"'));
+    TMisc::Open(QLatin1Char('"') + attachmentPath(Trim(slots_[slot].file->text())) + QLatin1Char('"'));
 }
 
 void TfrmAllegaCartella::cancella(int slot) {

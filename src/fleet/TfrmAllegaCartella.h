@@ -12,6 +12,10 @@ class QPushButton;
 namespace Ui {
 class frmAllegaCartella;
 }
+namespace fleet {
+// The folder of the attached documents, without a trailing separator.
+QString attachmentsFolder();
+} // namespace fleet
 
 class TfrmAllegaCartella : public common::Dialog {
     Q_OBJECT

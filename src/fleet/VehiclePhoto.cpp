@@ -19,9 +19,18 @@ QString photoFolder() {
     return platform::programPath(QStringLiteral("Veicolario"));
 }
 
+namespace {
+QString photoName(const QString& position) {
+    return QStringLiteral("Scheda_Veicolo_") + position + QStringLiteral(".jpg");
+}
+} // namespace
+
 QString photoPath(const QString& position) {
-    return photoFolder() + QStringLiteral("/Scheda_Veicolo_") + common::Trim(position) +
-           QStringLiteral(".jpg");
+    return photoFolder() + QLatin1Char('/') + photoName(common::Trim(position));
+}
+
+QString photoNamePattern() {
+    return photoName(QStringLiteral("*"));
 }
 
 namespace {

@@ -16,6 +16,8 @@ inline constexpr int kPhotoHeight = 173;
 QString photoFolder();
 // The photo file of the record whose number is shown as position (trimmed).
 QString photoPath(const QString& position);
+// The names of the photo files in the photo folder, as a wildcard pattern.
+QString photoNamePattern();
 // The neutral car picture shown when a card has no photo.
 QImage placeholderPicture();
 

@@ -1,5 +1,8 @@
 #include "planner/SchedaPlanning.h"
 
+#include "common/Failure.h"
+#include "platform/Files.h"
+
 namespace planner {
 
 namespace SchedaPlanning {
@@ -50,7 +53,6 @@ bool loadPlanner(const QString& path, DayTexts& days) {
 }
 
 void savePlanner(const QString& path, const PlannerHeader& header, const DayTexts& days) {
-    common::ArchiveFile file = common::ArchiveFile::atPath(path, SchedaPlanning::layout());
     common::Record record(SchedaPlanning::layout());
     record.set(SchedaPlanning::Veicolo, header.veicolo);
     record.set(SchedaPlanning::Marca, header.marca);
@@ -58,13 +60,13 @@ void savePlanner(const QString& path, const PlannerHeader& header, const DayText
     record.set(SchedaPlanning::Targa, header.targa);
     for (int slot = 1; slot <= kDaySlots; ++slot)
         record.set(SchedaPlanning::dayField(slot), days[slot - 1]);
-    // A file shorter than one record counts as empty: its record 1 is written from its first byte.
-    if (file.count() == 0)
-        file.append(record);
-    else
-        file.overwrite(1, record);
-    file.flush();
-    file.close();
+    // Opened as every archive is: a missing planner is created, one that is read-only, locked or no regular
+    // file fails here and is never replaced.
+    common::ArchiveFile::atPath(path, SchedaPlanning::layout()).close();
+    // Record 1 from the file's first byte (a file shorter than a record counts as empty), any later bytes
+    // kept, all through the safe write: a save stopped half-way leaves the old file or the new one.
+    if (!platform::replaceFileStart(path, record.bytes()))
+        throw common::Failure("cannot save the planner: " + path.toStdString());
 }
 
 void touchPlanner(const QString& path) {

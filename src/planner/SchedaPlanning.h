@@ -41,7 +41,8 @@ bool plateFitsFileName(const QString& plate);
 // (trimmed texts). False, days untouched, when the file holds no whole record. Throws common::Failure.
 bool loadPlanner(const QString& path, DayTexts& days);
 // Writes header and days as the file's first record, over it or as it, keeping any later bytes, and puts
-// it on the disk before returning. Throws common::Failure.
+// it on the disk before returning; the whole file is replaced through the safe write, so the old file
+// stays as it was on any failure. Throws common::Failure.
 void savePlanner(const QString& path, const PlannerHeader& header, const DayTexts& days);
 // Opens the planner file at path, creating a missing one empty, and writes nothing. Throws common::Failure.
 void touchPlanner(const QString& path);

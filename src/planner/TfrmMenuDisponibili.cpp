@@ -165,6 +165,9 @@ void TfrmMenuDisponibili::FormShow() {
         }
         archive.close();
     } catch (const common::Failure&) {
+        // No vehicle can be chosen now, so closing returns to the start menu: a planner opened from here
+        // would show no vehicle and store its empty header over the last planner's.
+        ui->lblMemory->setText(QStringLiteral("avvio"));
         return;
     }
     common::sortLines(lines);

@@ -275,6 +275,7 @@ void TfrmPlanning::cmdNuovoClick() {
 
 void TfrmPlanning::FormShow() {
     cmdNuovoClick();
+    unread_ = false;
     const TfrmMenuDisponibili* entry = entryWindow();
     const planner::PlannerHeader chosen = entry ? entry->chosenVehicle() : planner::PlannerHeader{};
     showHeader(chosen);
@@ -292,7 +293,9 @@ void TfrmPlanning::FormShow() {
             showDayState(slot, !dayText(slot).isEmpty());
     } catch (const common::Failure&) {
         // A missing planner that cannot be created shows all days free. Stored bookings that cannot be
-        // read must not be overwritten by an empty planner at close: nothing is saved then.
+        // read must not be overwritten by an empty planner at close: nothing is saved then, and no booking
+        // is taken that would be lost.
+        unread_ = true;
         if (existed) {
             ui->lblPosizione->clear();
             platform::showKinded(this, platform::MsgKind::Error, common::kArchiveFailure);
@@ -301,6 +304,8 @@ void TfrmPlanning::FormShow() {
 }
 
 void TfrmPlanning::cmdSalvaClick() {
+    if (unread_)
+        return;
     const TfrmMenuDisponibili* entry = entryWindow();
     const QString path = entry ? Trim(entry->plannerFile()) : QString();
     if (Trim(ui->lblPosizione->text()).isEmpty()) {
@@ -326,9 +331,16 @@ void TfrmPlanning::FormClose() {
     hide();
 }
 
+bool TfrmPlanning::refuseUnreadPlanner() {
+    if (!unread_)
+        return false;
+    platform::showKinded(this, platform::MsgKind::Error, common::kArchiveFailure);
+    return true;
+}
+
 void TfrmPlanning::occDayClick(int slot) {
     const int month = planner::monthOfSlot(slot);
-    if (month == 0)
+    if (month == 0 || refuseUnreadPlanner())
         return;
     const int day = planner::dayOfSlot(slot);
     if (month == 2 && day == 29) {
@@ -353,6 +365,8 @@ void TfrmPlanning::occDayClick(int slot) {
 }
 
 void TfrmPlanning::cmdIntervalloClick() {
+    if (refuseUnreadPlanner())
+        return;
     planner::IntervalDialogPreset preset;
     preset.yearStart = year();
     preset.yearEnd = year();

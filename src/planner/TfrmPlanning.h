@@ -97,10 +97,15 @@ private:
     void showHeader(const planner::PlannerHeader& vehicle);
     // The day cells' texts as the save writes them.
     planner::DayTexts dayTexts() const;
+    // After a failed load the planner takes no booking, which could never be saved: shows the archive
+    // message and returns true.
+    bool refuseUnreadPlanner();
 
     std::unique_ptr<Ui::frmPlanning> ui;
     std::array<planner::Picture*, planner::kDaySlots> lib_{};
     std::array<planner::Picture*, planner::kDaySlots> occ_{};
     std::array<QLabel*, planner::kDaySlots> mem_{};
     common::StatusHints* hints_ = nullptr;
+    // The last show could not read or create the planner file; the close then writes nothing.
+    bool unread_ = false;
 };

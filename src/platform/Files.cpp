@@ -15,6 +15,7 @@ namespace {
 
 // Free bytes of the simulated disk; negative when no disk is simulated.
 qint64 simulatedFree = -1;
+void (*simulatedWhenFull)() = nullptr;
 
 QString reason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -47,10 +48,27 @@ template <class Write> bool writeLoop(const char* data, qint64 size, Write&& wri
         room -= n;
     }
     if (size > 0) {
+        if (simulatedWhenFull)
+            simulatedWhenFull();
         errno = ENOSPC;
         return false;
     }
     return true;
+}
+
+// Copies the rest of in, from where it stands, into out.
+bool copyRest(QFile& in, SafeFile& out) {
+    constexpr qint64 kChunk = 1 << 20;
+    QByteArray chunk(std::min(kChunk, std::max<qint64>(in.size() - in.pos(), 0) + 1), Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = in.read(chunk.data(), chunk.size());
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        if (!out.write(QByteArrayView(chunk.constData(), n)))
+            return false;
+    }
 }
 
 } // namespace
@@ -66,12 +84,14 @@ bool writeFullyAt(int fd, qint64 offset, const char* data, qint64 size) {
     });
 }
 
-FullDiskForTests::FullDiskForTests(qint64 freeBytes) {
+FullDiskForTests::FullDiskForTests(qint64 freeBytes, void (*whenFull)()) {
     simulatedFree = std::max<qint64>(freeBytes, 0);
+    simulatedWhenFull = whenFull;
 }
 
 FullDiskForTests::~FullDiskForTests() {
     simulatedFree = -1;
+    simulatedWhenFull = nullptr;
 }
 
 bool openRegularFile(QFile& file, const QString& path, QIODevice::OpenMode mode, QString* error) {
@@ -147,19 +167,20 @@ bool copyFileReplacing(const QString& source, const QString& destination) {
     if (!openRegularFile(in, source, QIODevice::ReadOnly))
         return false;
     SafeFile out(destination);
-    if (!out.open())
+    return out.open() && copyRest(in, out) && out.commit();
+}
+
+bool replaceFileStart(const QString& path, QByteArrayView head) {
+    QFile old;
+    struct stat link {};
+    const bool missing = ::lstat(QFile::encodeName(path).constData(), &link) != 0 && errno == ENOENT;
+    if (!missing && !openRegularFile(old, path, QIODevice::ReadOnly))
         return false;
-    constexpr qint64 kChunk = 1 << 20;
-    QByteArray chunk(kChunk, Qt::Uninitialized);
-    for (;;) {
-        const qint64 n = in.read(chunk.data(), kChunk);
-        if (n < 0)
-            return false;
-        if (n == 0)
-            break;
-        if (!out.write(QByteArrayView(chunk.constData(), n)))
-            return false;
-    }
+    SafeFile out(path);
+    if (!out.open() || !out.write(head))
+        return false;
+    if (!missing && old.size() > head.size() && (!old.seek(head.size()) || !copyRest(old, out)))
+        return false;
     return out.commit();
 }
 

@@ -27,6 +27,9 @@ WholeFile readWholeFile(const QString& path, qint64 maxBytes);
 // the copy is complete and on the disk (also when both name the same file). False when it cannot,
 // destination then as it was.
 bool copyFileReplacing(const QString& source, const QString& destination);
+// Replaces the file at path through a safe write with head followed by what the old file holds past head's
+// length (nothing more when it is shorter or missing). False when it cannot, the file then as it was.
+bool replaceFileStart(const QString& path, QByteArrayView head);
 
 // Writes size bytes at offset of the open descriptor fd, every byte confirmed; false (with errno set) when
 // any could not be written. Obeys FullDiskForTests.
@@ -35,10 +38,11 @@ bool writeFullyAt(int fd, qint64 offset, const char* data, qint64 size);
 bool writeFully(int fd, const char* data, qint64 size);
 
 // Tests only: while one lives, the program's writes find a disk with freeBytes left; a write past them
-// stores what fits and fails with "no space left on device".
+// stores what fits and fails with "no space left on device". whenFull, when given, runs at that moment: a
+// test that ends its process there sees what a kill in the middle of the write leaves.
 class FullDiskForTests {
 public:
-    explicit FullDiskForTests(qint64 freeBytes);
+    explicit FullDiskForTests(qint64 freeBytes, void (*whenFull)() = nullptr);
     ~FullDiskForTests();
     FullDiskForTests(const FullDiskForTests&) = delete;
     FullDiskForTests& operator=(const FullDiskForTests&) = delete;

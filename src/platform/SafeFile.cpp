@@ -22,22 +22,26 @@ constexpr qsizetype kBufferSize = 64 * 1024;
 constexpr int kTemporaryTries = 100;
 
 // Six letters and digits of at least two kinds, as a temporary's name ends: a user's copy named with a word
-// or a date ("unins000.dll.backup", ".202612") is not taken for one.
+// or a date ("unins000.dll.backup", ".Backup", ".202612") is not taken for one.
 bool isTemporarySuffix(QStringView suffix) {
     if (suffix.size() != 6)
         return false;
     bool lower = false, upper = false, digit = false;
+    int capitals = 0;
     for (const QChar c : suffix) {
-        if (c >= u'a' && c <= u'z')
+        if (c >= u'a' && c <= u'z') {
             lower = true;
-        else if (c >= u'A' && c <= u'Z')
+        } else if (c >= u'A' && c <= u'Z') {
             upper = true;
-        else if (c >= u'0' && c <= u'9')
+            ++capitals;
+        } else if (c >= u'0' && c <= u'9') {
             digit = true;
-        else
+        } else {
             return false;
+        }
     }
-    return int(lower) + int(upper) + int(digit) >= 2;
+    const bool capitalisedWord = capitals == 1 && !digit && suffix.front().isUpper();
+    return int(lower) + int(upper) + int(digit) >= 2 && !capitalisedWord;
 }
 
 QString randomSuffix() {
@@ -194,8 +198,10 @@ void removeStaleTemporaries(const QString& folder, const QStringList& namePatter
     for (const QString& pattern : namePatterns)
         filters << pattern + QStringLiteral(".??????");
     const QDir dir(folder);
-    for (const QString& name : dir.entryList(filters, QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!isTemporarySuffix(QStringView(name).right(6)))
+    const QDir::Filters kinds = QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive;
+    for (const QString& name : dir.entryList(filters, kinds)) {
+        // A temporary is named after a file: something stands before its dot.
+        if (name.size() < 8 || !isTemporarySuffix(QStringView(name).right(6)))
             continue;
         // Only a regular file of our own; a link is not followed.
         struct stat link {};

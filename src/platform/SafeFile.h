@@ -58,9 +58,9 @@ private:
 bool writeWholeFile(const QString& path, QByteArrayView bytes);
 
 // Removes what a safe write of one of these files left when the program was stopped in the middle:
-// the regular files named "<name>.XXXXXX" in folder, where name matches one of the patterns ("*.ini") and
-// XXXXXX mixes at least two of lower-case letters, upper-case letters and digits (a word or a date is
-// taken for a user's copy and kept).
+// the regular files named "<name>.XXXXXX" in folder, where name matches one of the patterns ("*.ini", case
+// counts) and XXXXXX mixes at least two of lower-case letters, upper-case letters and digits (a word, a
+// capitalised word or a date is taken for a user's copy and kept). Links and folders are never removed.
 void removeStaleTemporaries(const QString& folder, const QStringList& namePatterns);
 
 } // namespace platform

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QtTest>
 
 class TestStart : public QObject {
@@ -54,17 +55,63 @@ void TestStart::windowsCreatedInOrderAndOnlyLoginShown() {
 }
 
 void TestStart::staleTemporariesRemovedAtStart() {
-    // What a write stopped half-way left beside the password and settings files; the scrambled password is
-    // in the first.
+    // What a write stopped half-way left beside each file that the program replaces whole: the password
+    // and settings files (the scrambled password is in the first), the exports, the planners, the photos
+    // and the attached documents.
     testsupport::TestFolder folder;
+    QDir dir(folder.folder());
+    QVERIFY(dir.mkdir("Veicolario") && dir.mkdir("Documenti_Allegati"));
+    const QString planner = "Prenotazioni veicolo targa AB 123 anno 2024.pln";
+    const QStringList stale{"unins000.dll.aB3dE9",
+                            "Veicolario.ini.Zz0000",
+                            "Parco_Automezzi.xls.Qw12Er",
+                            "Costi_Sostenuti.xls.x9Y8z7",
+                            planner + ".Zz0a1B",
+                            "Veicolario/Scheda_Veicolo_3.jpg.Ab3xY9",
+                            "Documenti_Allegati/contratto.pdf.kL9mN0",
+                            "Documenti_Allegati/libretto.Ab3xY9"};
+    // The files themselves, and what only looks like a temporary of ours: a user's copy named with a word
+    // or a date, a file the program does not replace whole, a name in another folder or another case.
+    const QStringList kept{"unins000.dll",
+                           "Parco_Automezzi.pro",
+                           "Parco_Automezzi.pro.Ab3xY9",
+                           "Parco_Automezzi.xls",
+                           "Parco_Automezzi.xls.backup",
+                           "Parco_Automezzi.xls.Backup",
+                           "PARCO_AUTOMEZZI.XLS.Ab3xY9",
+                           "note.txt.Ab3xY9",
+                           planner,
+                           planner + ".202401",
+                           "Scheda_Veicolo_3.jpg.Ab3xY9",
+                           "Veicolario/Scheda_Veicolo_3.jpg",
+                           "Veicolario/Scheda_Veicolo_3.jpg.202401",
+                           "Veicolario/altra_foto.jpg.Ab3xY9",
+                           "Documenti_Allegati/contratto.pdf",
+                           "Documenti_Allegati/contratto.pdf.copia",
+                           "Documenti_Allegati/.Ab3xY9"};
     folder.write("unins000.dll", "[Accesso]\r\nValore=5310\r\n");
-    folder.write("unins000.dll.aB3dE9", "[Accesso]\r\nValore=5310\r\n");
-    folder.write("Veicolario.ini.Zz0000", "x");
-    folder.write("Parco_Automezzi.pro", "");
+    for (const QString& name : stale + kept)
+        if (name != "unins000.dll")
+            folder.write(name, name.endsWith("unins000.dll.aB3dE9") ? "[Accesso]\r\nValore=5310\r\n" : "x");
+    // A folder or a link of that form is not a temporary of ours; the link's file stays too.
+    QVERIFY(dir.mkdir("Costi_Sostenuti.xls.Ab3xY9"));
+    QVERIFY(QFile::link(folder.path("note.txt.Ab3xY9"), folder.path("Documenti_Allegati/nota.Ab3xY9")));
     app::startWindows();
     common::WindowRegistry::instance().destroyAll();
-    QCOMPARE(QDir(folder.folder()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-             (QStringList{"Parco_Automezzi.pro", "unins000.dll"}));
+    QStringList expected = kept;
+    expected << "Costi_Sostenuti.xls.Ab3xY9"
+             << "Documenti_Allegati/nota.Ab3xY9"
+             << "Veicolario"
+             << "Documenti_Allegati";
+    QStringList found;
+    for (const QString& sub : {QString(), QStringLiteral("Veicolario"), QStringLiteral("Documenti_Allegati")})
+        for (const QString& name :
+             QDir(folder.path(sub))
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+            found << (sub.isEmpty() ? name : sub + "/" + name);
+    expected.sort();
+    found.sort();
+    QCOMPARE(found, expected);
 }
 
 int main(int argc, char** argv) {

@@ -49,6 +49,8 @@ private Q_SLOTS:
     void apriHandsOverToPlanner();
     void yearKeys();
     void exitReturnsToStartMenu();
+    void closingAfterFailedShowReturnsToStartMenu_data();
+    void closingAfterFailedShowReturnsToStartMenu();
 };
 
 void TestMenuDisponibili::lineComposition_data() {
@@ -276,6 +278,39 @@ void TestMenuDisponibili::exitReturnsToStartMenu() {
     QVERIFY(!w.entry->isVisible());
     QVERIFY(w.avvio->isVisible());
     QVERIFY(!w.planning->isVisible());
+}
+
+void TestMenuDisponibili::closingAfterFailedShowReturnsToStartMenu_data() {
+    QTest::addColumn<bool>("byEsci");
+    QTest::newRow("Esci") << true;
+    QTest::newRow("window closed") << false;
+}
+
+void TestMenuDisponibili::closingAfterFailedShowReturnsToStartMenu() {
+    QFETCH(bool, byEsci);
+    testsupport::PlannerWindows w;
+    testsupport::writeVehicles({car("Auto", "Fiat", "Panda", "AB1")});
+    w.open(0, "2026");
+    w.planning->setDay(3, "Rossi");
+    w.planning->close();
+    const QString planner = w.fileName("AB1", "2026");
+    const QByteArray stored = w.folder.read(planner);
+    QCOMPARE(stored.mid(0, 5), QByteArray("\x04"
+                                          "Auto"));
+
+    // The vehicle archive cannot be opened the next time: no vehicle can be chosen.
+    QVERIFY(QFile::remove(w.folder.path(fleet::kVehicleArchive)));
+    QVERIFY(QDir(w.folder.folder()).mkdir(fleet::kVehicleArchive));
+    w.avvio->hide();
+    w.entry->show();
+    if (byEsci)
+        child<QAbstractButton>(w.entry, "imgEsci")->click();
+    else
+        w.entry->close();
+    QVERIFY(!w.entry->isVisible());
+    QVERIFY(w.avvio->isVisible());
+    QVERIFY(!w.planning->isVisible());
+    QCOMPARE(w.folder.read(planner), stored);
 }
 
 QTEST_MAIN(TestMenuDisponibili)

@@ -2,10 +2,17 @@
 #include "common/Failure.h"
 #include "planner/DayCalendar.h"
 #include "planner/SchedaPlanning.h"
+#include "platform/Files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QtTest>
+
+#include <csignal>
+#include <cstdio>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace planner;
 
@@ -21,6 +28,50 @@ QByteArray field(const QByteArray& text, int width) {
 
 int bookingOffset(int slot) {
     return 184 + 51 * (slot - 1);
+}
+
+const QString kPlannerName = plannerFileName("AB123CD", "2024");
+const QByteArray kMissing = "<missing>";
+
+// The header and days that the save tests store, and the record they make.
+const PlannerHeader kHeader{"Autovettura", "Fiat", "Panda", "AB123CD"};
+DayTexts savedDays() {
+    DayTexts days;
+    days[0] = "Rossi";
+    days[365] = "Verdi";
+    return days;
+}
+QByteArray savedRecord() {
+    QByteArray record(kPlannerRecordSize, '\0');
+    record.replace(0, 51, field("Autovettura", 50));
+    record.replace(51, 51, field("Fiat", 50));
+    record.replace(102, 51, field("Panda", 50));
+    record.replace(153, 31, field("AB123CD", 30));
+    record.replace(bookingOffset(1), 51, field("Rossi", 50));
+    record.replace(bookingOffset(366), 51, field("Verdi", 50));
+    return record;
+}
+
+// A stored planner of size bytes that shares no byte with the saved record.
+QByteArray oldFile(qsizetype size) {
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = char(0x80 + i % 61);
+    return bytes;
+}
+
+// What a save leaves in place of before: record 1 from the first byte, the bytes after it kept.
+QByteArray savedOver(const QByteArray& before) {
+    return savedRecord() + (before == kMissing ? QByteArray() : before.mid(kPlannerRecordSize));
+}
+
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+void killSelf() {
+    std::raise(SIGKILL);
 }
 
 } // namespace
@@ -47,6 +98,10 @@ private Q_SLOTS:
     void loadMissingCreatesEmptyFile();
     void loadShortFileCountsEmpty();
     void failuresThrow();
+    void saveReplacesRecordOneByteForByte_data();
+    void saveReplacesRecordOneByteForByte();
+    void saveStoppedHalfWayLeavesOldOrNewFile_data();
+    void saveStoppedHalfWayLeavesOldOrNewFile();
 };
 
 void TestPlannerFile::slotEdges_data() {
@@ -217,18 +272,13 @@ void TestPlannerFile::saveWritesOneRecord() {
     days[59] = QString::fromUtf8("Caffè €");
     days[60] = QString(60, QLatin1Char('x')) + "  ";
     days[365] = "Verdi";
-    savePlanner(path, {"Autovettura", "Fiat", "Panda", "AB123CD"}, days);
+    savePlanner(path, kHeader, days);
 
-    QByteArray expected(kPlannerRecordSize, '\0');
-    expected.replace(0, 51, field("Autovettura", 50));
-    expected.replace(51, 51, field("Fiat", 50));
-    expected.replace(102, 51, field("Panda", 50));
-    expected.replace(153, 31, field("AB123CD", 30));
-    expected.replace(bookingOffset(1), 51, field("Rossi", 50));
+    // The header, Rossi on 1 January and Verdi on 31 December, then the other days.
+    QByteArray expected = savedRecord();
     expected.replace(bookingOffset(59), 51, field("Bianchi", 50));
     expected.replace(bookingOffset(60), 51, field("Caff\xE8 \x80", 50));
     expected.replace(bookingOffset(61), 51, field(QByteArray(50, 'x'), 50));
-    expected.replace(bookingOffset(366), 51, field("Verdi", 50));
     QCOMPARE(folder.read("p.pln"), expected);
 }
 
@@ -326,6 +376,130 @@ void TestPlannerFile::failuresThrow() {
     QVERIFY_THROWS_EXCEPTION(common::Failure, loadPlanner(folder.path("ro.pln"), days));
     QVERIFY_THROWS_EXCEPTION(common::Failure, savePlanner(folder.path("ro.pln"), {}, days));
     QCOMPARE(folder.read("ro.pln"), stored);
+}
+
+void TestPlannerFile::saveReplacesRecordOneByteForByte_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<bool>("throughLink");
+    QTest::newRow("missing") << kMissing << false;
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("short") << oldFile(100) << false;
+    QTest::newRow("one byte short of a record") << oldFile(kPlannerRecordSize - 1) << false;
+    QTest::newRow("one record") << oldFile(kPlannerRecordSize) << false;
+    QTest::newRow("trailing bytes after record 1") << oldFile(kPlannerRecordSize + 7) << false;
+    QTest::newRow("two records and a piece") << oldFile(2 * kPlannerRecordSize + 7) << false;
+    QTest::newRow("link to a planner elsewhere") << oldFile(kPlannerRecordSize + 7) << true;
+}
+
+void TestPlannerFile::saveReplacesRecordOneByteForByte() {
+    QFETCH(QByteArray, before);
+    QFETCH(bool, throughLink);
+    testsupport::TestFolder folder;
+    QVERIFY(QDir(folder.folder()).mkdir("dati"));
+    const QString stored = throughLink ? folder.path("dati/stored.pln") : folder.path(kPlannerName);
+    if (before != kMissing) {
+        QFile f(stored);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(before), before.size());
+        f.close();
+        QVERIFY(f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+    }
+    const QFile::Permissions permissions = QFile::permissions(stored);
+    if (throughLink)
+        QVERIFY(QFile::link(stored, folder.path(kPlannerName)));
+
+    savePlanner(folder.path(kPlannerName), kHeader, savedDays());
+    QFile f(stored);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), savedOver(before));
+    if (before != kMissing)
+        QCOMPARE(QFile::permissions(stored), permissions);
+    // Nothing else is left beside the file; a link stays a link.
+    QCOMPARE(entries(folder.folder()), (QStringList{kPlannerName, "dati"}));
+    QCOMPARE(entries(folder.path("dati")), throughLink ? QStringList{"stored.pln"} : QStringList());
+    QCOMPARE(QFileInfo(folder.path(kPlannerName)).isSymLink(), throughLink);
+}
+
+void TestPlannerFile::saveStoppedHalfWayLeavesOldOrNewFile_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<qint64>("room");
+    QTest::addColumn<bool>("kill");
+    const struct {
+        const char* name;
+        QByteArray before;
+        qint64 room; // bytes the disk takes before the save is stopped
+    } cases[] = {
+        {"one record, at its first byte", oldFile(kPlannerRecordSize), 0},
+        {"one record, in the middle", oldFile(kPlannerRecordSize), kPlannerRecordSize / 2},
+        {"one record, one byte short", oldFile(kPlannerRecordSize), kPlannerRecordSize - 1},
+        {"one record, room enough", oldFile(kPlannerRecordSize), kPlannerRecordSize},
+        {"trailing bytes, in record 1", oldFile(kPlannerRecordSize + 5000), 100},
+        {"trailing bytes, in the bytes after it", oldFile(kPlannerRecordSize + 5000),
+         kPlannerRecordSize + 2000},
+        {"trailing bytes, room enough", oldFile(kPlannerRecordSize + 5000), kPlannerRecordSize + 5000},
+        {"short file, in the middle", oldFile(100), 5000},
+        {"missing file, in the middle", kMissing, 5000},
+    };
+    for (const auto& c : cases) {
+        QTest::addRow("killed: %s", c.name) << c.before << c.room << true;
+        QTest::addRow("disk full: %s", c.name) << c.before << c.room << false;
+    }
+}
+
+// The save runs in a child process whose writes stop after room bytes: there the child is killed, as a
+// power cut or a kill would stop the program, or the disk is full. What is on the disk afterwards is the
+// old file or the new one, never a record mixed of both.
+void TestPlannerFile::saveStoppedHalfWayLeavesOldOrNewFile() {
+    QFETCH(QByteArray, before);
+    QFETCH(qint64, room);
+    QFETCH(bool, kill);
+    testsupport::TestFolder folder;
+    const QString path = folder.path(kPlannerName);
+    if (before != kMissing)
+        folder.write(kPlannerName, before);
+    const QByteArray after = savedOver(before);
+    const bool completes = room >= after.size();
+
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        int code = 0;
+        {
+            platform::FullDiskForTests disk(room, kill ? &killSelf : nullptr);
+            try {
+                savePlanner(path, kHeader, savedDays());
+            } catch (const common::Failure&) {
+                code = 3;
+            }
+        }
+        ::_exit(code);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    if (completes) {
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    } else if (kill) {
+        QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    } else {
+        QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 3, "the full disk is reported");
+    }
+
+    // A missing planner is created empty by the opening, as the load creates it.
+    const QByteArray old = before == kMissing ? QByteArray() : before;
+    QCOMPARE(folder.read(kPlannerName), completes ? after : old);
+    QStringList left = entries(folder.folder());
+    QVERIFY(left.removeOne(kPlannerName));
+    if (kill && !completes) {
+        // The kill leaves the new file's first bytes in a temporary beside the planner, for the next start
+        // to remove.
+        QCOMPARE(left.size(), 1);
+        QVERIFY2(left[0].startsWith(kPlannerName + ".") && left[0].size() == kPlannerName.size() + 7,
+                 qPrintable(left[0]));
+        QCOMPARE(folder.read(left[0]), after.left(room));
+    } else {
+        QCOMPARE(left, QStringList());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPlannerFile)

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace fleet::SchedaVeicolo;
 using testsupport::child;
 
@@ -82,6 +84,7 @@ private Q_SLOTS:
     void loadShowsFirstRecordAndSaveRewritesIt();
     void shortFileCountsEmpty();
     void anotherPlannerLeavesNoEarlierBooking();
+    void unreadableFileIsNeverOverwritten_data();
     void unreadableFileIsNeverOverwritten();
     void failedSaveIsShown();
     void bookedStateReadWhileHidden();
@@ -201,21 +204,72 @@ void TestPlanning::anotherPlannerLeavesNoEarlierBooking() {
     QCOMPARE(p.planning->dayText(5), QString());
 }
 
+void TestPlanning::unreadableFileIsNeverOverwritten_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("folder under the name") << "folder";
+    QTest::newRow("named pipe") << "pipe";
+    // The link's file turns up while the planner is open, as a drive that comes back would.
+    QTest::newRow("link whose file turns up later") << "link";
+}
+
 void TestPlanning::unreadableFileIsNeverOverwritten() {
+    QFETCH(QString, kind);
     Planner p;
-    QVERIFY(QDir(p.folder.folder()).mkdir(plannerName("2024")));
+    const QString path = p.folder.path(plannerName("2024"));
+    if (kind == "folder")
+        QVERIFY(QDir(p.folder.folder()).mkdir(plannerName("2024")));
+    else if (kind == "pipe")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        QVERIFY(QFile::link(p.folder.path("altrove.pln"), path));
     testsupport::ModalAnswerer answerer;
+    QStringList dialogs;
+    answerer.onOther = [&dialogs](QWidget* w) {
+        dialogs.append(w->objectName());
+        w->close();
+        return true;
+    };
     p.open("2024");
     QCOMPARE(answerer.seen.size(), 1);
     QCOMPARE(answerer.seen[0].text, common::kArchiveFailure);
     QCOMPARE(answerer.seen[0].icon, QMessageBox::Critical);
     QCOMPARE(child<QLabel>(p.planning, "lblPosizione")->text(), QString());
-    p.planning->setDay(1, "Rossi");
+    const QByteArray stored = testsupport::plannerRecord({{1, "Bianchi"}});
+    if (kind == "link")
+        p.folder.write("altrove.pln", stored);
+
+    // No booking is taken that the close could not keep: each try says so and opens nothing.
+    QTest::mouseClick(lib(p.planning, 1), Qt::LeftButton);
+    QTest::mouseClick(lib(p.planning, 60), Qt::LeftButton);
+    child<QAbstractButton>(p.planning, "cmdIntervallo")->click();
+    QCOMPARE(dialogs, QStringList());
+    QCOMPARE(answerer.seen.size(), 4);
+    for (const testsupport::SeenBox& box : answerer.seen) {
+        QCOMPARE(box.text, common::kArchiveFailure);
+        QCOMPARE(box.icon, QMessageBox::Critical);
+    }
+    QVERIFY(!p.planning->isDayBooked(1));
+
     p.planning->close();
     // Nothing was written and nothing more was said; the start menu shows.
-    QCOMPARE(answerer.seen.size(), 1);
-    QVERIFY(QFileInfo(p.folder.path(plannerName("2024"))).isDir());
+    QCOMPARE(answerer.seen.size(), 4);
+    if (kind == "folder")
+        QVERIFY(QFileInfo(path).isDir());
+    else if (kind == "pipe")
+        QVERIFY(QFileInfo(path).isFile() == false && QFileInfo::exists(path));
+    else
+        QCOMPARE(p.folder.read("altrove.pln"), stored);
     QVERIFY(p.avvio->isVisible());
+
+    // A planner that loads takes bookings again.
+    QVERIFY(QFile::remove(path) || QDir(p.folder.folder()).rmdir(plannerName("2024")));
+    answerer.seen.clear();
+    SeenDay seen;
+    captureDay(answerer, seen);
+    p.open("2024");
+    QTest::mouseClick(lib(p.planning, 1), Qt::LeftButton);
+    QCOMPARE(seen.opened, 1);
+    QCOMPARE(answerer.seen.size(), 0);
 }
 
 void TestPlanning::failedSaveIsShown() {

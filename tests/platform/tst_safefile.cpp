@@ -256,10 +256,11 @@ void TestSafeFile::realFullDiskLeavesOldFile() {
 void TestSafeFile::staleTemporariesRemoved() {
     QTemporaryDir dir;
     // A word or a date after the name is a user's copy, not a temporary.
-    const QStringList kept{"Veicolario.ini",      "Parco_Automezzi.pro.Ab3xY9", "altro.txt.Ab3xY9",
-                           "unins000.dll",        "unins000.dll.Ab3xY",         "unins000.dll.Ab3xY9z",
-                           "unins000.dll.Ab-xY9", "unins000.dll.backup",        "unins000.dll.202612",
-                           "Veicolario.ini.COPIA"};
+    const QStringList kept{"Veicolario.ini",       "Parco_Automezzi.pro.Ab3xY9", "altro.txt.Ab3xY9",
+                           "unins000.dll",         "unins000.dll.Ab3xY",         "unins000.dll.Ab3xY9z",
+                           "unins000.dll.Ab-xY9",  "unins000.dll.backup",        "unins000.dll.202612",
+                           "Veicolario.ini.COPIA", "unins000.dll.Backup",        "UNINS000.DLL.Ab3xY9",
+                           "Veicolario.INI.Ab3xY9"};
     const QStringList removed{"unins000.dll.Ab3xY9", "unins000.dll.00000a", "Veicolario.ini.qQ1zZ0",
                               "unins000.dll.ABC123"};
     for (const QString& name : kept + removed)
