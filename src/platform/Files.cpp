@@ -181,6 +181,8 @@ bool replaceFileStart(const QString& path, QByteArrayView head) {
         return false;
     if (!missing && old.size() > head.size() && (!old.seek(head.size()) || !copyRest(old, out)))
         return false;
+    // Closed before the rename, so that the old file's space is given back within the same sync.
+    old.close();
     return out.commit();
 }
 
