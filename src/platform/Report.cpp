@@ -25,6 +25,24 @@ bool splitsByLines(const ReportObject* object) {
     return memo && !memo->wordWrap;
 }
 
+// A font sized in points, set on a painter that works in report units. Qt rounds a font's size to whole
+// pixels of the painter's units (a 8 pt font, 10.67 units, would print as 11), so the font is set
+// kTextScale times larger and the painter scaled down by the returned factor: the text then measures what
+// its points say on any device.
+constexpr double kTextScale = 64;
+
+double setTextFont(QPainter& painter, const QFont& font) {
+    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : 10;
+    const double units = points * kUnitsPerInch / 72.0;
+    const int pixels = std::max(1, int(std::lround(units * kTextScale)));
+    QFont scaled = font;
+    scaled.setPixelSize(pixels);
+    painter.setFont(scaled);
+    const double scale = units / pixels;
+    painter.scale(scale, scale);
+    return scale;
+}
+
 QPageLayout layoutOf(const PreparedPage& page) {
     return QPageLayout(QPageSize(page.paperMm, QPageSize::Millimeter), page.orientation, QMarginsF());
 }
@@ -313,15 +331,15 @@ void Report::renderPage(QPainter& painter, int index) const {
             if (memo->fillColor.alpha() > 0)
                 painter.fillRect(item.rect, memo->fillColor);
             painter.setPen(memo->textColor);
-            // The painter works in report units: a point is 96/72 units whatever the device.
-            QFont font = memo->font;
-            const double dpi = painter.device() ? painter.device()->logicalDpiY() : kUnitsPerInch;
-            font.setPointSizeF(memo->font.pointSizeF() * kUnitsPerInch / dpi);
-            painter.setFont(font);
+            painter.save();
+            const double scale = setTextFont(painter, memo->font);
+            const auto inFontUnits = [scale](const QRectF& r) {
+                return QRectF(r.topLeft() / scale, r.size() / scale);
+            };
             const QRectF inner = item.rect.adjusted(memo->padding, 0, -memo->padding, 0);
             const Qt::Alignment horizontal = memo->alignment & Qt::AlignHorizontal_Mask;
             if (memo->wordWrap) {
-                painter.drawText(inner, int(memo->alignment) | Qt::TextWordWrap,
+                painter.drawText(inFontUnits(inner), int(memo->alignment) | Qt::TextWordWrap,
                                  item.lines.join(QLatin1Char('\n')));
             } else {
                 const double lh = memo->effectiveLineHeight();
@@ -332,11 +350,12 @@ void Report::renderPage(QPainter& painter, int index) const {
                 else if (memo->alignment & Qt::AlignBottom)
                     y += inner.height() - block;
                 for (const QString& line : item.lines) {
-                    painter.drawText(QRectF(inner.left(), y, inner.width(), lh),
+                    painter.drawText(inFontUnits(QRectF(inner.left(), y, inner.width(), lh)),
                                      int(horizontal | Qt::AlignVCenter) | Qt::TextSingleLine, line);
                     y += lh;
                 }
             }
+            painter.restore();
             if (memo->frame) {
                 // Inside the box, so that the clip leaves all four sides whole.
                 painter.setPen(QPen(Qt::black, 1));

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QFontMetricsF>
+#include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
@@ -70,6 +72,8 @@ private Q_SLOTS:
     void expressionsPerMemo();
     void shapesAndLines();
     void drawingOrder();
+    void printedLineWidth_data();
+    void printedLineWidth();
 
 private:
     QTemporaryDir dir_;
@@ -311,6 +315,106 @@ void TestReport::drawingOrder() {
                 QCOMPARE(c, QColor(Qt::yellow));
         }
     QCOMPARE(black, 26); // only the line's pixels, one per row
+}
+
+namespace {
+
+// The columns of x where some pixel of the image is dark.
+QList<int> darkColumns(const QImage& image) {
+    QList<int> columns;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 128) {
+                columns.append(x);
+                break;
+            }
+    return columns;
+}
+
+// The middle of the run of dark columns that starts at or ends at columns[at].
+double runMiddle(const QList<int>& columns, bool first) {
+    if (first) {
+        qsizetype end = 0;
+        while (end + 1 < columns.size() && columns.at(end + 1) == columns.at(end) + 1)
+            ++end;
+        return (columns.first() + columns.at(end)) / 2.0;
+    }
+    qsizetype start = columns.size() - 1;
+    while (start > 0 && columns.at(start - 1) == columns.at(start) - 1)
+        --start;
+    return (columns.at(start) + columns.last()) / 2.0;
+}
+
+} // namespace
+
+void TestReport::printedLineWidth_data() {
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<double>("dpi");
+    QTest::addColumn<int>("characters"); // as many as the page's width takes at that size
+    // The list printout's lines, then the other sizes the printouts use, on printers of other resolutions
+    // too.
+    QTest::newRow("list line, Courier New 8 pt, 1200 dpi") << "Courier New" << 8.0 << false << 1200.0 << 158;
+    QTest::newRow("Courier New 7 pt, 1200 dpi") << "Courier New" << 7.0 << false << 1200.0 << 158;
+    QTest::newRow("Courier New 10 pt, 1200 dpi") << "Courier New" << 10.0 << false << 1200.0 << 120;
+    QTest::newRow("Courier New 8 pt, 600 dpi") << "Courier New" << 8.0 << false << 600.0 << 158;
+    QTest::newRow("Courier New 8 pt, 300 dpi") << "Courier New" << 8.0 << false << 300.0 << 158;
+    QTest::newRow("Verdana bold 9 pt, 1200 dpi") << "Verdana" << 9.0 << true << 1200.0 << 120;
+    QTest::newRow("Arial 8 pt, 1200 dpi") << "Arial" << 8.0 << false << 1200.0 << 158;
+    QTest::newRow("Arial 16 pt, 1200 dpi") << "Arial" << 16.0 << false << 1200.0 << 90;
+}
+
+// A line with a bar at each end prints as wide as the font's own measure at its size says.
+void TestReport::printedLineWidth() {
+    QFETCH(QString, family);
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    QFETCH(double, dpi);
+    QFETCH(int, characters);
+    const QString middle =
+        QStringLiteral("Manutenzione straordinaria  Targa: AB123CD  ").repeated(4).left(characters - 2);
+    const QString line = QLatin1Char('|') + middle + QLatin1Char('|');
+    QCOMPARE(line.size(), characters);
+
+    Report report;
+    ReportPage* page = report.addPage("Page");
+    page->orientation = QPageLayout::Landscape;
+    ReportBand* band = page->addBand("Fondo", BandKind::ReportTitle, 40);
+    ReportMemo* memo = band->addMemo("txtRiga", QRectF(0, 0, page->printableUnits().width(), 40));
+    memo->font = QFont(family, 8);
+    memo->font.setPointSizeF(points);
+    memo->font.setBold(bold);
+    memo->padding = 0;
+    memo->setText(line);
+    report.prepare();
+
+    // The band's strip of the page, drawn as on a printer of that resolution.
+    const double scale = dpi / kUnitsPerInch;
+    const double top = 10 * kUnitsPerMm;
+    QImage strip(QSize(int(page->sizeUnits().width() * scale), int(40 * scale)), QImage::Format_RGB32);
+    strip.setDotsPerMeterX(int(std::lround(dpi / 0.0254)));
+    strip.setDotsPerMeterY(int(std::lround(dpi / 0.0254)));
+    strip.fill(Qt::white);
+    {
+        QPainter painter(&strip);
+        painter.scale(scale, scale);
+        painter.translate(0, -top);
+        report.renderPage(painter, 0);
+    }
+    const QList<int> dark = darkColumns(strip);
+    QVERIFY(dark.size() > 2);
+    const double printed = runMiddle(dark, false) - runMiddle(dark, true);
+
+    // The true measure: from the first bar to the last, the advance of all but the last character, taken
+    // from the font at a size where no rounding matters.
+    QFont reference(family);
+    reference.setBold(bold);
+    reference.setPixelSize(4000);
+    const double em = points * dpi / 72.0;
+    const double expected = QFontMetricsF(reference).horizontalAdvance(line.chopped(1)) * em / 4000;
+    QVERIFY2(qAbs(printed - expected) <= expected * 0.005,
+             qPrintable(QStringLiteral("printed %1 dots, expected %2").arg(printed).arg(expected)));
 }
 
 QTEST_MAIN(TestReport)
