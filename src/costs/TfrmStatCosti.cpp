@@ -211,9 +211,11 @@ void TfrmStatCosti::btnStampaClick() {
         this, QStringLiteral("Si vuole stampare il presente grafico statistico?"), job);
     if (!copies)
         return;
-    QPaintDevice& device = job.open(QPageLayout::Landscape);
-    for (int copy = 0; copy < *copies; ++copy)
-        chart_->print(device);
+    platform::guardPrint(this, platform::kPrintFailed, [&] {
+        QPaintDevice& device = job.open(QPageLayout::Landscape);
+        for (int copy = 0; copy < *copies; ++copy)
+            chart_->print(device);
+    });
 }
 
 void TfrmStatCosti::imgGuidaClick() {

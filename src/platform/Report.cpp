@@ -414,7 +414,7 @@ void Report::printOn(QPrinter& printer) const {
     printer.setPageLayout(layoutOf(prepared_.at(first)));
     QPainter painter;
     if (!painter.begin(&printer))
-        throw std::runtime_error("cannot start printing");
+        throw PrintFailure(kPrintFailed);
     bool firstPage = true;
     for (int copy = 0; copy < copies; ++copy) {
         for (int i = first; i <= last; ++i) {
@@ -429,7 +429,8 @@ void Report::printOn(QPrinter& printer) const {
             renderPage(painter, i);
         }
     }
-    painter.end();
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        throw PrintFailure(kPrintFailed);
 }
 
 bool Report::print(QWidget* parent) {
@@ -491,7 +492,8 @@ void Report::preview(QWidget* parent) {
         QObject::connect(action, &QAction::triggered, &dialog, slot);
         return action;
     };
-    add(QStringLiteral("actStampa"), QStringLiteral("Stampa"), [this, &dialog] { print(&dialog); });
+    add(QStringLiteral("actStampa"), QStringLiteral("Stampa"),
+        [this, &dialog] { guardPrint(&dialog, kPrintFailed, [this, &dialog] { print(&dialog); }); });
     bar->addSeparator();
     add(QStringLiteral("actZoomPiu"), QStringLiteral("Zoom +"), [view] { view->zoomIn(); });
     add(QStringLiteral("actZoomMeno"), QStringLiteral("Zoom -"), [view] { view->zoomOut(); });
