@@ -5,10 +5,12 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QMenu>
 #include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -492,22 +494,36 @@ void Report::preview(QWidget* parent) {
         QObject::connect(action, &QAction::triggered, &dialog, slot);
         return action;
     };
+    // The commands: print, zoom, full screen and close; the zoom's steps are in its menu.
     add(QStringLiteral("actStampa"), QStringLiteral("Stampa"),
         [this, &dialog] { guardPrint(&dialog, kPrintFailed, [this, &dialog] { print(&dialog); }); });
-    bar->addSeparator();
-    add(QStringLiteral("actZoomPiu"), QStringLiteral("Zoom +"), [view] { view->zoomIn(); });
-    add(QStringLiteral("actZoomMeno"), QStringLiteral("Zoom -"), [view] { view->zoomOut(); });
-    add(QStringLiteral("actLarghezza"), QStringLiteral("Adatta larghezza"), [view] { view->fitToWidth(); });
-    add(QStringLiteral("actPagina"), QStringLiteral("Pagina intera"), [view] { view->fitInView(); });
+    auto* zoomMenu = new QMenu(&dialog);
+    auto zoomStep = [&](const QString& name, const QString& text, auto slot) {
+        QAction* action = zoomMenu->addAction(text);
+        action->setObjectName(name);
+        QObject::connect(action, &QAction::triggered, &dialog, slot);
+    };
+    zoomStep(QStringLiteral("actZoomPiu"), QStringLiteral("Ingrandisci"), [view] { view->zoomIn(); });
+    zoomStep(QStringLiteral("actZoomMeno"), QStringLiteral("Riduci"), [view] { view->zoomOut(); });
+    zoomStep(QStringLiteral("actZoom100"), QStringLiteral("100 %"), [view] {
+        view->setZoomMode(QPrintPreviewWidget::CustomZoom);
+        view->setZoomFactor(1);
+    });
+    zoomStep(QStringLiteral("actLarghezza"), QStringLiteral("Adatta alla larghezza"),
+             [view] { view->fitToWidth(); });
+    zoomStep(QStringLiteral("actPagina"), QStringLiteral("Pagina intera"), [view] { view->fitInView(); });
+    QAction* zoom = bar->addAction(QStringLiteral("Zoom"));
+    zoom->setObjectName(QStringLiteral("actZoom"));
+    zoom->setMenu(zoomMenu);
+    if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(zoom)))
+        button->setPopupMode(QToolButton::InstantPopup);
     QAction* full = add(QStringLiteral("actSchermoIntero"), QStringLiteral("Schermo intero"), [] {});
     full->setCheckable(true);
+    // Leaving the full screen gives back the window as it was, maximised or not.
     QObject::connect(full, &QAction::toggled, &dialog, [&dialog](bool on) {
-        if (on)
-            dialog.showFullScreen();
-        else
-            dialog.showNormal();
+        dialog.setWindowState(on ? dialog.windowState() | Qt::WindowFullScreen
+                                 : dialog.windowState() & ~Qt::WindowFullScreen);
     });
-    bar->addSeparator();
     add(QStringLiteral("actChiudi"), QStringLiteral("Chiudi"), [&dialog] { dialog.reject(); });
     dialog.exec();
 }

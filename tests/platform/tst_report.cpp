@@ -1,3 +1,5 @@
+#include "Boxes.h"
+#include "ModalRun.h"
 #include "platform/PrintJob.h"
 #include "platform/Report.h"
 
@@ -6,12 +8,14 @@
 #include <QDialog>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QMenu>
 #include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <QtTest>
 
 #include <cmath>
@@ -68,6 +72,7 @@ private Q_SLOTS:
     void pageRendersTitle();
     void previewClosesWithoutPrinting();
     void previewOpensAsTheLayoutSays();
+    void previewFullScreenAndFailedPrint();
     void expressionsPerMemo_data();
     void expressionsPerMemo();
     void shapesAndLines();
@@ -77,6 +82,7 @@ private Q_SLOTS:
 
 private:
     QTemporaryDir dir_;
+    QStringList commands_, steps_;
 };
 
 void TestReport::objectsByName() {
@@ -173,13 +179,27 @@ void TestReport::previewClosesWithoutPrinting() {
         seen = dialog->objectName() == "frmAnteprima";
         // Larger than the test screen as designed: fitted into it, frame included.
         fits = dialog->screen()->availableGeometry().contains(dialog->frameGeometry());
-        for (const char* name : {"actStampa", "actZoomPiu", "actZoomMeno", "actSchermoIntero", "actChiudi"})
-            QVERIFY2(dialog->findChild<QAction*>(name), name);
+        // Print, zoom, full screen and close, and no other command; the zoom's steps are in its menu.
+        auto* bar = dialog->findChild<QToolBar*>();
+        QVERIFY(bar);
+        QStringList commands;
+        for (const QAction* action : bar->actions())
+            if (!action->isSeparator() && action->isVisible())
+                commands << action->text();
+        commands_ = commands;
+        QAction* zoom = dialog->findChild<QAction*>("actZoom");
+        QVERIFY(zoom && zoom->menu());
+        QStringList steps;
+        for (const QAction* action : zoom->menu()->actions())
+            steps << action->objectName();
+        steps_ = steps;
         dialog->findChild<QAction*>("actChiudi")->trigger();
     });
     l.report.preview(nullptr);
     QVERIFY(seen);
     QVERIFY(fits);
+    QCOMPARE(commands_, QStringList({"Stampa", "Zoom", "Schermo intero", "Chiudi"}));
+    QCOMPARE(steps_, QStringList({"actZoomPiu", "actZoomMeno", "actZoom100", "actLarghezza", "actPagina"}));
 }
 
 void TestReport::previewOpensAsTheLayoutSays() {
@@ -199,6 +219,40 @@ void TestReport::previewOpensAsTheLayoutSays() {
     l.report.preview(nullptr);
     QVERIFY(maximised);
     QCOMPARE(zoom, 1.0);
+}
+
+// Leaving the full screen gives the preview back maximised; a print from it that fails shows the error box
+// and leaves the preview open.
+void TestReport::previewFullScreenAndFailedPrint() {
+    ListLayout l(10);
+    l.report.previewMaximised = true;
+    setPrintDialogForTests([](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName("/nessuna/cartella/stampa.pdf");
+        return true;
+    });
+    Qt::WindowStates full, back;
+    bool open = false;
+    const testsupport::ModalRun run =
+        testsupport::runModal([&] { l.report.preview(nullptr); },
+                              [&](QWidget* dialog) {
+                                  QAction* fullScreen = dialog->findChild<QAction*>("actSchermoIntero");
+                                  fullScreen->trigger();
+                                  full = dialog->windowState();
+                                  fullScreen->trigger();
+                                  back = dialog->windowState();
+                                  dialog->findChild<QAction*>("actStampa")->trigger();
+                                  open = dialog->isVisible();
+                                  dialog->findChild<QAction*>("actChiudi")->trigger();
+                              },
+                              {"OK"});
+    setPrintDialogForTests({});
+    QCOMPARE(run.windows, QStringList{"frmAnteprima"});
+    QVERIFY(full.testFlag(Qt::WindowFullScreen));
+    QVERIFY(!back.testFlag(Qt::WindowFullScreen));
+    QVERIFY(back.testFlag(Qt::WindowMaximized));
+    COMPARE_ONE_BOX(run.boxes, kPrintFailed, QMessageBox::Critical, "OK");
+    QVERIFY(open);
 }
 
 void TestReport::expressionsPerMemo_data() {
