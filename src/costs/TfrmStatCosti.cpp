@@ -98,6 +98,7 @@ void TfrmStatCosti::makeChart() {
     ui->imgEsci->setIconSize(QSize(40, 40));
     ui->cmdGuida->setIcon(QIcon(common::iconPicture(common::Icon::Help, 36)));
     ui->cmdGuida->setIconSize(QSize(36, 36));
+    ui->imgFattura->setPixmap(common::invoicePicture(ui->imgFattura->size()));
     chartMade_ = true;
 }
 
