@@ -28,7 +28,7 @@ bool splitsByLines(const ReportObject* object) {
 }
 
 // A font sized in points, set on a painter that works in report units. Qt rounds a font's size to whole
-// pixels of the painter's units (a 8 pt font, 10.67 units, would print as 11), so the font is set
+// pixels of the painter's units (an 8 pt font, 10.67 units, would print as 11), so the font is set
 // kTextScale times larger and the painter scaled down by the returned factor: the text then measures what
 // its points say on any device.
 constexpr double kTextScale = 64;

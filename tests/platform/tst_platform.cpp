@@ -416,6 +416,11 @@ QStringList sceneTexts(const QChartView* view) {
 // Twelve months, some of them tiny beside a large one, as a year with one big expense gives.
 const QList<double> kYear{1234567, 0, 1, 2, 1500, 3, 4, 250000, 5, 6, 7, 12345};
 
+void fillYear(Chart& chart) {
+    for (int m = 0; m < kYear.size(); ++m)
+        chart.addPoint(kYear.at(m), QString::number(m + 1), QColor::fromHsv(m * 30, 200, 220));
+}
+
 } // namespace
 
 void TestPlatform::chartMarksShowWholeNumbers_data() {
@@ -433,8 +438,7 @@ void TestPlatform::chartMarksShowWholeNumbers() {
     QFETCH(bool, printed);
     Chart chart;
     chart.resize(1000, 600);
-    for (int m = 0; m < kYear.size(); ++m)
-        chart.addPoint(kYear.at(m), QString::number(m + 1), QColor::fromHsv(m * 30, 200, 220));
+    fillYear(chart);
     chart.setSeriesType(pie ? Chart::SeriesType::Pie : Chart::SeriesType::Bar);
     QImage page(1123, 794, QImage::Format_RGB32);
     if (printed)
@@ -469,8 +473,7 @@ void TestPlatform::pieMarksDoNotOverlap() {
     QFETCH(QSize, size);
     Chart chart;
     chart.resize(size);
-    for (int m = 0; m < kYear.size(); ++m)
-        chart.addPoint(kYear.at(m), QString::number(m + 1), QColor::fromHsv(m * 30, 200, 220));
+    fillYear(chart);
     chart.setSeriesType(Chart::SeriesType::Pie);
     chart.show();
     QVERIFY(QTest::qWaitForWindowExposed(&chart));
