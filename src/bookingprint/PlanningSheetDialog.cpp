@@ -5,7 +5,7 @@
 #include "common/Failure.h"
 #include "common/WindowRegistry.h"
 #include "planner/TfrmPlanning.h"
-#include "platform/Dialogs.h"
+#include "platform/PrintJob.h"
 #include "platform/Report.h"
 
 #include <QPainter>
@@ -59,8 +59,9 @@ QPixmap bookPicture(const QSize& size) {
     return pixmap;
 }
 
-PlanningSheetDialog::PlanningSheetDialog(QWidget* owner)
-    : common::Dialog(owner) {}
+PlanningSheetDialog::PlanningSheetDialog(QWidget* owner, QString failureText)
+    : common::Dialog(owner)
+    , failureText_(std::move(failureText)) {}
 
 PlanningSheetDialog::~PlanningSheetDialog() = default;
 
@@ -77,7 +78,7 @@ void PlanningSheetDialog::setUpSheet(QPushButton* btnStampa, QPushButton* btnAnn
 }
 
 void PlanningSheetDialog::btnStampaClick() {
-    try {
+    const bool done = platform::guardPrint(this, failureText_, [this] {
         auto* planner = common::sharedWindow<TfrmPlanning>(QStringLiteral("frmPlanning"));
         if (!planner)
             throw common::Failure("the planner window is missing");
@@ -86,12 +87,10 @@ void PlanningSheetDialog::btnStampaClick() {
         fillPlanningAnnuale(*repDocumento_, sheetOf(*planner));
         repDocumento_->prepare();
         output(*repDocumento_);
-    } catch (const std::exception& e) {
-        // The window stays, so the user may try again or cancel.
-        platform::showKinded(this, platform::MsgKind::Error, QString::fromLocal8Bit(e.what()));
-        return;
-    }
-    close();
+    });
+    // After a failure the window stays, so the user may try again or cancel.
+    if (done)
+        close();
 }
 
 void PlanningSheetDialog::btnAnnullaClick() {

@@ -34,13 +34,15 @@ public Q_SLOTS:
     void btnAnnullaClick();
 
 protected:
-    explicit PlanningSheetDialog(QWidget* owner);
+    // failureText: what the error box says when the command fails.
+    PlanningSheetDialog(QWidget* owner, QString failureText);
     void setUpSheet(QPushButton* btnStampa, QPushButton* btnAnnulla);
     // Prints the prepared sheet after the print dialog, or shows it in the preview.
     virtual void output(platform::Report& report) = 0;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QString failureText_;
     std::unique_ptr<platform::Report> repDocumento_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "common/CommandPictures.h"
 #include "common/Look.h"
+#include "platform/PrintJob.h"
 #include "platform/Report.h"
 #include "ui_TfrmAnteprimaPlanning.h"
 
@@ -42,7 +43,7 @@ QPixmap instructionsPicture(const QSize& size, const QFont& font) {
 } // namespace
 
 TfrmAnteprimaPlanning::TfrmAnteprimaPlanning(QWidget* owner)
-    : bookingprint::PlanningSheetDialog(owner)
+    : bookingprint::PlanningSheetDialog(owner, platform::kPreviewFailed)
     , ui(std::make_unique<Ui::frmAnteprimaPlanning>()) {
     ui->setupUi(this);
     common::setBackground(ui->shpSfondo, Qt::white);

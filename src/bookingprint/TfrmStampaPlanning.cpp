@@ -2,11 +2,12 @@
 
 #include "common/CommandPictures.h"
 #include "common/Look.h"
+#include "platform/PrintJob.h"
 #include "platform/Report.h"
 #include "ui_TfrmStampaPlanning.h"
 
 TfrmStampaPlanning::TfrmStampaPlanning(QWidget* owner)
-    : bookingprint::PlanningSheetDialog(owner)
+    : bookingprint::PlanningSheetDialog(owner, platform::kPrintFailed)
     , ui(std::make_unique<Ui::frmStampaPlanning>()) {
     ui->setupUi(this);
     common::setBackground(ui->shpSfondo, Qt::white);

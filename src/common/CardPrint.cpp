@@ -1,7 +1,6 @@
 #include "common/CardPrint.h"
 
 #include "common/Clock.h"
-#include "common/Failure.h"
 #include "common/Text.h"
 #include "platform/Dialogs.h"
 #include "platform/PrintJob.h"
@@ -89,10 +88,10 @@ void printCardDocuments(QPaintDevice& device, int copies, const CardPrintContent
     for (int copy = 0; copy < copies; ++copy) {
         QPainter painter;
         if (!painter.begin(&device))
-            throw Failure("cannot start printing");
+            throw platform::PrintFailure(platform::kPrintFailed);
         drawCard(painter, card, printedOnText());
         if (!painter.end())
-            throw Failure("cannot finish printing");
+            throw platform::PrintFailure(platform::kPrintFailed);
     }
 }
 
@@ -101,7 +100,9 @@ void printCard(QWidget* parent, const QString& question, const CardPrintContent&
     const std::optional<int> copies = askPrintCopies(parent, question, job);
     if (!copies || *copies < 1)
         return;
-    printCardDocuments(job.open(job.orientation(), kCardPrintDpi), *copies, card);
+    platform::guardPrint(parent, platform::kPrintFailed, [&] {
+        printCardDocuments(job.open(job.orientation(), kCardPrintDpi), *copies, card);
+    });
 }
 
 } // namespace common

@@ -43,7 +43,8 @@ void drawCard(QPainter& painter, const CardPrintContent& card, const QString& fo
 // copies documents on device, each begun and ended on its own, each with the time it was printed.
 void printCardDocuments(QPaintDevice& device, int copies, const CardPrintContent& card);
 
-// A card's print command: asks, then prints the copies chosen; the printer's own copy count stays 1.
+// A card's print command: asks, then prints the copies chosen; the printer's own copy count stays 1. A
+// failure shows the program's error box.
 void printCard(QWidget* parent, const QString& question, const CardPrintContent& card);
 
 } // namespace common

@@ -4,6 +4,7 @@
 #include "common/Failure.h"
 #include "common/Text.h"
 #include "platform/Dialogs.h"
+#include "platform/PrintJob.h"
 #include "platform/Report.h"
 
 #include <QCloseEvent>
@@ -486,10 +487,11 @@ void ListWindow::btnTrovaClick() {
 }
 
 void ListWindow::btnStampaClick() {
-    // A failure here is the program's error box, shown where events are delivered.
-    fillRiepilogoDati(*report_, printTitle(), lines_);
-    report_->prepare();
-    report_->print(this);
+    platform::guardPrint(this, platform::kPrintFailed, [this] {
+        fillRiepilogoDati(*report_, printTitle(), lines_);
+        report_->prepare();
+        report_->print(this);
+    });
 }
 
 void ListWindow::btnChiudiClick() {

@@ -175,6 +175,51 @@ QPixmap buttonPicture(const QSize& size, const QColor& colour, const QString& ca
     return pixmap;
 }
 
+QPixmap invoicePicture(const QSize& size) {
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Drawn on a square of 64, centred in the picture.
+    const qreal side = qMin(size.width(), size.height());
+    p.translate((size.width() - side) / 2, (size.height() - side) / 2);
+    p.scale(side / 64, side / 64);
+    const QColor ink(0x2F, 0x4F, 0x7F);
+    // The sheet with its corner folded.
+    QPainterPath sheet;
+    sheet.moveTo(10, 3);
+    sheet.lineTo(42, 3);
+    sheet.lineTo(54, 15);
+    sheet.lineTo(54, 61);
+    sheet.lineTo(10, 61);
+    sheet.closeSubpath();
+    p.setPen(QPen(ink, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::white);
+    p.drawPath(sheet);
+    p.setBrush(QColor(0xDC, 0xE4, 0xEE));
+    p.drawPolygon(QPolygonF() << QPointF(42, 3) << QPointF(42, 15) << QPointF(54, 15));
+    // The heading, the lines and the total.
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    p.drawRect(QRectF(16, 10, 18, 4));
+    p.setPen(QPen(QColor(0x8F, 0xA8, 0xC8), 2, Qt::SolidLine, Qt::RoundCap));
+    for (const qreal y : {22.0, 28.0, 34.0})
+        p.drawLine(QPointF(16, y), QPointF(48, y));
+    p.setPen(QPen(ink, 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(16, 41), QPointF(48, 41));
+    // The euro sign in a green coin over the sheet's foot.
+    const QRectF coin(30, 40, 22, 22);
+    p.setPen(QPen(QColor(0x1F, 0x6B, 0x3F), 1.5));
+    p.setBrush(QColor(0x2E, 0x8B, 0x57));
+    p.drawEllipse(coin);
+    QFont font(QStringLiteral("Verdana"));
+    font.setBold(true);
+    font.setPixelSize(15);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(coin, Qt::AlignCenter, QString(QChar(0x20AC)));
+    return pixmap;
+}
+
 QPixmap bannerPicture(const QSize& size, const QString& text) {
     QPixmap pixmap = blank(size);
     QPainter p(&pixmap);

@@ -17,6 +17,8 @@ QPixmap iconPicture(Icon icon, int side);
 QPixmap tilePicture(const QSize& size, const QColor& colour, const QString& caption);
 // The button-like strip under a tile.
 QPixmap buttonPicture(const QSize& size, const QColor& colour, const QString& caption);
+// An invoice: a sheet with its lines, its total and the euro sign.
+QPixmap invoicePicture(const QSize& size);
 // The banner with the maker's web address.
 QPixmap bannerPicture(const QSize& size, const QString& text);
 

@@ -12,6 +12,7 @@
 #include "costs/TfrmMenuRiepSpese.h"
 #include "platform/Ansi.h"
 #include "platform/Dialogs.h"
+#include "platform/PrintJob.h"
 #include "platform/Report.h"
 #include "ui_TfrmRiepSpese.h"
 
@@ -158,9 +159,11 @@ void TfrmRiepSpese::btnStampaClick() {
     memo << QStringLiteral("- - - - - - - - - - - - - - - -")
          << QStringLiteral("INTERVALLO SELEZIONATO:        ") + common::Trim(ui->lblIntervallo->text())
          << QStringLiteral("TOTALE COSTI SOSTENUTI:        \u20AC ") + common::Trim(ui->lblTotCosti->text());
-    common::fillRiepilogoDati(frxReport(), printTitle(), memo);
-    frxReport().prepare();
-    frxReport().print(this);
+    platform::guardPrint(this, platform::kPrintFailed, [&] {
+        common::fillRiepilogoDati(frxReport(), printTitle(), memo);
+        frxReport().prepare();
+        frxReport().print(this);
+    });
 }
 
 void TfrmRiepSpese::imgGuidaClick() {

@@ -98,6 +98,7 @@ void TfrmStatCosti::makeChart() {
     ui->imgEsci->setIconSize(QSize(40, 40));
     ui->cmdGuida->setIcon(QIcon(common::iconPicture(common::Icon::Help, 36)));
     ui->cmdGuida->setIconSize(QSize(36, 36));
+    ui->imgFattura->setPixmap(common::invoicePicture(ui->imgFattura->size()));
     chartMade_ = true;
 }
 
@@ -211,9 +212,11 @@ void TfrmStatCosti::btnStampaClick() {
         this, QStringLiteral("Si vuole stampare il presente grafico statistico?"), job);
     if (!copies)
         return;
-    QPaintDevice& device = job.open(QPageLayout::Landscape);
-    for (int copy = 0; copy < *copies; ++copy)
-        chart_->print(device);
+    platform::guardPrint(this, platform::kPrintFailed, [&] {
+        QPaintDevice& device = job.open(QPageLayout::Landscape);
+        for (int copy = 0; copy < *copies; ++copy)
+            chart_->print(device);
+    });
 }
 
 void TfrmStatCosti::imgGuidaClick() {

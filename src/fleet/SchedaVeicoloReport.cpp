@@ -74,6 +74,9 @@ const QStringList& schedaVeicoloMemos() {
 
 std::unique_ptr<platform::Report> makeSchedaVeicolo() {
     auto report = std::make_unique<platform::Report>();
+    // The preview opens as the planner sheet's does: maximised, at 100 %.
+    report->previewMaximised = true;
+    report->previewZoom = 1;
     platform::ReportPage* page = report->addPage(QStringLiteral("Page1"));
     page->paperMm = {210, 297};
     page->orientation = QPageLayout::Portrait;

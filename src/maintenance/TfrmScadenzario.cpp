@@ -19,6 +19,7 @@
 #include "maintenance/ScheduleLists.h"
 #include "platform/Dialogs.h"
 #include "platform/MediaPlayer.h"
+#include "platform/PrintJob.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Report.h"
 #include "shell/TaxCodes.h"
@@ -39,7 +40,6 @@ namespace {
 
 const QString kCaption = QStringLiteral(" Veicolario - Scadenzario Manutenzioni");
 const QString kYearRefused = QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
-const QString kPrintFailed = QStringLiteral("Attenzione: non è stato possibile stampare la scheda.");
 const QString kRequired = QString::fromUtf8("Attenzione: per salvare la scheda è necessario indicare ");
 const QString kMonthRefused =
     QStringLiteral("Attenzione: selezionare il mese dal menu a cascata.\n\r\n\rPer "
@@ -316,15 +316,12 @@ void TfrmScadenzario::cmdImportaClick() {
 }
 
 void TfrmScadenzario::cmdStampaClick() {
-    // A failing print shows its error, as the program does for any unexpected failure.
-    try {
+    platform::guardPrint(this, platform::kPrintFailed, [this] {
         if (!sheet_)
             sheet_ = maintenance::makeSchedaInformativa();
         maintenance::fillSchedaInformativa(*sheet_, sheetValues());
         sheet_->print(this);
-    } catch (const std::exception&) {
-        platform::showKinded(this, MsgKind::Error, kPrintFailed);
-    }
+    });
 }
 
 QStringList TfrmScadenzario::sheetValues() const {

@@ -1,14 +1,15 @@
 #include "platform/Application.h"
 
+#include "platform/Dialogs.h"
+
 #include <QIconEngine>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
-#include <QPushButton>
 #include <QTranslator>
+#include <QWidget>
 
 #include <exception>
 #include <functional>
@@ -124,10 +125,7 @@ void showUnexpectedFailure(const QString& text) {
     QWidget* parent = QApplication::activeModalWidget();
     if (!parent)
         parent = QApplication::activeWindow();
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Veicolario"), text, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
-    box.exec();
+    showError(parent, text);
 }
 
 } // namespace platform

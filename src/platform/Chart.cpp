@@ -1,6 +1,7 @@
 #include "platform/Chart.h"
 
 #include "platform/ChartModule.h"
+#include "platform/PrintJob.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -11,7 +12,6 @@
 
 #include <map>
 #include <optional>
-#include <stdexcept>
 
 namespace platform {
 
@@ -240,11 +240,11 @@ void Chart::render(QPainter& painter, const QRectF& rect) {
 void Chart::print(QPaintDevice& device) {
     QPainter painter;
     if (!painter.begin(&device))
-        throw std::runtime_error("cannot start printing");
+        throw PrintFailure(kPrintFailed);
     const QRectF page(QPointF(0, 0), QSizeF(device.width(), device.height()));
     render(painter, page);
     if (!painter.end())
-        throw std::runtime_error("cannot finish printing");
+        throw PrintFailure(kPrintFailed);
 }
 
 } // namespace platform

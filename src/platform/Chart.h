@@ -60,7 +60,7 @@ public:
 
     // Draws the whole chart (title, plot, legend, footer) into rect of painter.
     void render(QPainter& painter, const QRectF& rect);
-    // One print job on device: the chart on the whole page.
+    // One print job on device: the chart on the whole page. A device that fails throws PrintFailure.
     void print(QPaintDevice& device);
 
     // The drawn series, for the tests that look at it; none before the plot is made or without the module.

@@ -2,6 +2,7 @@
 // and the OpenGL libraries under it then cost nothing at start.
 #include "platform/ChartModule.h"
 
+#include <QApplication>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -14,15 +15,141 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 using platform::ChartPoint;
 using platform::chartmodule::Content;
 
 namespace {
 
-QString valueText(double value) {
-    return QString::number(value, 'g', 15).replace(QLatin1Char('.'), QLatin1Char(','));
+// Marks show their values as Italian numbers in full: whole euros with the thousands grouped, never in
+// exponent form ("1.234.567", "2,5").
+const QLocale& markLocale() {
+    static const QLocale locale(QLocale::Italian, QLocale::Italy);
+    return locale;
 }
+constexpr int kMarkDigits = 15;
+
+QString valueText(double value) {
+    return markLocale().toString(value, 'g', kMarkDigits);
+}
+
+// A mark of the pie beside it: its box, and the arm from the slice's rim to the box.
+struct PieMark {
+    QString text;
+    QRectF box;
+    QPolygonF arm;
+};
+
+// Places the marks of the slices in two columns, right and left of the pie, as near their slices as the
+// marks above and below leave room for, never one over another nor over the pie. angles: the middle of
+// each slice, in degrees clockwise from twelve o'clock.
+QList<PieMark> placePieMarks(const QPointF& centre, double radius, const QList<double>& angles,
+                             const QStringList& texts, const QFontMetricsF& metrics, const QRectF& bounds) {
+    const double arm = radius * 0.1;
+    const double gap = metrics.height() * 0.3;
+    const double spacing = metrics.height() * 0.15;
+    const double reach = radius + arm;
+    QList<PieMark> marks;
+    QList<QPointF> rims, elbows;
+    for (qsizetype i = 0; i < angles.size(); ++i) {
+        const double a = qDegreesToRadians(angles.at(i));
+        const QPointF direction(std::sin(a), -std::cos(a));
+        rims << centre + direction * radius;
+        elbows << centre + direction * reach;
+        const QSizeF size(metrics.horizontalAdvance(texts.at(i)) + 2, metrics.height());
+        marks.append({texts.at(i), QRectF(QPointF(0, 0), size), {}});
+    }
+    for (const bool right : {true, false}) {
+        // The side's marks from top to bottom, each first where its slice points.
+        QList<qsizetype> side;
+        for (qsizetype i = 0; i < marks.size(); ++i)
+            if ((elbows.at(i).x() >= centre.x()) == right)
+                side << i;
+        std::sort(side.begin(), side.end(),
+                  [&](qsizetype a, qsizetype b) { return elbows.at(a).y() < elbows.at(b).y(); });
+        double floor = bounds.top();
+        for (qsizetype i : side) {
+            QRectF& box = marks[i].box;
+            box.moveTop(std::max(elbows.at(i).y() - box.height() / 2, floor));
+            floor = box.bottom() + spacing;
+        }
+        double ceiling = bounds.bottom();
+        for (auto it = side.rbegin(); it != side.rend(); ++it) {
+            QRectF& box = marks[*it].box;
+            if (box.bottom() > ceiling)
+                box.moveBottom(ceiling);
+            ceiling = box.top() - spacing;
+        }
+        // Beside the pie at the box's height: outside the circle of the arms' reach.
+        for (qsizetype i : side) {
+            QRectF& box = marks[i].box;
+            const double dy = std::clamp(centre.y(), box.top(), box.bottom()) - centre.y();
+            const double dx = std::sqrt(std::max(0.0, reach * reach - dy * dy)) + gap;
+            if (right)
+                box.moveLeft(std::min(centre.x() + dx, bounds.right() - box.width()));
+            else
+                box.moveRight(std::max(centre.x() - dx, bounds.left() + box.width()));
+            const QPointF end(right ? box.left() - 1 : box.right() + 1, box.center().y());
+            marks[i].arm = QPolygonF() << rims.at(i) << elbows.at(i) << end;
+        }
+    }
+    return marks;
+}
+
+// The chart's view, which draws the pie's marks over it.
+class PlotView : public QChartView {
+public:
+    explicit PlotView(QChart* chart, QWidget* parent)
+        : QChartView(chart, parent) {
+        // The marks cross what the series redraws: the whole view is drawn anew each time.
+        setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    }
+
+protected:
+    void drawForeground(QPainter* painter, const QRectF& rect) override {
+        QChartView::drawForeground(painter, rect);
+        QStringList texts;
+        QVariantList boxes;
+        const QList<QAbstractSeries*> all = chart()->series();
+        auto* pie = all.isEmpty() ? nullptr : qobject_cast<QPieSeries*>(all.first());
+        if (pie) {
+            // Where Qt Charts draws the pie: centred in the plot area, its size a share of the smaller side.
+            const QRectF area = chart()->mapRectToScene(chart()->plotArea());
+            const QPointF centre(area.left() + area.width() * pie->horizontalPosition(),
+                                 area.top() + area.height() * pie->verticalPosition());
+            const double radius = std::min(area.width(), area.height()) / 2 * pie->pieSize();
+            QList<double> angles;
+            QStringList shown;
+            for (const QPieSlice* slice : pie->slices())
+                if (slice->value() > 0) {
+                    angles << slice->startAngle() + slice->angleSpan() / 2;
+                    shown << slice->label();
+                }
+            const QFont font =
+                pie->slices().isEmpty() ? QApplication::font() : pie->slices().first()->labelFont();
+            const QRectF bounds = chart()->mapRectToScene(chart()->rect()).adjusted(4, 0, -4, -4);
+            const QList<PieMark> marks = placePieMarks(
+                centre, radius, angles, shown, QFontMetricsF(font),
+                QRectF(bounds.left(), area.top(), bounds.width(), bounds.bottom() - area.top()));
+            painter->save();
+            painter->setRenderHint(QPainter::Antialiasing);
+            painter->setFont(font);
+            for (const PieMark& mark : marks) {
+                painter->setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
+                painter->drawPolyline(mark.arm);
+                painter->setPen(Qt::black);
+                painter->drawText(mark.box, Qt::AlignCenter, mark.text);
+                texts << mark.text;
+                boxes << mark.box;
+            }
+            painter->restore();
+        }
+        // For the tests: the marks drawn last.
+        setProperty("pieMarks", texts);
+        setProperty("pieMarkBoxes", boxes);
+    }
+};
 
 // Shading that gives a flat shape some depth.
 QBrush shaded(const QColor& colour, bool depth, bool pie) {
@@ -61,6 +188,7 @@ QAbstractSeries* barSeries(QChart* chart, const Content& content) {
     bars->setLabelsVisible(true);
     bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     bars->setLabelsFormat(QStringLiteral("@value"));
+    bars->setLabelsPrecision(kMarkDigits); // in the chart's locale, as valueText writes them
     chart->addSeries(bars);
     // The bars stand side by side in one group; the legend names them.
     auto* categories = new QBarCategoryAxis;
@@ -83,8 +211,9 @@ QAbstractSeries* pieSeries(QChart* chart, const Content& content) {
         auto* slice = pie->append(point.label, point.value);
         slice->setBrush(shaded(point.colour, content.view3D, true));
         slice->setPen(QPen(Qt::black, 1));
+        // The view draws the marks itself, where they do not cover one another.
         slice->setLabel(valueText(point.value));
-        slice->setLabelVisible(point.value > 0);
+        slice->setLabelVisible(false);
     }
     pie->setPieSize(0.75);
     chart->addSeries(pie);
@@ -99,7 +228,9 @@ Q_DECL_EXPORT QWidget* veicolarioChartCreate(QWidget* parent) {
     auto* chart = new QChart;
     chart->legend()->hide(); // the chart's legend below carries a title, which this one cannot
     chart->setAnimationOptions(QChart::NoAnimation);
-    auto* view = new QChartView(chart, parent); // the view owns the chart
+    chart->setLocale(markLocale());
+    chart->setLocalizeNumbers(true);
+    auto* view = new PlotView(chart, parent); // the view owns the chart
     view->setRenderHint(QPainter::Antialiasing);
     return view;
 }

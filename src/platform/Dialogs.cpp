@@ -57,6 +57,10 @@ void showPlain(QWidget* parent, const QString& text) {
     run(parent, QMessageBox::NoIcon, QStringLiteral("Veicolario"), text, QMessageBox::Ok);
 }
 
+void showError(QWidget* parent, const QString& text) {
+    run(parent, QMessageBox::Critical, QStringLiteral("Veicolario"), text, QMessageBox::Ok);
+}
+
 void setTextPromptAnswerForTests(std::function<std::optional<QString>(const TextPrompt&)> answer) {
     textPromptAnswer() = std::move(answer);
 }

@@ -18,6 +18,9 @@ void showKinded(QWidget* parent, MsgKind kind, const QString& text);
 bool askYesNo(QWidget* parent, const QString& text);
 // A plain box with OK alone.
 void showPlain(QWidget* parent, const QString& text);
+// The program's error box: an error icon, the text and OK alone. It reports a failure that the handler
+// has no message of its own for (a print that failed, or a failure that no handler expected).
+void showError(QWidget* parent, const QString& text);
 
 // A one-line text prompt: a window caption, a label before the field and the field's preset text.
 struct TextPrompt {

@@ -1,5 +1,7 @@
 #include "platform/PrintJob.h"
 
+#include "platform/Dialogs.h"
+
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -18,6 +20,30 @@ std::function<QPaintDevice*(QPrinter&)>& printTargetForTests() {
 }
 
 } // namespace
+
+const QString kPrintFailed = QString::fromUtf8("Attenzione: la stampa non è andata a buon fine. Verificare "
+                                               "che la stampante scelta sia pronta e riprovare.");
+const QString kPreviewFailed =
+    QString::fromUtf8("Attenzione: non è stato possibile mostrare l'anteprima di stampa del documento.");
+
+PrintFailure::PrintFailure(const QString& text)
+    : std::runtime_error(text.toStdString()) {}
+
+QString PrintFailure::text() const {
+    return QString::fromStdString(what());
+}
+
+bool guardPrint(QWidget* parent, const QString& failureText, const std::function<void()>& command) {
+    try {
+        command();
+        return true;
+    } catch (const PrintFailure& failure) {
+        showError(parent, failure.text());
+    } catch (const std::exception&) {
+        showError(parent, failureText);
+    }
+    return false;
+}
 
 void setPrintDialogForTests(std::function<bool(QPrinter&)> dialog) {
     printDialogForTests() = std::move(dialog);

@@ -7,12 +7,28 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 
 class QPaintDevice;
 class QPrinter;
 class QWidget;
 
 namespace platform {
+
+// What the user reads when a print or a preview fails.
+extern const QString kPrintFailed;
+extern const QString kPreviewFailed;
+
+// A print that the printer refused or did not finish; its text is the one the user reads.
+class PrintFailure : public std::runtime_error {
+public:
+    explicit PrintFailure(const QString& text);
+    QString text() const;
+};
+
+// Runs a print or preview command. Any failure shows the program's error box, with the text of a print
+// failure or failureText for any other, and gives false.
+bool guardPrint(QWidget* parent, const QString& failureText, const std::function<void()>& command);
 
 class PrintJob {
 public:

@@ -5,10 +5,12 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QMenu>
 #include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -23,6 +25,24 @@ constexpr double kEps = 1e-6;
 bool splitsByLines(const ReportObject* object) {
     const auto* memo = dynamic_cast<const ReportMemo*>(object);
     return memo && !memo->wordWrap;
+}
+
+// A font sized in points, set on a painter that works in report units. Qt rounds a font's size to whole
+// pixels of the painter's units (an 8 pt font, 10.67 units, would print as 11), so the font is set
+// kTextScale times larger and the painter scaled down by the returned factor: the text then measures what
+// its points say on any device.
+constexpr double kTextScale = 64;
+
+double setTextFont(QPainter& painter, const QFont& font) {
+    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : 10;
+    const double units = points * kUnitsPerInch / 72.0;
+    const int pixels = std::max(1, int(std::lround(units * kTextScale)));
+    QFont scaled = font;
+    scaled.setPixelSize(pixels);
+    painter.setFont(scaled);
+    const double scale = units / pixels;
+    painter.scale(scale, scale);
+    return scale;
 }
 
 QPageLayout layoutOf(const PreparedPage& page) {
@@ -313,15 +333,15 @@ void Report::renderPage(QPainter& painter, int index) const {
             if (memo->fillColor.alpha() > 0)
                 painter.fillRect(item.rect, memo->fillColor);
             painter.setPen(memo->textColor);
-            // The painter works in report units: a point is 96/72 units whatever the device.
-            QFont font = memo->font;
-            const double dpi = painter.device() ? painter.device()->logicalDpiY() : kUnitsPerInch;
-            font.setPointSizeF(memo->font.pointSizeF() * kUnitsPerInch / dpi);
-            painter.setFont(font);
+            painter.save();
+            const double scale = setTextFont(painter, memo->font);
+            const auto inFontUnits = [scale](const QRectF& r) {
+                return QRectF(r.topLeft() / scale, r.size() / scale);
+            };
             const QRectF inner = item.rect.adjusted(memo->padding, 0, -memo->padding, 0);
             const Qt::Alignment horizontal = memo->alignment & Qt::AlignHorizontal_Mask;
             if (memo->wordWrap) {
-                painter.drawText(inner, int(memo->alignment) | Qt::TextWordWrap,
+                painter.drawText(inFontUnits(inner), int(memo->alignment) | Qt::TextWordWrap,
                                  item.lines.join(QLatin1Char('\n')));
             } else {
                 const double lh = memo->effectiveLineHeight();
@@ -332,11 +352,12 @@ void Report::renderPage(QPainter& painter, int index) const {
                 else if (memo->alignment & Qt::AlignBottom)
                     y += inner.height() - block;
                 for (const QString& line : item.lines) {
-                    painter.drawText(QRectF(inner.left(), y, inner.width(), lh),
+                    painter.drawText(inFontUnits(QRectF(inner.left(), y, inner.width(), lh)),
                                      int(horizontal | Qt::AlignVCenter) | Qt::TextSingleLine, line);
                     y += lh;
                 }
             }
+            painter.restore();
             if (memo->frame) {
                 // Inside the box, so that the clip leaves all four sides whole.
                 painter.setPen(QPen(Qt::black, 1));
@@ -395,7 +416,7 @@ void Report::printOn(QPrinter& printer) const {
     printer.setPageLayout(layoutOf(prepared_.at(first)));
     QPainter painter;
     if (!painter.begin(&printer))
-        throw std::runtime_error("cannot start printing");
+        throw PrintFailure(kPrintFailed);
     bool firstPage = true;
     for (int copy = 0; copy < copies; ++copy) {
         for (int i = first; i <= last; ++i) {
@@ -410,7 +431,8 @@ void Report::printOn(QPrinter& printer) const {
             renderPage(painter, i);
         }
     }
-    painter.end();
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        throw PrintFailure(kPrintFailed);
 }
 
 bool Report::print(QWidget* parent) {
@@ -472,21 +494,36 @@ void Report::preview(QWidget* parent) {
         QObject::connect(action, &QAction::triggered, &dialog, slot);
         return action;
     };
-    add(QStringLiteral("actStampa"), QStringLiteral("Stampa"), [this, &dialog] { print(&dialog); });
-    bar->addSeparator();
-    add(QStringLiteral("actZoomPiu"), QStringLiteral("Zoom +"), [view] { view->zoomIn(); });
-    add(QStringLiteral("actZoomMeno"), QStringLiteral("Zoom -"), [view] { view->zoomOut(); });
-    add(QStringLiteral("actLarghezza"), QStringLiteral("Adatta larghezza"), [view] { view->fitToWidth(); });
-    add(QStringLiteral("actPagina"), QStringLiteral("Pagina intera"), [view] { view->fitInView(); });
+    // The commands: print, zoom, full screen and close; the zoom's steps are in its menu.
+    add(QStringLiteral("actStampa"), QStringLiteral("Stampa"),
+        [this, &dialog] { guardPrint(&dialog, kPrintFailed, [this, &dialog] { print(&dialog); }); });
+    auto* zoomMenu = new QMenu(&dialog);
+    auto zoomStep = [&](const QString& name, const QString& text, auto slot) {
+        QAction* action = zoomMenu->addAction(text);
+        action->setObjectName(name);
+        QObject::connect(action, &QAction::triggered, &dialog, slot);
+    };
+    zoomStep(QStringLiteral("actZoomPiu"), QStringLiteral("Ingrandisci"), [view] { view->zoomIn(); });
+    zoomStep(QStringLiteral("actZoomMeno"), QStringLiteral("Riduci"), [view] { view->zoomOut(); });
+    zoomStep(QStringLiteral("actZoom100"), QStringLiteral("100 %"), [view] {
+        view->setZoomMode(QPrintPreviewWidget::CustomZoom);
+        view->setZoomFactor(1);
+    });
+    zoomStep(QStringLiteral("actLarghezza"), QStringLiteral("Adatta alla larghezza"),
+             [view] { view->fitToWidth(); });
+    zoomStep(QStringLiteral("actPagina"), QStringLiteral("Pagina intera"), [view] { view->fitInView(); });
+    QAction* zoom = bar->addAction(QStringLiteral("Zoom"));
+    zoom->setObjectName(QStringLiteral("actZoom"));
+    zoom->setMenu(zoomMenu);
+    if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(zoom)))
+        button->setPopupMode(QToolButton::InstantPopup);
     QAction* full = add(QStringLiteral("actSchermoIntero"), QStringLiteral("Schermo intero"), [] {});
     full->setCheckable(true);
+    // Leaving the full screen gives back the window as it was, maximised or not.
     QObject::connect(full, &QAction::toggled, &dialog, [&dialog](bool on) {
-        if (on)
-            dialog.showFullScreen();
-        else
-            dialog.showNormal();
+        dialog.setWindowState(on ? dialog.windowState() | Qt::WindowFullScreen
+                                 : dialog.windowState() & ~Qt::WindowFullScreen);
     });
-    bar->addSeparator();
     add(QStringLiteral("actChiudi"), QStringLiteral("Chiudi"), [&dialog] { dialog.reject(); });
     dialog.exec();
 }

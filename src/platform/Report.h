@@ -242,11 +242,11 @@ public:
     QImage renderPageImage(int index, double dpi = 96) const;
 
     // Shows the print dialog and prints the prepared report with its settings (copies, pages).
-    // False when the user cancels.
+    // False when the user cancels; a printer that fails throws PrintFailure.
     bool print(QWidget* parent);
-    // Prints the prepared report on a printer already set up.
+    // Prints the prepared report on a printer already set up; a printer that fails throws PrintFailure.
     void printOn(QPrinter& printer) const;
-    // The modal preview: print, zoom, full screen, close.
+    // The modal preview: print, zoom, full screen, close. A print from it that fails shows the error box.
     void preview(QWidget* parent);
 
 private:

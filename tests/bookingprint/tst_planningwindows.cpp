@@ -1,3 +1,4 @@
+#include "Boxes.h"
 #include "Controls.h"
 #include "ModalRun.h"
 #include "bookingprint/Openers.h"
@@ -198,8 +199,7 @@ void TestPlanningWindows::failureShowsAnErrorAndStays() {
     window.show();
     const auto run = runModal(
         [&] { QTest::mouseClick(child<QPushButton>(&window, "btnStampa"), Qt::LeftButton); }, {}, {"OK"});
-    QCOMPARE(run.boxes.size(), 1);
-    QCOMPARE(run.boxes.first().icon, QMessageBox::Critical);
+    COMPARE_ONE_BOX(run.boxes, platform::kPrintFailed, QMessageBox::Critical, "OK");
     QVERIFY(window.isVisible()); // the user may try again or cancel
     window.close();
 }

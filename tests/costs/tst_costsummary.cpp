@@ -446,6 +446,8 @@ void TestCostSummary::monthlyTotals() {
     QCOMPARE(bars->count(), 12);
     QCOMPARE(bars->barSets().at(11)->at(0), 2000.0);
     QVERIFY(bars->isLabelsVisible());
+    // The header shows its picture.
+    QVERIFY(!child<QLabel>(stats, "imgFattura")->pixmap().isNull());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     testsupport::lookAt(stats->grab().toImage(), "stats-bars");

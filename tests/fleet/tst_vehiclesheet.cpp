@@ -13,6 +13,7 @@
 #include "platform/Report.h"
 
 #include <QDir>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QtTest>
 
@@ -178,16 +179,24 @@ void TestVehicleSheet::previewShowsSheet() {
     TfrmAnteprimaAutomezzo dialog(card.get());
     dialog.show();
     QString previewTitle;
+    bool maximised = false;
+    double zoom = 0;
     ModalAnswerer answers;
     answers.onOther = [&](QWidget* w) {
         if (w->objectName() != QLatin1String("frmAnteprima"))
             return false;
         previewTitle = w->windowTitle();
+        // It opens as the planner sheet's preview does: maximised, at 100 %.
+        maximised = w->windowState().testFlag(Qt::WindowMaximized);
+        auto* view = w->findChild<QPrintPreviewWidget*>("preview");
+        zoom = view ? view->zoomFactor() : 0;
         static_cast<QDialog*>(w)->reject();
         return true;
     };
     QTest::mouseClick(child<QPushButton>(&dialog, "btnStampa"), Qt::LeftButton);
     QCOMPARE(previewTitle, QStringLiteral(" Anteprima di stampa"));
+    QVERIFY(maximised);
+    QCOMPARE(zoom, 1.0);
     QCOMPARE(printDialogs, 0);
     QVERIFY(answers.seen.isEmpty());
     QVERIFY(!dialog.isVisible());

@@ -13,6 +13,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QGraphicsTextItem>
 #include <QImage>
 #include <QInputDialog>
 #include <QLabel>
@@ -34,6 +35,10 @@ private Q_SLOTS:
     void chartHandsItsSettingsToThePlot();
     void chartPrintedBeforeShownDrawsItsPlot();
     void chartWithoutModuleSaysSo();
+    void chartMarksShowWholeNumbers_data();
+    void chartMarksShowWholeNumbers();
+    void pieMarksDoNotOverlap_data();
+    void pieMarksDoNotOverlap();
     void ansiRoundTrip_data();
     void ansiRoundTrip();
     void ansiEveryByteDecodesAndComesBack();
@@ -395,6 +400,104 @@ void TestPlatform::chartWithoutModuleSaysSo() {
     QCOMPARE(chart.points().size(), kChartPoints.size() + 1);
     QImage page(300, 200, QImage::Format_RGB32);
     chart.print(page);
+}
+
+namespace {
+
+// The texts the chart's scene shows (axes, bar marks).
+QStringList sceneTexts(const QChartView* view) {
+    QStringList texts;
+    for (const QGraphicsItem* item : view->scene()->items())
+        if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item); text && text->isVisible())
+            texts << text->toPlainText();
+    return texts;
+}
+
+// Twelve months, some of them tiny beside a large one, as a year with one big expense gives.
+const QList<double> kYear{1234567, 0, 1, 2, 1500, 3, 4, 250000, 5, 6, 7, 12345};
+
+void fillYear(Chart& chart) {
+    for (int m = 0; m < kYear.size(); ++m)
+        chart.addPoint(kYear.at(m), QString::number(m + 1), QColor::fromHsv(m * 30, 200, 220));
+}
+
+} // namespace
+
+void TestPlatform::chartMarksShowWholeNumbers_data() {
+    QTest::addColumn<bool>("pie");
+    QTest::addColumn<bool>("printed");
+    QTest::newRow("bars on screen") << false << false;
+    QTest::newRow("bars on paper") << false << true;
+    QTest::newRow("pie on screen") << true << false;
+    QTest::newRow("pie on paper") << true << true;
+}
+
+// Whole euros show in full, with the thousands grouped, at any size: never in exponent form.
+void TestPlatform::chartMarksShowWholeNumbers() {
+    QFETCH(bool, pie);
+    QFETCH(bool, printed);
+    Chart chart;
+    chart.resize(1000, 600);
+    fillYear(chart);
+    chart.setSeriesType(pie ? Chart::SeriesType::Pie : Chart::SeriesType::Bar);
+    QImage page(1123, 794, QImage::Format_RGB32);
+    if (printed)
+        chart.print(page);
+    else
+        chart.show();
+    auto* view = chart.findChild<QChartView*>();
+    QVERIFY(view);
+    if (!printed)
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    const QImage shown = view->grab().toImage(); // draws the view, and with it the pie's marks
+    QVERIFY(!shown.isNull());
+    const QStringList marks = pie ? view->property("pieMarks").toStringList() : sceneTexts(view);
+    for (const QString& mark : marks)
+        QVERIFY2(!mark.contains(QLatin1Char('e'), Qt::CaseInsensitive), qPrintable(mark));
+    QVERIFY2(marks.contains("1.234.567"), qPrintable(marks.join('|')));
+    QVERIFY2(marks.contains("250.000"), qPrintable(marks.join('|')));
+    QVERIFY2(marks.contains("12.345"), qPrintable(marks.join('|')));
+    if (pie)
+        QCOMPARE(marks.size(), 11); // the empty month has no mark
+}
+
+void TestPlatform::pieMarksDoNotOverlap_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("window at 1366x768") << QSize(1300, 520);
+    QTest::newRow("window at 1024x768") << QSize(960, 440);
+    QTest::newRow("printed page") << QSize(1200, 848);
+}
+
+// Every mark of the pie is readable: none lies over another, nor over the pie, and all are in the view.
+void TestPlatform::pieMarksDoNotOverlap() {
+    QFETCH(QSize, size);
+    Chart chart;
+    chart.resize(size);
+    fillYear(chart);
+    chart.setSeriesType(Chart::SeriesType::Pie);
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    auto* view = chart.findChild<QChartView*>();
+    QVERIFY(view);
+    const QImage shown = view->grab().toImage();
+    if (qEnvironmentVariableIsSet("VEICOLARIO_LOOK"))
+        shown.save(qEnvironmentVariable("VEICOLARIO_LOOK") + QStringLiteral("/pie-%1.png").arg(size.width()));
+    QList<QRectF> boxes;
+    for (const QVariant& box : view->property("pieMarkBoxes").toList())
+        boxes << box.toRectF();
+    QCOMPARE(boxes.size(), 11);
+    const QRectF area = view->chart()->plotArea();
+    const QPointF centre = area.center();
+    const double radius = std::min(area.width(), area.height()) / 2 * 0.75;
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        const QRectF& box = boxes.at(i);
+        QVERIFY2(QRectF(view->rect()).contains(box), qPrintable(QString::number(i)));
+        const QPointF nearest(std::clamp(centre.x(), box.left(), box.right()),
+                              std::clamp(centre.y(), box.top(), box.bottom()));
+        QVERIFY2(QLineF(centre, nearest).length() > radius, qPrintable(QString::number(i)));
+        for (qsizetype j = i + 1; j < boxes.size(); ++j)
+            QVERIFY2(!box.intersects(boxes.at(j)), qPrintable(QStringLiteral("%1 and %2").arg(i).arg(j)));
+    }
 }
 
 QTEST_MAIN(TestPlatform)

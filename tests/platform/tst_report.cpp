@@ -1,3 +1,5 @@
+#include "Boxes.h"
+#include "ModalRun.h"
 #include "platform/PrintJob.h"
 #include "platform/Report.h"
 
@@ -5,11 +7,15 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QFontMetricsF>
+#include <QMenu>
+#include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <QtTest>
 
 #include <cmath>
@@ -66,13 +72,17 @@ private Q_SLOTS:
     void pageRendersTitle();
     void previewClosesWithoutPrinting();
     void previewOpensAsTheLayoutSays();
+    void previewFullScreenAndFailedPrint();
     void expressionsPerMemo_data();
     void expressionsPerMemo();
     void shapesAndLines();
     void drawingOrder();
+    void printedLineWidth_data();
+    void printedLineWidth();
 
 private:
     QTemporaryDir dir_;
+    QStringList commands_, steps_;
 };
 
 void TestReport::objectsByName() {
@@ -169,13 +179,27 @@ void TestReport::previewClosesWithoutPrinting() {
         seen = dialog->objectName() == "frmAnteprima";
         // Larger than the test screen as designed: fitted into it, frame included.
         fits = dialog->screen()->availableGeometry().contains(dialog->frameGeometry());
-        for (const char* name : {"actStampa", "actZoomPiu", "actZoomMeno", "actSchermoIntero", "actChiudi"})
-            QVERIFY2(dialog->findChild<QAction*>(name), name);
+        // Print, zoom, full screen and close, and no other command; the zoom's steps are in its menu.
+        auto* bar = dialog->findChild<QToolBar*>();
+        QVERIFY(bar);
+        QStringList commands;
+        for (const QAction* action : bar->actions())
+            if (!action->isSeparator() && action->isVisible())
+                commands << action->text();
+        commands_ = commands;
+        QAction* zoom = dialog->findChild<QAction*>("actZoom");
+        QVERIFY(zoom && zoom->menu());
+        QStringList steps;
+        for (const QAction* action : zoom->menu()->actions())
+            steps << action->objectName();
+        steps_ = steps;
         dialog->findChild<QAction*>("actChiudi")->trigger();
     });
     l.report.preview(nullptr);
     QVERIFY(seen);
     QVERIFY(fits);
+    QCOMPARE(commands_, QStringList({"Stampa", "Zoom", "Schermo intero", "Chiudi"}));
+    QCOMPARE(steps_, QStringList({"actZoomPiu", "actZoomMeno", "actZoom100", "actLarghezza", "actPagina"}));
 }
 
 void TestReport::previewOpensAsTheLayoutSays() {
@@ -195,6 +219,40 @@ void TestReport::previewOpensAsTheLayoutSays() {
     l.report.preview(nullptr);
     QVERIFY(maximised);
     QCOMPARE(zoom, 1.0);
+}
+
+// Leaving the full screen gives the preview back maximised; a print from it that fails shows the error box
+// and leaves the preview open.
+void TestReport::previewFullScreenAndFailedPrint() {
+    ListLayout l(10);
+    l.report.previewMaximised = true;
+    setPrintDialogForTests([](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName("/nessuna/cartella/stampa.pdf");
+        return true;
+    });
+    Qt::WindowStates full, back;
+    bool open = false;
+    const testsupport::ModalRun run =
+        testsupport::runModal([&] { l.report.preview(nullptr); },
+                              [&](QWidget* dialog) {
+                                  QAction* fullScreen = dialog->findChild<QAction*>("actSchermoIntero");
+                                  fullScreen->trigger();
+                                  full = dialog->windowState();
+                                  fullScreen->trigger();
+                                  back = dialog->windowState();
+                                  dialog->findChild<QAction*>("actStampa")->trigger();
+                                  open = dialog->isVisible();
+                                  dialog->findChild<QAction*>("actChiudi")->trigger();
+                              },
+                              {"OK"});
+    setPrintDialogForTests({});
+    QCOMPARE(run.windows, QStringList{"frmAnteprima"});
+    QVERIFY(full.testFlag(Qt::WindowFullScreen));
+    QVERIFY(!back.testFlag(Qt::WindowFullScreen));
+    QVERIFY(back.testFlag(Qt::WindowMaximized));
+    COMPARE_ONE_BOX(run.boxes, kPrintFailed, QMessageBox::Critical, "OK");
+    QVERIFY(open);
 }
 
 void TestReport::expressionsPerMemo_data() {
@@ -311,6 +369,106 @@ void TestReport::drawingOrder() {
                 QCOMPARE(c, QColor(Qt::yellow));
         }
     QCOMPARE(black, 26); // only the line's pixels, one per row
+}
+
+namespace {
+
+// The columns of x where some pixel of the image is dark.
+QList<int> darkColumns(const QImage& image) {
+    QList<int> columns;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 128) {
+                columns.append(x);
+                break;
+            }
+    return columns;
+}
+
+// The middle of the run of dark columns that starts at or ends at columns[at].
+double runMiddle(const QList<int>& columns, bool first) {
+    if (first) {
+        qsizetype end = 0;
+        while (end + 1 < columns.size() && columns.at(end + 1) == columns.at(end) + 1)
+            ++end;
+        return (columns.first() + columns.at(end)) / 2.0;
+    }
+    qsizetype start = columns.size() - 1;
+    while (start > 0 && columns.at(start - 1) == columns.at(start) - 1)
+        --start;
+    return (columns.at(start) + columns.last()) / 2.0;
+}
+
+} // namespace
+
+void TestReport::printedLineWidth_data() {
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<double>("dpi");
+    QTest::addColumn<int>("characters"); // as many as the page's width takes at that size
+    // The list printout's lines, then the other sizes the printouts use, on printers of other resolutions
+    // too.
+    QTest::newRow("list line, Courier New 8 pt, 1200 dpi") << "Courier New" << 8.0 << false << 1200.0 << 158;
+    QTest::newRow("Courier New 7 pt, 1200 dpi") << "Courier New" << 7.0 << false << 1200.0 << 158;
+    QTest::newRow("Courier New 10 pt, 1200 dpi") << "Courier New" << 10.0 << false << 1200.0 << 120;
+    QTest::newRow("Courier New 8 pt, 600 dpi") << "Courier New" << 8.0 << false << 600.0 << 158;
+    QTest::newRow("Courier New 8 pt, 300 dpi") << "Courier New" << 8.0 << false << 300.0 << 158;
+    QTest::newRow("Verdana bold 9 pt, 1200 dpi") << "Verdana" << 9.0 << true << 1200.0 << 120;
+    QTest::newRow("Arial 8 pt, 1200 dpi") << "Arial" << 8.0 << false << 1200.0 << 158;
+    QTest::newRow("Arial 16 pt, 1200 dpi") << "Arial" << 16.0 << false << 1200.0 << 90;
+}
+
+// A line with a bar at each end prints as wide as the font's own measure at its size says.
+void TestReport::printedLineWidth() {
+    QFETCH(QString, family);
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    QFETCH(double, dpi);
+    QFETCH(int, characters);
+    const QString middle =
+        QStringLiteral("Manutenzione straordinaria  Targa: AB123CD  ").repeated(4).left(characters - 2);
+    const QString line = QLatin1Char('|') + middle + QLatin1Char('|');
+    QCOMPARE(line.size(), characters);
+
+    Report report;
+    ReportPage* page = report.addPage("Page");
+    page->orientation = QPageLayout::Landscape;
+    ReportBand* band = page->addBand("Fondo", BandKind::ReportTitle, 40);
+    ReportMemo* memo = band->addMemo("txtRiga", QRectF(0, 0, page->printableUnits().width(), 40));
+    memo->font = QFont(family, 8);
+    memo->font.setPointSizeF(points);
+    memo->font.setBold(bold);
+    memo->padding = 0;
+    memo->setText(line);
+    report.prepare();
+
+    // The band's strip of the page, drawn as on a printer of that resolution.
+    const double scale = dpi / kUnitsPerInch;
+    const double top = 10 * kUnitsPerMm;
+    QImage strip(QSize(int(page->sizeUnits().width() * scale), int(40 * scale)), QImage::Format_RGB32);
+    strip.setDotsPerMeterX(int(std::lround(dpi / 0.0254)));
+    strip.setDotsPerMeterY(int(std::lround(dpi / 0.0254)));
+    strip.fill(Qt::white);
+    {
+        QPainter painter(&strip);
+        painter.scale(scale, scale);
+        painter.translate(0, -top);
+        report.renderPage(painter, 0);
+    }
+    const QList<int> dark = darkColumns(strip);
+    QVERIFY(dark.size() > 2);
+    const double printed = runMiddle(dark, false) - runMiddle(dark, true);
+
+    // The true measure: from the first bar to the last, the advance of all but the last character, taken
+    // from the font at a size where no rounding matters.
+    QFont reference(family);
+    reference.setBold(bold);
+    reference.setPixelSize(4000);
+    const double em = points * dpi / 72.0;
+    const double expected = QFontMetricsF(reference).horizontalAdvance(line.chopped(1)) * em / 4000;
+    QVERIFY2(qAbs(printed - expected) <= expected * 0.005,
+             qPrintable(QStringLiteral("printed %1 dots, expected %2").arg(printed).arg(expected)));
 }
 
 QTEST_MAIN(TestReport)
