@@ -1,11 +1,11 @@
 // The list windows' shared look: the results pages of the four search windows alike, control for control,
 // and the summaries fixed in size with their double-click instruction in crimson.
+#include "../costs/CostFixture.h"
 #include "Controls.h"
 #include "ScreenFit.h"
 #include "TestFolder.h"
 #include "common/Clock.h"
 #include "common/WindowRegistry.h"
-#include "costs/SchedaCosto.h"
 #include "costs/TfrmCosti.h"
 #include "costs/TfrmDaSaldare.h"
 #include "costs/TfrmTrovaCosti.h"
@@ -90,9 +90,7 @@ void TestListLook::init() {
     QVERIFY(QTest::qWaitForWindowExposed(schedule));
     child<QLineEdit>(schedule, "txtAnno")->setText("2025");
     child<QAbstractButton>(schedule, "btnApri")->click();
-    costCard = new TfrmCosti();
-    common::WindowRegistry::instance().add(costCard);
-    costCard->openYear(costs::costFilePath("2025"), " Veicolario - Costi sostenuti nell'anno 2025", "2025");
+    costCard = testsupport::makeCostCard("2025");
 }
 
 void TestListLook::cleanup() {
