@@ -136,6 +136,12 @@ namespace {
 [[noreturn]] void failErrno(const QString& path, const char* what) {
     fail(path, what, QString::fromLocal8Bit(std::strerror(errno)));
 }
+// A read that stopped short: a failure of the disk, or a file cut shorter while it was read.
+[[noreturn]] void failRead(const QString& path) {
+    if (errno == 0)
+        fail(path, "cannot read", QStringLiteral("the file ended early"));
+    failErrno(path, "cannot read");
+}
 } // namespace
 
 ArchiveFile::ArchiveFile(const QString& fileName, const RecordLayout& layout)
@@ -166,11 +172,10 @@ qint64 ArchiveFile::count() const {
 Record ArchiveFile::read(qint64 number) {
     if (number < 1 || number > count())
         throw Failure("record number outside the archive");
-    if (!file_.seek((number - 1) * layout_->size()))
-        fail(file_, path_, "cannot seek");
-    QByteArray bytes = file_.read(layout_->size());
-    if (bytes.size() != layout_->size())
-        fail(file_, path_, "cannot read");
+    QByteArray bytes(layout_->size(), Qt::Uninitialized);
+    if (platform::readFullyAt(file_.handle(), (number - 1) * layout_->size(), bytes.data(), bytes.size()) !=
+        bytes.size())
+        failRead(path_);
     return Record(*layout_, std::move(bytes));
 }
 
@@ -178,16 +183,17 @@ void ArchiveFile::forEach(const std::function<void(qint64, const Record&)>& visi
     const qint64 total = count();
     const int size = layout_->size();
     constexpr qint64 kBlockRecords = 256;
-    if (!file_.seek(0))
-        fail(file_, path_, "cannot seek");
     // One buffer for every block; each record is visited in place, and a visitor that keeps one copies it.
     QByteArray block(std::min(kBlockRecords, total) * size, Qt::Uninitialized);
     for (qint64 first = 0; first < total; first += kBlockRecords) {
         const qint64 n = std::min(kBlockRecords, total - first);
-        if (file_.read(block.data(), n * size) != n * size)
-            fail(file_, path_, "cannot read");
-        for (qint64 i = 0; i < n; ++i)
+        const qint64 got = platform::readFullyAt(file_.handle(), first * size, block.data(), n * size);
+        // The whole records read before a failure are visited, as a record-by-record scan would have.
+        const qint64 whole = std::max<qint64>(got, 0) / size;
+        for (qint64 i = 0; i < whole; ++i)
             visit(first + i + 1, Record(Record::InBlock{}, *layout_, block.constData() + i * size));
+        if (whole < n)
+            failRead(path_);
     }
 }
 

@@ -46,12 +46,20 @@ QList<ExportColumn> gridColumns(const QList<RecordColumn>& columns) {
     return grid;
 }
 
-void appendRecordRows(ArchiveFile& archive, const QList<RecordColumn>& columns, QList<QString>& cells) {
-    cells.reserve(cells.size() + archive.count() * columns.size());
-    archive.forEach([&](qint64 number, const Record& record) {
-        for (const RecordColumn& c : columns)
-            cells.append(c.field == kRecordNumber ? QString::number(number) : record.get(c.field));
-    });
+void appendRecordRows(ArchiveFile& archive, const QList<RecordColumn>& columns, QList<QString>& cells,
+                      UnreadRows unread) {
+    const qsizetype end = cells.size() + archive.count() * columns.size();
+    cells.reserve(end);
+    try {
+        archive.forEach([&](qint64 number, const Record& record) {
+            for (const RecordColumn& c : columns)
+                cells.append(c.field == kRecordNumber ? QString::number(number) : record.get(c.field));
+        });
+    } catch (...) {
+        if (unread == UnreadRows::Empty)
+            cells.resize(end);
+        throw;
+    }
 }
 
 ExportGrid::ExportGrid(QList<ExportColumn> columns, QObject* parent)

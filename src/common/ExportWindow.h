@@ -32,8 +32,12 @@ struct RecordColumn {
 inline constexpr int kRecordNumber = -1;
 // The grid columns of columns, in order.
 QList<ExportColumn> gridColumns(const QList<RecordColumn>& columns);
-// Every record of archive as a row of cells, one cell per column.
-void appendRecordRows(ArchiveFile& archive, const QList<RecordColumn>& columns, QList<QString>& cells);
+// The rows of the records that a failed read did not reach: none, or one empty row each.
+enum class UnreadRows { None, Empty };
+// Every record of archive as a row of cells, one cell per column. A failed read throws, after the rows
+// that unread asks for.
+void appendRecordRows(ArchiveFile& archive, const QList<RecordColumn>& columns, QList<QString>& cells,
+                      UnreadRows unread = UnreadRows::None);
 
 struct ExportLayout {
     QString instanceName;

@@ -2,6 +2,7 @@
 
 #include "common/Clock.h"
 #include "common/Failure.h"
+#include "common/Look.h"
 #include "common/Text.h"
 #include "platform/Dialogs.h"
 #include "platform/PrintJob.h"
@@ -9,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
@@ -412,6 +414,9 @@ void ListWindow::bindList(QListView* list, QPushButton* print, QPushButton* clos
     list_->setPalette(palette);
     // A double-click anywhere in the list, on a line or where no line is.
     list_->viewport()->installEventFilter(this);
+    // The instruction to double-click a line, where a double-click loads it.
+    if (auto* instruction = findChild<QLabel*>(QStringLiteral("lblRigo03")); instruction && hasLoadFromList())
+        setTextColour(instruction, kInstructionColour);
     connect(print, &QPushButton::clicked, this, &ListWindow::btnStampaClick);
     connect(closeButton, &QPushButton::clicked, this, &ListWindow::btnChiudiClick);
     find_ = find;

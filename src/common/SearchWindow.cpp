@@ -3,7 +3,9 @@
 #include "common/Look.h"
 #include "common/Text.h"
 #include "platform/Dialogs.h"
+#include "ui_SearchResults.h"
 
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,29 +39,27 @@ int countHits(const QStringList& filters, const QStringList& values) {
 SearchWindow::SearchWindow(QWidget* parent)
     : ListWindow(parent) {}
 
-void SearchWindow::bindSearch(const QList<QLineEdit*>& filters, const QList<QWidget*>& highlights) {
-    SearchControls c;
-    c.filters = filters;
-    c.highlights = highlights;
-    c.btnCerca = requiredControl<QPushButton>(this, "btnCerca");
-    c.btnAnnulla = requiredControl<QPushButton>(this, "btnAnnulla");
-    c.lblConta = requiredControl<QLabel>(this, "lblConta");
-    c.lblAttendere = requiredControl<QLabel>(this, "lblAttendere");
-    c.lblTrovate = requiredControl<QLabel>(this, "lblTrovate");
-    c.panAvvio = requiredControl<QWidget>(this, "panAvvio");
-    c.panContainer = requiredControl<QWidget>(this, "panContainer");
-    c.txtTrova = requiredControl<QLineEdit>(this, "txtTrova");
-    c.effTrova = findChild<QWidget*>(QStringLiteral("effTrova"));
-    c.btnTrova = requiredControl<QPushButton>(this, "btnTrova");
-    bindSearch(c, requiredControl<QListView>(this, "lstRecords"),
-               requiredControl<QPushButton>(this, "btnStampa"),
-               requiredControl<QPushButton>(this, "btnChiudi"));
-}
+SearchWindow::~SearchWindow() = default;
 
-void SearchWindow::bindSearch(const SearchControls& controls, QListView* list, QPushButton* print,
-                              QPushButton* closeButton) {
-    c_ = controls;
-    bindList(list, print, closeButton, c_.txtTrova, c_.btnTrova, c_.effTrova);
+void SearchWindow::bindSearch(const QList<QLineEdit*>& filters, const QList<QWidget*>& highlights,
+                              FindFrame frame) {
+    c_.filters = filters;
+    c_.highlights = highlights;
+    c_.btnCerca = requiredControl<QPushButton>(this, "btnCerca");
+    c_.btnAnnulla = requiredControl<QPushButton>(this, "btnAnnulla");
+    c_.lblConta = requiredControl<QLabel>(this, "lblConta");
+    c_.lblAttendere = requiredControl<QLabel>(this, "lblAttendere");
+    c_.panAvvio = requiredControl<QWidget>(this, "panAvvio");
+    c_.panContainer = requiredControl<QFrame>(this, "panContainer");
+    results_ = std::make_unique<Ui::SearchResults>();
+    results_->setupUi(c_.panContainer);
+    if (frame == FindFrame::Without) {
+        delete results_->effTrova;
+        results_->effTrova = nullptr;
+    }
+    setFixedSize(size());
+    bindList(results_->lstRecords, results_->btnStampa, results_->btnChiudi, results_->txtTrova,
+             results_->btnTrova, results_->effTrova);
     for (QLineEdit* filter : c_.filters)
         filter->installEventFilter(this);
     for (QWidget* highlight : c_.highlights)
@@ -124,11 +124,11 @@ void SearchWindow::btnCercaClick() {
         return;
     }
     setLines(std::move(lines), std::move(numbers));
-    c_.lblTrovate->setText(countText(int(this->lines().size())));
+    results_->lblTrovate->setText(countText(int(this->lines().size())));
     c_.panContainer->show();
     c_.panAvvio->hide();
-    c_.txtTrova->clear();
-    c_.txtTrova->setFocus();
+    results_->txtTrova->clear();
+    results_->txtTrova->setFocus();
 }
 
 void SearchWindow::loadChosen(const QString& chosen) {

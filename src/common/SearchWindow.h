@@ -5,10 +5,16 @@
 
 #include <QList>
 
+#include <memory>
+
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace Ui {
+class SearchResults;
+}
 
 namespace common {
 
@@ -18,7 +24,7 @@ int countFilters(const QStringList& filters);
 // (empty or blanks only) never hits.
 int countHits(const QStringList& filters, const QStringList& values);
 
-// The controls of a search window's form, in the order of the filters' Enter chain.
+// The controls of a search window's filter page, the filters in the order of their Enter chain.
 struct SearchControls {
     QList<QLineEdit*> filters;
     QList<QWidget*> highlights; // one per filter
@@ -26,18 +32,18 @@ struct SearchControls {
     QPushButton* btnAnnulla = nullptr;
     QLabel* lblConta = nullptr;
     QLabel* lblAttendere = nullptr;
-    QLabel* lblTrovate = nullptr;
     QWidget* panAvvio = nullptr;
-    QWidget* panContainer = nullptr;
-    QLineEdit* txtTrova = nullptr;
-    QWidget* effTrova = nullptr; // the find box's frame, shown while it has the focus
-    QPushButton* btnTrova = nullptr;
+    QFrame* panContainer = nullptr; // the results page
 };
 
 class SearchWindow : public ListWindow {
     Q_OBJECT
 public:
     explicit SearchWindow(QWidget* parent = nullptr);
+    ~SearchWindow() override;
+
+    // Whether the results page has the yellow frame effTrova behind its find box.
+    enum class FindFrame { Without, With };
 
 public Q_SLOTS:
     void btnCercaMouseDown();
@@ -45,14 +51,11 @@ public Q_SLOTS:
     void btnAnnullaClick();
 
 protected:
-    // Binds the form: the filters with their highlights, in the order of their Enter chain; the other
-    // controls are found by their names (btnCerca, btnAnnulla, lblConta, lblAttendere, lblTrovate, panAvvio,
-    // panContainer, lstRecords, btnStampa, btnChiudi, txtTrova, btnTrova, and effTrova where the form has
-    // it).
-    void bindSearch(const QList<QLineEdit*>& filters, const QList<QWidget*>& highlights);
-    // The same with every control given.
-    void bindSearch(const SearchControls& controls, QListView* list, QPushButton* print,
-                    QPushButton* closeButton);
+    // Builds the results page, the same in every search window, into the form's empty panContainer and
+    // binds the form: the filters with their highlights, in the order of their Enter chain; the filter
+    // page's other controls are found by their names (btnCerca, btnAnnulla, lblConta, lblAttendere,
+    // panAvvio). The window keeps the size of its form.
+    void bindSearch(const QList<QLineEdit*>& filters, const QList<QWidget*>& highlights, FindFrame frame);
 
     virtual ArchiveFile openArchive() = 0;
     // The field that each filter searches, in filter order.
@@ -70,6 +73,7 @@ protected:
 
 private:
     SearchControls c_;
+    std::unique_ptr<Ui::SearchResults> results_;
 };
 
 } // namespace common

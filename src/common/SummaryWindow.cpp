@@ -1,13 +1,9 @@
 #include "common/SummaryWindow.h"
 
-#include "common/Placement.h"
 #include "common/Text.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-
-#include <algorithm>
 
 namespace common {
 
@@ -20,25 +16,10 @@ void SummaryWindow::bindSummary() {
     const QString caption = QString::fromUtf8(kind_.caption);
     setWindowTitle(caption);
     requiredControl<QLabel>(this, "lblTitolo")->setText(Trim(caption));
-    fitNarrowerScreens();
+    setFixedSize(size());
     setNoTitleButtons();
     setCentredOnScreen(true);
     bindListByName();
-}
-
-// The designed size is the largest; on a narrower screen the window narrows, its title, list and hint
-// stretched across it and its close button kept at the right edge, down to what the other controls need.
-void SummaryWindow::fitNarrowerScreens() {
-    const int gap = requiredControl<QWidget>(this, "lstRecords")->x();
-    auto* close = requiredControl<QPushButton>(this, "btnChiudi");
-    for (const char* name : {"lblTitolo", "lstRecords", "lblRigo03"})
-        keepAtEdges(requiredControl<QWidget>(this, name), Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge);
-    keepAtEdges(close, Qt::TopEdge | Qt::RightEdge);
-    int needed = 0;
-    for (const char* name : {"btnStampa", "txtTrova", "btnTrova"})
-        needed = std::max(needed, requiredControl<QWidget>(this, name)->geometry().right() + 1);
-    setMaximumSize(size());
-    setMinimumSize(std::min(width(), needed + gap + close->width() + gap), height());
 }
 
 QString SummaryWindow::printTitle() const {

@@ -42,8 +42,6 @@ protected:
     const SummaryKind& kind() const { return kind_; }
 
 private:
-    void fitNarrowerScreens();
-
     const SummaryKind& kind_;
 };
 

@@ -17,13 +17,13 @@ TfrmTrovaCosti::TfrmTrovaCosti(QWidget* parent)
     : common::SearchWindow(parent)
     , ui(std::make_unique<Ui::frmTrovaCosti>()) {
     ui->setupUi(this);
-    setFixedSize(size());
     setNoTitleButtons();
     setCentredOnScreen(true);
     bindSearch({ui->txtData, ui->txtCausale, ui->txtConducente, ui->txtPagatore, ui->txtBeneficiario,
                 ui->txtTarga, ui->txtMarca, ui->txtModello, ui->txtDescrizione, ui->txtNote},
                {ui->effCampo01, ui->effCampo02, ui->effCampo03, ui->effCampo04, ui->effCampo05,
-                ui->effCampo06, ui->effCampo07, ui->effCampo08, ui->effCampo09, ui->effCampo10});
+                ui->effCampo06, ui->effCampo07, ui->effCampo08, ui->effCampo09, ui->effCampo10},
+               FindFrame::With);
 }
 
 TfrmTrovaCosti::~TfrmTrovaCosti() = default;

@@ -22,11 +22,11 @@ TfrmTrovaAutomezzi::TfrmTrovaAutomezzi(QWidget* parent)
     : common::SearchWindow(parent)
     , ui(std::make_unique<Ui::frmTrovaAutomezzi>()) {
     ui->setupUi(this);
-    setFixedSize(size());
     bindSearch({ui->txtTipo, ui->txtDestinazione, ui->txtMarca, ui->txtModello, ui->txtTarga, ui->txtStato,
                 ui->txtAutista, ui->txtMeccanico, ui->txtProprietario, ui->txtNote},
                {ui->effCampo01, ui->effCampo02, ui->effCampo09, ui->effCampo10, ui->effCampo05,
-                ui->effCampo06, ui->effCampo07, ui->effCampo08, ui->effCampo03, ui->effCampo04});
+                ui->effCampo06, ui->effCampo07, ui->effCampo08, ui->effCampo03, ui->effCampo04},
+               FindFrame::Without);
 }
 
 TfrmTrovaAutomezzi::~TfrmTrovaAutomezzi() = default;

@@ -180,5 +180,6 @@ void TfrmExpScadenzario::readRows(QList<QString>& cells) {
     if (!schedule)
         throw common::Failure("the schedule window is missing");
     common::ArchiveFile archive = maintenance::openYearFile(schedule->yearFile());
-    common::appendRecordRows(archive, maintenance::appointmentColumns(), cells);
+    // The grid has a row for every record of the year, also for those a failed read leaves empty.
+    common::appendRecordRows(archive, maintenance::appointmentColumns(), cells, common::UnreadRows::Empty);
 }

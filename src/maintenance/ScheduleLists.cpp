@@ -102,13 +102,13 @@ TfrmTrovaScadenzario::TfrmTrovaScadenzario(QWidget* parent)
     : common::SearchWindow(parent)
     , ui(std::make_unique<Ui::frmTrovaScadenzario>()) {
     ui->setupUi(this);
-    setFixedSize(size());
     setNoTitleButtons();
     setCentredOnScreen(true);
     bindSearch({ui->txtData, ui->txtOra, ui->txtConducente, ui->txtCodFisc, ui->txtManutenzione, ui->txtTarga,
                 ui->txtMarca, ui->txtModello, ui->txtDettagli, ui->txtNote},
                {ui->effData, ui->effOra, ui->effConducente, ui->effCodFisc, ui->effManutenzione, ui->effTarga,
-                ui->effMarca, ui->effModello, ui->effDettagli, ui->effNote});
+                ui->effMarca, ui->effModello, ui->effDettagli, ui->effNote},
+               FindFrame::Without);
 }
 
 TfrmTrovaScadenzario::~TfrmTrovaScadenzario() = default;

@@ -17,11 +17,11 @@ TfrmTrovaChilometrico::TfrmTrovaChilometrico(QWidget* parent)
     : common::SearchWindow(parent)
     , ui(std::make_unique<Ui::frmTrovaChilometrico>()) {
     ui->setupUi(this);
-    setFixedSize(size());
     bindSearch({ui->txtVeicolo, ui->txtTarga, ui->txtMarca, ui->txtModello, ui->txtConducente,
                 ui->txtManutenzione, ui->txtOfficina, ui->txtDataInt, ui->txtDettagli, ui->txtNote},
                {ui->effCampo01, ui->effCampo02, ui->effCampo03, ui->effCampo04, ui->effCampo05,
-                ui->effCampo06, ui->effCampo07, ui->effCampo08, ui->effCampo09, ui->effCampo10});
+                ui->effCampo06, ui->effCampo07, ui->effCampo08, ui->effCampo09, ui->effCampo10},
+               FindFrame::With);
 }
 
 TfrmTrovaChilometrico::~TfrmTrovaChilometrico() = default;

@@ -12,6 +12,7 @@
 #include "common/StatusHints.h"
 #include "common/Text.h"
 #include "common/WindowRegistry.h"
+#include "planner/EditStroke.h"
 #include "planner/Picture.h"
 #include "planner/PlannerPictures.h"
 #include "planner/TfrmMenuDisponibili.h"
@@ -102,6 +103,10 @@ TfrmPlanning::TfrmPlanning(QWidget* parent)
         p.setColor(QPalette::Base, QColor::fromRgb(0xFFF0F8FF));
         edit->setPalette(p);
     }
+    // Their frame: a SkyBlue stroke, through a style of their own (a sheet would restyle every day cell).
+    auto* stroke = new planner::EditStroke(QColor::fromRgb(0xFF87CEEB), this);
+    for (QLineEdit* edit : {ui->txtVeicolo, ui->txtMarca, ui->txtModello, ui->txtTarga})
+        edit->setStyle(stroke);
     ui->txtVeicolo->setMaxLength(50);
     ui->txtMarca->setMaxLength(50);
     ui->txtModello->setMaxLength(50);

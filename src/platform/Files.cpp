@@ -16,6 +16,8 @@ namespace {
 // Free bytes of the simulated disk; negative when no disk is simulated.
 qint64 simulatedFree = -1;
 void (*simulatedWhenFull)() = nullptr;
+// Bytes the simulated damaged disk still reads; negative when none is simulated.
+qint64 simulatedReadable = -1;
 
 QString reason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -82,6 +84,42 @@ bool writeFullyAt(int fd, qint64 offset, const char* data, qint64 size) {
     return writeLoop(data, size, [fd, offset, start](const char* p, size_t n) {
         return ::pwrite(fd, p, n, off_t(offset + (p - start)));
     });
+}
+
+qint64 readFullyAt(int fd, qint64 offset, char* data, qint64 size) {
+    qint64 got = 0;
+    while (got < size) {
+        qint64 wanted = std::min<qint64>(size - got, 1 << 30);
+        if (simulatedReadable >= 0) {
+            wanted = std::min(wanted, simulatedReadable);
+            if (wanted == 0) {
+                errno = EIO;
+                return got;
+            }
+        }
+        const ssize_t n = ::pread(fd, data + got, size_t(wanted), off_t(offset + got));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return got;
+        }
+        if (n == 0) {
+            errno = 0;
+            return got;
+        }
+        if (simulatedReadable >= 0)
+            simulatedReadable -= n;
+        got += n;
+    }
+    return got;
+}
+
+FailingReadsForTests::FailingReadsForTests(qint64 readableBytes) {
+    simulatedReadable = std::max<qint64>(readableBytes, 0);
+}
+
+FailingReadsForTests::~FailingReadsForTests() {
+    simulatedReadable = -1;
 }
 
 FullDiskForTests::FullDiskForTests(qint64 freeBytes, void (*whenFull)()) {

@@ -37,6 +37,10 @@ bool writeFullyAt(int fd, qint64 offset, const char* data, qint64 size);
 // The same at the descriptor's current position.
 bool writeFully(int fd, const char* data, qint64 size);
 
+// Reads up to size bytes at offset of the open descriptor fd; returns how many came before the end of the
+// file or a failure (errno set when a failure stopped it). Obeys FailingReadsForTests.
+qint64 readFullyAt(int fd, qint64 offset, char* data, qint64 size);
+
 // Tests only: while one lives, the program's writes find a disk with freeBytes left; a write past them
 // stores what fits and fails with "no space left on device". whenFull, when given, runs at that moment: a
 // test that ends its process there sees what a kill in the middle of the write leaves.
@@ -46,6 +50,16 @@ public:
     ~FullDiskForTests();
     FullDiskForTests(const FullDiskForTests&) = delete;
     FullDiskForTests& operator=(const FullDiskForTests&) = delete;
+};
+
+// Tests only: while one lives, readFullyAt delivers readableBytes in all and then fails as a damaged disk
+// does, with an input/output error.
+class FailingReadsForTests {
+public:
+    explicit FailingReadsForTests(qint64 readableBytes);
+    ~FailingReadsForTests();
+    FailingReadsForTests(const FailingReadsForTests&) = delete;
+    FailingReadsForTests& operator=(const FailingReadsForTests&) = delete;
 };
 
 } // namespace platform

@@ -52,6 +52,8 @@ private Q_SLOTS:
     void openRefusesWhatIsNoArchive();
     void readAndForEachInFileOrder();
     void recordsKeptFromForEachOutliveTheBlock();
+    void failedReadStopsAfterTheWholeRecords_data();
+    void failedReadStopsAfterTheWholeRecords();
     void readOutsideTheArchiveFails_data();
     void readOutsideTheArchiveFails();
     void overwriteInPlaceAndAppendOverPartialTail();
@@ -261,6 +263,37 @@ void TestArchive::recordsKeptFromForEachOutliveTheBlock() {
     file.overwrite(5, assigned);
     QCOMPARE(file.read(5).get(SV::Marca), QString("Fiat"));
     QCOMPARE(file.read(5).get(SV::Tipo), QString("V5"));
+}
+
+void TestArchive::failedReadStopsAfterTheWholeRecords_data() {
+    QTest::addColumn<qint64>("readable");
+    QTest::addColumn<int>("visited");
+    const qint64 size = fleet::kVehicleRecordSize;
+    QTest::newRow("at once") << qint64(0) << 0;
+    QTest::newRow("inside the first block") << 10 * size + 7 << 10;
+    QTest::newRow("at a block's end") << 256 * size << 256;
+    QTest::newRow("inside a later block") << 299 * size + 1 << 299;
+}
+
+// A disk that fails part-way: every record read whole before the failure is visited, in order, then the
+// scan throws; a single read fails too.
+void TestArchive::failedReadStopsAfterTheWholeRecords() {
+    QFETCH(qint64, readable);
+    QFETCH(int, visited);
+    testsupport::TestFolder folder;
+    QByteArray bytes;
+    for (int i = 1; i <= 300; ++i)
+        bytes += vehicle("V" + QByteArray::number(i));
+    folder.write(fleet::kVehicleArchive, bytes);
+    ArchiveFile file = fleet::openVehicleArchive();
+    platform::FailingReadsForTests damagedDisk(readable);
+    QStringList seen;
+    QVERIFY_THROWS_EXCEPTION(common::Failure,
+                             file.forEach([&](qint64, const Record& r) { seen << r.get(SV::Tipo); }));
+    QCOMPARE(seen.size(), visited);
+    if (visited > 0)
+        QCOMPARE(seen.last(), "V" + QString::number(visited));
+    QVERIFY_THROWS_EXCEPTION(common::Failure, file.read(300));
 }
 
 void TestArchive::readOutsideTheArchiveFails_data() {

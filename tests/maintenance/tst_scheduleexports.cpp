@@ -9,6 +9,7 @@
 #include "maintenance/AppointmentSheet.h"
 #include "maintenance/ScheduleExports.h"
 #include "maintenance/TfrmScadenzario.h"
+#include "platform/Files.h"
 #include "platform/Report.h"
 
 #include <QAbstractButton>
@@ -60,6 +61,8 @@ private Q_SLOTS:
     void listExportBytes();
     void yearExport();
     void yearExportEmpty();
+    void yearExportAfterFailedRead_data();
+    void yearExportAfterFailedRead();
     void helpTexts();
     void sheetRows();
     void sheetOfNewCard();
@@ -298,6 +301,47 @@ void TestScheduleExports::yearExportEmpty() {
     QVERIFY(folder->exists("2031.sca"));
     window.writeFile();
     QCOMPARE(folder->read("Scadenzario_Manutenzioni.xls").count("<tr>"), 1);
+}
+
+void TestScheduleExports::yearExportAfterFailedRead_data() {
+    QTest::addColumn<int>("records");
+    QTest::addColumn<qint64>("readable");
+    QTest::addColumn<int>("filled");
+    const qint64 size = testsupport::appointmentBytes(Appointment()).size();
+    QTest::newRow("fails in the first record") << 3 << size - 1 << 0;
+    QTest::newRow("fails in the last record") << 3 << 2 * size + 5 << 2;
+    QTest::newRow("fails after a whole record") << 3 << size << 1;
+    // The scan reads many records at a time; those read whole before the failure are still shown.
+    QTest::newRow("fails in a later block") << 300 << 270 * size + 100 << 270;
+}
+
+// A read failure part-way keeps one row per record of the year: the rows read, then empty ones.
+void TestScheduleExports::yearExportAfterFailedRead() {
+    QFETCH(int, records);
+    QFETCH(qint64, readable);
+    QFETCH(int, filled);
+    QList<Appointment> year;
+    for (int i = 1; i <= records; ++i)
+        year << at("05/01/2024", "08:00", "1", QString("XP%1").arg(i));
+    folder->write("2024.sca", yearOf(year));
+    child<QLineEdit>(w, "txtAnno")->setText("2024");
+    child<QAbstractButton>(w, "btnApri")->click();
+    TfrmExpScadenzario window(w);
+    {
+        platform::FailingReadsForTests damagedDisk(readable);
+        window.fillGrid();
+    }
+    QStringList expected;
+    for (int i = 1; i <= records; ++i)
+        expected << (i <= filled ? QString("%1:XP%1").arg(i) : QString(":"));
+    QCOMPARE(rowsOf(window), expected);
+    for (int r = filled; r < records; ++r)
+        for (int c = 0; c < window.grid()->columnCount(); ++c)
+            QVERIFY(window.grid()->cell(r, c).isEmpty());
+    window.writeFile();
+    const QByteArray file = folder->read("Scadenzario_Manutenzioni.xls");
+    QCOMPARE(file.count("<tr>"), records + 1);
+    QCOMPARE(file.count(">XP"), filled);
 }
 
 void TestScheduleExports::helpTexts() {

@@ -97,6 +97,8 @@ private Q_SLOTS:
     void helpSharedWithEntryWindow();
     void exitSavesAndShowsStartMenu();
     void renderedCells();
+    void headerEditsStrokedSkyBlue_data();
+    void headerEditsStrokedSkyBlue();
 };
 
 void TestPlanning::cellsNamedAndPlaced() {
@@ -501,6 +503,29 @@ void TestPlanning::renderedCells() {
     QVERIFY2(free.red() > 180 && free.blue() > 200 && free.green() > 180, qPrintable(free.name()));
     QCOMPARE(colourAt(60), booked);
     QCOMPARE(colourAt(366), free);
+}
+
+void TestPlanning::headerEditsStrokedSkyBlue_data() {
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"txtVeicolo", "txtMarca", "txtModello", "txtTarga"})
+        QTest::newRow(name) << QString(name);
+}
+
+// Each header edit is an AliceBlue fill in a one-pixel SkyBlue stroke, focused or not.
+void TestPlanning::headerEditsStrokedSkyBlue() {
+    QFETCH(QString, name);
+    Planner p;
+    p.open("2024");
+    auto* edit = child<QLineEdit>(p.planning, name);
+    edit->setFocus();
+    const QImage image = edit->grab().toImage();
+    const QColor skyBlue(0x87, 0xCE, 0xEB), aliceBlue(0xF0, 0xF8, 0xFF);
+    const int w = image.width(), h = image.height();
+    for (const QPoint& edge : {QPoint(0, 0), QPoint(w / 2, 0), QPoint(w - 1, h / 2), QPoint(w / 2, h - 1),
+                               QPoint(0, h / 2), QPoint(w - 1, h - 1)})
+        QCOMPARE(image.pixelColor(edge), skyBlue);
+    for (const QPoint& inside : {QPoint(1, 1), QPoint(w - 2, h / 2), QPoint(w / 2, h - 2)})
+        QCOMPARE(image.pixelColor(inside), aliceBlue);
 }
 
 QTEST_MAIN(TestPlanning)
