@@ -1,6 +1,7 @@
 #include "common/Dialog.h"
 
 #include "common/Form.h"
+#include "common/TextFit.h"
 #include "platform/Screen.h"
 
 #include <QCloseEvent>
@@ -31,6 +32,7 @@ void Dialog::showEvent(QShowEvent* event) {
         move(area.center() - QPoint(size.width() / 2, size.height() / 2));
     }
     FormShow();
+    fitTexts(this);
 }
 
 void Dialog::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,6 @@
 #include "common/Form.h"
 
+#include "common/TextFit.h"
 #include "platform/Screen.h"
 
 #include <QAbstractButton>
@@ -27,6 +28,7 @@ void Form::showEvent(QShowEvent* event) {
     if (centred_)
         centreOnScreen(this);
     FormShow();
+    fitTexts(this);
 }
 
 void Form::closeEvent(QCloseEvent* event) {
