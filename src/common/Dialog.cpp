@@ -4,7 +4,6 @@
 #include "common/TextFit.h"
 #include "platform/Screen.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QShowEvent>
 
@@ -14,8 +13,7 @@ Dialog::Dialog(QWidget* owner)
     : QDialog(owner) {}
 
 void Dialog::setNoTitleButtons() {
-    noTitleButtons_ = true;
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setTitleBarWithoutButtons(this);
 }
 
 void Dialog::showEvent(QShowEvent* event) {
@@ -33,14 +31,6 @@ void Dialog::showEvent(QShowEvent* event) {
     }
     FormShow();
     fitTexts(this);
-}
-
-void Dialog::closeEvent(QCloseEvent* event) {
-    if (noTitleButtons_ && event->spontaneous()) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
 }
 
 void Dialog::keyPressEvent(QKeyEvent* event) {

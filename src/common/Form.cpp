@@ -15,9 +15,9 @@ namespace common {
 Form::Form(QWidget* parent)
     : QWidget(parent, Qt::Window) {}
 
-void Form::setNoTitleButtons() {
-    noTitleButtons_ = true;
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+void Form::setNoTitleButtons(SystemClose close) {
+    refusesSystemClose_ = close == SystemClose::Refused;
+    setTitleBarWithoutButtons(this);
 }
 
 void Form::showEvent(QShowEvent* event) {
@@ -32,7 +32,7 @@ void Form::showEvent(QShowEvent* event) {
 }
 
 void Form::closeEvent(QCloseEvent* event) {
-    if (noTitleButtons_ && event->spontaneous()) {
+    if (refusesSystemClose_ && event->spontaneous()) {
         event->ignore();
         return;
     }
@@ -43,6 +43,11 @@ void Form::closeEvent(QCloseEvent* event) {
 void Form::keyPressEvent(QKeyEvent* event) {
     if (!clickFocusedButton(this, event))
         QWidget::keyPressEvent(event);
+}
+
+void setTitleBarWithoutButtons(QWidget* window) {
+    window->setWindowFlags((window->windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint);
 }
 
 bool clickFocusedButton(QWidget* window, QKeyEvent* event) {
