@@ -1,9 +1,9 @@
 #include "common/Dialog.h"
 
 #include "common/Form.h"
+#include "common/TextFit.h"
 #include "platform/Screen.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QShowEvent>
 
@@ -13,8 +13,7 @@ Dialog::Dialog(QWidget* owner)
     : QDialog(owner) {}
 
 void Dialog::setNoTitleButtons() {
-    noTitleButtons_ = true;
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setTitleBarWithoutButtons(this);
 }
 
 void Dialog::showEvent(QShowEvent* event) {
@@ -31,14 +30,7 @@ void Dialog::showEvent(QShowEvent* event) {
         move(area.center() - QPoint(size.width() / 2, size.height() / 2));
     }
     FormShow();
-}
-
-void Dialog::closeEvent(QCloseEvent* event) {
-    if (noTitleButtons_ && event->spontaneous()) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
+    fitTexts(this);
 }
 
 void Dialog::keyPressEvent(QKeyEvent* event) {

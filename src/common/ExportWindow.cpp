@@ -140,10 +140,14 @@ ExportWindow::ExportWindow(ExportLayout layout, QWidget* owner)
     QPalette white = ui->lblTitolo->palette();
     white.setColor(QPalette::WindowText, Qt::white);
     white.setColor(QPalette::ButtonText, Qt::white);
-    for (QWidget* w : {static_cast<QWidget*>(ui->lblTitolo), static_cast<QWidget*>(ui->imgMano),
-                       static_cast<QWidget*>(ui->cmdEsporta), static_cast<QWidget*>(ui->cmdGuida),
-                       static_cast<QWidget*>(ui->cmdEsci)})
+    for (QWidget* w : {static_cast<QWidget*>(ui->lblTitolo), static_cast<QWidget*>(ui->imgMano)})
         w->setPalette(white);
+    // Under the mouse a command is raised in a darker blue of the strip, so its white caption stays readable.
+    QPalette command = white;
+    command.setColor(QPalette::Button, QColor(54, 100, 139));
+    for (QWidget* w : {static_cast<QWidget*>(ui->cmdEsporta), static_cast<QWidget*>(ui->cmdGuida),
+                       static_cast<QWidget*>(ui->cmdEsci)})
+        w->setPalette(command);
     ui->lblTitolo->setText(layout_.caption.trimmed());
     // The pictures of the cards' toolbars, drawn when the window is first shown.
     drawOnFirstShow(ui->cmdEsporta, commandPicture(Command::Export, 48));

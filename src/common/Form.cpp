@@ -1,5 +1,6 @@
 #include "common/Form.h"
 
+#include "common/TextFit.h"
 #include "platform/Screen.h"
 
 #include <QAbstractButton>
@@ -14,9 +15,9 @@ namespace common {
 Form::Form(QWidget* parent)
     : QWidget(parent, Qt::Window) {}
 
-void Form::setNoTitleButtons() {
-    noTitleButtons_ = true;
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+void Form::setNoTitleButtons(SystemClose close) {
+    refusesSystemClose_ = close == SystemClose::Refused;
+    setTitleBarWithoutButtons(this);
 }
 
 void Form::showEvent(QShowEvent* event) {
@@ -27,10 +28,11 @@ void Form::showEvent(QShowEvent* event) {
     if (centred_)
         centreOnScreen(this);
     FormShow();
+    fitTexts(this);
 }
 
 void Form::closeEvent(QCloseEvent* event) {
-    if (noTitleButtons_ && event->spontaneous()) {
+    if (refusesSystemClose_ && event->spontaneous()) {
         event->ignore();
         return;
     }
@@ -41,6 +43,11 @@ void Form::closeEvent(QCloseEvent* event) {
 void Form::keyPressEvent(QKeyEvent* event) {
     if (!clickFocusedButton(this, event))
         QWidget::keyPressEvent(event);
+}
+
+void setTitleBarWithoutButtons(QWidget* window) {
+    window->setWindowFlags((window->windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint);
 }
 
 bool clickFocusedButton(QWidget* window, QKeyEvent* event) {

@@ -17,8 +17,13 @@ protected:
     virtual void FormShow() {}
     // Runs when the window is closed; the window is then hidden.
     virtual void FormClose() {}
-    // A window without title-bar buttons refuses a close asked for by the window system.
-    void setNoTitleButtons();
+    // What a close asked for by the window system does in a window without title-bar buttons (a window
+    // system may show a close button all the same, or close with its own keys).
+    enum class SystemClose {
+        AsOwnClose, // closes the window as its own exit command does
+        Refused,    // nothing: the window's own commands are the only way out
+    };
+    void setNoTitleButtons(SystemClose close = SystemClose::AsOwnClose);
     void setCentredOnScreen(bool centred) { centred_ = centred; }
 
     void showEvent(QShowEvent* event) override;
@@ -27,8 +32,11 @@ protected:
 
 private:
     bool centred_ = false;
-    bool noTitleButtons_ = false;
+    bool refusesSystemClose_ = false;
 };
+
+// Asks the window system for a title bar with the caption and no buttons at all, the window's type kept.
+void setTitleBarWithoutButtons(QWidget* window);
 
 // Enter on a focused command button clicks it, as Space does; true when it did. A check box is left as it is.
 bool clickFocusedButton(QWidget* window, QKeyEvent* event);

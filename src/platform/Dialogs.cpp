@@ -1,6 +1,9 @@
 #include "platform/Dialogs.h"
 
+#include <QFontMetrics>
 #include <QInputDialog>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -27,6 +30,16 @@ int run(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QSt
     if (auto* b = box.button(QMessageBox::No))
         b->setText(QStringLiteral("&No"));
     return box.exec();
+}
+
+// How wide a window must be for the window system to show its caption whole in the title bar, beside an
+// icon and up to three buttons, each about as wide as the bar is high.
+int titleBarWidth(const QWidget* window) {
+    QFont font = window->font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const int item = metrics.height() + 10;
+    return metrics.horizontalAdvance(window->windowTitle()) + 5 * item;
 }
 
 } // namespace
@@ -76,6 +89,11 @@ std::optional<QString> askText(QWidget* parent, const TextPrompt& prompt) {
     dialog.setTextValue(prompt.preset);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Annulla"));
+    // The dialog sizes itself to its controls: the field is widened so that the caption fits.
+    if (auto* field = dialog.findChild<QLineEdit*>()) {
+        const QMargins margins = dialog.layout() ? dialog.layout()->contentsMargins() : QMargins();
+        field->setMinimumWidth(titleBarWidth(&dialog) - margins.left() - margins.right());
+    }
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();

@@ -21,7 +21,7 @@ TfrmPassword::TfrmPassword(QWidget* parent)
     : common::Form(parent)
     , ui(std::make_unique<Ui::frmPassword>()) {
     ui->setupUi(this);
-    setNoTitleButtons();
+    setNoTitleButtons(SystemClose::Refused);
     setFixedSize(size());
     setCentredOnScreen(true);
     common::drawOnFirstShow(ui->imgLogo, [](QWidget* logo) {

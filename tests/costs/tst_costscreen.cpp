@@ -25,7 +25,14 @@ int main(int argc, char** argv) {
             {"frmDaSaldare", registered<TfrmDaSaldare>()},
             {"frmTrovaCosti", registered<TfrmTrovaCosti>()},
             {"frmExpCosti", registered<TfrmExpCosti>()},
-            {"frmMenuRiepSpese", registered<TfrmMenuRiepSpese>()},
+            {"frmMenuRiepSpese", registered<TfrmMenuRiepSpese>(),
+             [](QWidget* window) {
+                 // The date groups keep from the panel's right side the margin they keep from its left.
+                 const QRect panel = testsupport::child<QWidget>(window, "panQuery")->rect();
+                 const QRect start = testsupport::child<QWidget>(window, "grpInizio")->geometry();
+                 const QRect end = testsupport::child<QWidget>(window, "grpFine")->geometry();
+                 QCOMPARE(panel.right() - end.right(), start.left());
+             }},
             {"frmRiepSpese", registered<TfrmRiepSpese>()},
             {"frmStatCosti start", registered<TfrmStatCosti>()},
             {"frmStatCosti chart", registered<TfrmStatCosti>(),

@@ -21,6 +21,10 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <QHash>
+#include <QImage>
+
+#include <cmath>
 #include <memory>
 #include <optional>
 
@@ -40,6 +44,19 @@ const QString kAskOpen = QStringLiteral("Le schede in archivio sono state esport
 const QString kFailed = QString::fromUtf8("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
                                           "Accertarsi che il file di Excel non sia già aperto.");
 const QString kXls = QStringLiteral("Parco_Automezzi.xls");
+
+// The contrast ratio of two colours, 1 (the same) to 21 (black and white), as accessibility guides count it.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 QByteArray dataCell(const QByteArray& text) {
     return "<td style=\"text-align: left;\">" + text + "</td>";
@@ -74,6 +91,8 @@ private Q_SLOTS:
     void fullDiskLeavesOldFile();
     void hints();
     void enterAndEscapeDoNotClose();
+    void commandReadableUnderMouse_data();
+    void commandReadableUnderMouse();
 
 private:
     std::unique_ptr<testsupport::TestFolder> folder;
@@ -371,6 +390,43 @@ void TestExpVeicolario::enterAndEscapeDoNotClose() {
     QVERIFY(window->isVisible());
     QTest::mouseClick(child<QToolButton>(window.get(), "cmdEsci"), Qt::LeftButton);
     QVERIFY(!window->isVisible());
+}
+
+void TestExpVeicolario::commandReadableUnderMouse_data() {
+    QTest::addColumn<QString>("command");
+    QTest::newRow("export") << "cmdEsporta";
+    QTest::newRow("help") << "cmdGuida";
+    QTest::newRow("close") << "cmdEsci";
+}
+
+// The caption under the command's picture stands out from what is behind it while the mouse is over it.
+void TestExpVeicolario::commandReadableUnderMouse() {
+    QFETCH(QString, command);
+    open();
+    auto* button = child<QToolButton>(window.get(), command);
+    QTest::mouseMove(button);
+    QTRY_VERIFY(button->underMouse());
+    const QImage shot = button->grab().toImage();
+    if (qEnvironmentVariableIsSet("VEICOLARIO_LOOK"))
+        shot.save(qEnvironmentVariable("VEICOLARIO_LOOK") + "/" + command + "-hover.png");
+    // The caption's strip, below the picture and inside the button's frame: its commonest colour is the
+    // background, and the caption's colour is the one farthest from it.
+    const int top = button->iconSize().height() + 8;
+    const int frame = 4;
+    QHash<QRgb, int> counts;
+    for (int y = top; y < shot.height() - frame; ++y)
+        for (int x = frame; x < shot.width() - frame; ++x)
+            ++counts[shot.pixel(x, y)];
+    QRgb background = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > counts.value(background))
+            background = it.key();
+    double best = 1.0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        best = std::max(best, contrast(QColor(it.key()), QColor(background)));
+    QVERIFY2(
+        best >= 3.0,
+        qPrintable(QStringLiteral("caption contrast %1 on %2").arg(best).arg(QColor(background).name())));
 }
 
 QTEST_MAIN(TestExpVeicolario)

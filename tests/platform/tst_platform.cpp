@@ -53,6 +53,7 @@ private Q_SLOTS:
     void windowFitsIntoScreen();
     void textPromptShowsAndAnswers_data();
     void textPromptShowsAndAnswers();
+    void textPromptHoldsItsCaption();
 };
 
 void TestPlatform::ansiRoundTrip_data() {
@@ -242,6 +243,28 @@ void TestPlatform::textPromptShowsAndAnswers() {
     QCOMPARE(answer.has_value(), accept);
     if (accept)
         QCOMPARE(*answer, typed);
+}
+
+// The prompt is wide enough for a title bar to show its caption whole, in bold, beside an icon and three
+// buttons.
+void TestPlatform::textPromptHoldsItsCaption() {
+    const QString caption = QStringLiteral("Numero copie da stampare");
+    int width = 0;
+    QFont titleFont;
+    testsupport::ModalAnswerer answerer;
+    answerer.onOther = [&](QWidget* w) {
+        auto* dialog = qobject_cast<QInputDialog*>(w);
+        if (!dialog)
+            return false;
+        width = dialog->width();
+        titleFont = dialog->font();
+        dialog->reject();
+        return true;
+    };
+    askText(nullptr, {caption, "Copie:", "1"});
+    titleFont.setBold(true);
+    QVERIFY2(width >= QFontMetrics(titleFont).horizontalAdvance(caption) + 4 * 24,
+             qPrintable(QString::number(width)));
 }
 
 void TestPlatform::windowFitsIntoScreen_data() {

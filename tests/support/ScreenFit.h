@@ -37,11 +37,17 @@ QString frameOutsideScreen(const QWidget* window);
 // reach to the end, by name.
 QStringList cutControls(const QWidget* window);
 
+// The visible texts that their controls cut, by name with the size the text needs and the room it has:
+// labels, line edits (descenders included), drop-downs, buttons, group box titles and the calendars' day
+// names.
+QStringList clippedTexts(const QWidget* window);
+
 // Saves a picture of the window for a person to look at, when VEICOLARIO_LOOK names a folder.
 void lookAtWindow(QWidget* window, const QString& name);
 
 // Shows the window, runs shown (a panel opened, say) once it is on screen, saves its picture under the
-// current data tag, and fails the current test when its frame leaves the screen or a control is cut.
+// current data tag, and fails the current test when its frame leaves the screen, a control is cut or a
+// text does not fit its control.
 void checkFitsScreen(QWidget* window, const std::function<void(QWidget*)>& shown = {});
 
 // One window of a folder's screen test: its name, its maker, and a step once it shows (a second panel
