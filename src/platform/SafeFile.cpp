@@ -20,6 +20,9 @@ namespace {
 // Pieces smaller than this are gathered before they go to the disk; each flush is checked in full.
 constexpr qsizetype kBufferSize = 64 * 1024;
 constexpr int kTemporaryTries = 100;
+// Between a target's name and the random part of its temporary's: a user's own copy of a file
+// ("x.pdf.copia1") does not carry it, so the clean-up at start never takes such a copy for a temporary.
+constexpr QLatin1String kTemporaryMark(".~");
 
 // Six letters and digits of at least two kinds, as a temporary's name ends: a user's copy named with a word
 // or a date ("unins000.dll.backup", ".Backup", ".202612") is not taken for one.
@@ -102,7 +105,7 @@ bool SafeFile::open() {
         return fail(QStringLiteral("cannot look at the file"), errno);
     }
     for (int i = 0; i < kTemporaryTries && fd_ < 0; ++i) {
-        temporary_ = target_ + QLatin1Char('.') + randomSuffix();
+        temporary_ = target_ + kTemporaryMark + randomSuffix();
         fd_ =
             ::open(QFile::encodeName(temporary_).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ < 0 && errno != EEXIST)
@@ -196,12 +199,12 @@ bool writeWholeFile(const QString& path, QByteArrayView bytes) {
 void removeStaleTemporaries(const QString& folder, const QStringList& namePatterns) {
     QStringList filters;
     for (const QString& pattern : namePatterns)
-        filters << pattern + QStringLiteral(".??????");
+        filters << pattern + kTemporaryMark + QStringLiteral("??????");
     const QDir dir(folder);
     const QDir::Filters kinds = QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive;
     for (const QString& name : dir.entryList(filters, kinds)) {
-        // A temporary is named after a file: something stands before its dot.
-        if (name.size() < 8 || !isTemporarySuffix(QStringView(name).right(6)))
+        // A temporary is named after a file: something stands before its mark.
+        if (name.size() <= kTemporaryMark.size() + 6 || !isTemporarySuffix(QStringView(name).right(6)))
             continue;
         // Only a regular file of our own; a link is not followed.
         struct stat link {};

@@ -1,6 +1,6 @@
 // The one way the program replaces a whole file.
 //
-// The new content goes to a temporary file beside the target ("<name>.XXXXXX"); every byte is confirmed
+// The new content goes to a temporary file beside the target ("<name>.~XXXXXX"); every byte is confirmed
 // written, the data is synced to the disk, and only then is the temporary renamed over the target. Any
 // failure removes the temporary and leaves the old file exactly as it was. Qt's QSaveFile is not used:
 // it can report success after a buffered write failed and rename a short file over the old one.
@@ -58,7 +58,7 @@ private:
 bool writeWholeFile(const QString& path, QByteArrayView bytes);
 
 // Removes what a safe write of one of these files left when the program was stopped in the middle:
-// the regular files named "<name>.XXXXXX" in folder, where name matches one of the patterns ("*.ini", case
+// the regular files named "<name>.~XXXXXX" in folder, where name matches one of the patterns ("*.ini", case
 // counts) and XXXXXX mixes at least two of lower-case letters, upper-case letters and digits (a word, a
 // capitalised word or a date is taken for a user's copy and kept). Links and folders are never removed.
 void removeStaleTemporaries(const QString& folder, const QStringList& namePatterns);

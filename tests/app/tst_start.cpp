@@ -62,45 +62,48 @@ void TestStart::staleTemporariesRemovedAtStart() {
     QDir dir(folder.folder());
     QVERIFY(dir.mkdir("Veicolario") && dir.mkdir("Documenti_Allegati"));
     const QString planner = "Prenotazioni veicolo targa AB 123 anno 2024.pln";
-    const QStringList stale{"unins000.dll.aB3dE9",
-                            "Veicolario.ini.Zz0000",
-                            "Parco_Automezzi.xls.Qw12Er",
-                            "Costi_Sostenuti.xls.x9Y8z7",
-                            planner + ".Zz0a1B",
-                            "Veicolario/Scheda_Veicolo_3.jpg.Ab3xY9",
-                            "Documenti_Allegati/contratto.pdf.kL9mN0",
-                            "Documenti_Allegati/libretto.Ab3xY9"};
+    const QStringList stale{"unins000.dll.~aB3dE9",
+                            "Veicolario.ini.~Zz0000",
+                            "Parco_Automezzi.xls.~Qw12Er",
+                            "Costi_Sostenuti.xls.~x9Y8z7",
+                            planner + ".~Zz0a1B",
+                            "Veicolario/Scheda_Veicolo_3.jpg.~Ab3xY9",
+                            "Documenti_Allegati/contratto.pdf.~kL9mN0",
+                            "Documenti_Allegati/libretto.~Ab3xY9"};
     // The files themselves, and what only looks like a temporary of ours: a user's copy named with a word
-    // or a date, a file the program does not replace whole, a name in another folder or another case.
+    // or a date or without the mark, a file the program does not replace whole, a name in another folder or
+    // another case.
     const QStringList kept{"unins000.dll",
                            "Parco_Automezzi.pro",
-                           "Parco_Automezzi.pro.Ab3xY9",
+                           "Parco_Automezzi.pro.~Ab3xY9",
                            "Parco_Automezzi.xls",
-                           "Parco_Automezzi.xls.backup",
-                           "Parco_Automezzi.xls.Backup",
-                           "PARCO_AUTOMEZZI.XLS.Ab3xY9",
-                           "note.txt.Ab3xY9",
+                           "Parco_Automezzi.xls.~backup",
+                           "Parco_Automezzi.xls.~Backup",
+                           "Parco_Automezzi.xls.Qw12Er",
+                           "PARCO_AUTOMEZZI.XLS.~Ab3xY9",
+                           "note.txt.~Ab3xY9",
                            planner,
-                           planner + ".202401",
-                           "Scheda_Veicolo_3.jpg.Ab3xY9",
+                           planner + ".~202401",
+                           "Scheda_Veicolo_3.jpg.~Ab3xY9",
                            "Veicolario/Scheda_Veicolo_3.jpg",
-                           "Veicolario/Scheda_Veicolo_3.jpg.202401",
-                           "Veicolario/altra_foto.jpg.Ab3xY9",
+                           "Veicolario/Scheda_Veicolo_3.jpg.~202401",
+                           "Veicolario/altra_foto.jpg.~Ab3xY9",
                            "Documenti_Allegati/contratto.pdf",
                            "Documenti_Allegati/contratto.pdf.copia",
-                           "Documenti_Allegati/.Ab3xY9"};
+                           "Documenti_Allegati/contratto.pdf.copia1",
+                           "Documenti_Allegati/.~Ab3xY9"};
     folder.write("unins000.dll", "[Accesso]\r\nValore=5310\r\n");
     for (const QString& name : stale + kept)
         if (name != "unins000.dll")
-            folder.write(name, name.endsWith("unins000.dll.aB3dE9") ? "[Accesso]\r\nValore=5310\r\n" : "x");
+            folder.write(name, name.endsWith("unins000.dll.~aB3dE9") ? "[Accesso]\r\nValore=5310\r\n" : "x");
     // A folder or a link of that form is not a temporary of ours; the link's file stays too.
-    QVERIFY(dir.mkdir("Costi_Sostenuti.xls.Ab3xY9"));
-    QVERIFY(QFile::link(folder.path("note.txt.Ab3xY9"), folder.path("Documenti_Allegati/nota.Ab3xY9")));
+    QVERIFY(dir.mkdir("Costi_Sostenuti.xls.~Ab3xY9"));
+    QVERIFY(QFile::link(folder.path("note.txt.~Ab3xY9"), folder.path("Documenti_Allegati/nota.~Ab3xY9")));
     app::startWindows();
     common::WindowRegistry::instance().destroyAll();
     QStringList expected = kept;
-    expected << "Costi_Sostenuti.xls.Ab3xY9"
-             << "Documenti_Allegati/nota.Ab3xY9"
+    expected << "Costi_Sostenuti.xls.~Ab3xY9"
+             << "Documenti_Allegati/nota.~Ab3xY9"
              << "Veicolario"
              << "Documenti_Allegati";
     QStringList found;

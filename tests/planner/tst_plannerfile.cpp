@@ -494,7 +494,7 @@ void TestPlannerFile::saveStoppedHalfWayLeavesOldOrNewFile() {
         // The kill leaves the new file's first bytes in a temporary beside the planner, for the next start
         // to remove.
         QCOMPARE(left.size(), 1);
-        QVERIFY2(left[0].startsWith(kPlannerName + ".") && left[0].size() == kPlannerName.size() + 7,
+        QVERIFY2(left[0].startsWith(kPlannerName + ".~") && left[0].size() == kPlannerName.size() + 8,
                  qPrintable(left[0]));
         QCOMPARE(folder.read(left[0]), after.left(room));
     } else {

@@ -255,21 +255,24 @@ void TestSafeFile::realFullDiskLeavesOldFile() {
 
 void TestSafeFile::staleTemporariesRemoved() {
     QTemporaryDir dir;
-    // A word or a date after the name is a user's copy, not a temporary.
-    const QStringList kept{"Veicolario.ini",       "Parco_Automezzi.pro.Ab3xY9", "altro.txt.Ab3xY9",
-                           "unins000.dll",         "unins000.dll.Ab3xY",         "unins000.dll.Ab3xY9z",
-                           "unins000.dll.Ab-xY9",  "unins000.dll.backup",        "unins000.dll.202612",
-                           "Veicolario.ini.COPIA", "unins000.dll.Backup",        "UNINS000.DLL.Ab3xY9",
-                           "Veicolario.INI.Ab3xY9"};
-    const QStringList removed{"unins000.dll.Ab3xY9", "unins000.dll.00000a", "Veicolario.ini.qQ1zZ0",
-                              "unins000.dll.ABC123"};
+    // A word or a date after the name is a user's copy, not a temporary, and so is a name without the mark.
+    const QStringList kept{"Veicolario.ini",         "Parco_Automezzi.pro.~Ab3xY9",
+                           "altro.txt.~Ab3xY9",      "unins000.dll",
+                           "unins000.dll.~Ab3xY",    "unins000.dll.~Ab3xY9z",
+                           "unins000.dll.~Ab-xY9",   "unins000.dll.~backup",
+                           "unins000.dll.~202612",   "Veicolario.ini.~COPIA",
+                           "unins000.dll.~Backup",   "UNINS000.DLL.~Ab3xY9",
+                           "Veicolario.INI.~Ab3xY9", "unins000.dll.Ab3xY9",
+                           "Veicolario.ini.copia1",  ".~Ab3xY9"};
+    const QStringList removed{"unins000.dll.~Ab3xY9", "unins000.dll.~00000a", "Veicolario.ini.~qQ1zZ0",
+                              "unins000.dll.~ABC123"};
     for (const QString& name : kept + removed)
         put(dir.filePath(name), "x");
     // A folder of that form is not a temporary of ours.
-    QVERIFY(QDir(dir.path()).mkdir("unins000.dll.abc123"));
+    QVERIFY(QDir(dir.path()).mkdir("unins000.dll.~abc123"));
     removeStaleTemporaries(dir.path(), {"unins000.dll", "*.ini"});
     QStringList expected = kept;
-    expected << "unins000.dll.abc123";
+    expected << "unins000.dll.~abc123";
     expected.sort();
     QCOMPARE(entries(dir.path()), expected);
 }
