@@ -40,11 +40,18 @@ int RecordLayout::indexOf(const QString& name) const {
     return -1;
 }
 
+namespace {
+// The field written in place: its length byte, its text trimmed and cut to the width, zeros after it.
+void encodeFieldAt(const QString& text, int width, char* field) {
+    const qsizetype length = platform::toAnsi(TrimmedView(text), field + 1, width);
+    field[0] = char(length);
+    std::fill(field + 1 + length, field + 1 + width, '\0');
+}
+} // namespace
+
 QByteArray encodeField(const QString& text, int width) {
-    const QByteArray bytes = platform::toAnsi(Trim(text)).left(width);
     QByteArray out(width + 1, '\0');
-    out[0] = char(bytes.size());
-    std::copy(bytes.begin(), bytes.end(), out.begin() + 1);
+    encodeFieldAt(text, width, out.data());
     return out;
 }
 
@@ -122,8 +129,7 @@ QByteArrayView Record::stored(int field) const {
 }
 
 void Record::set(int field, const QString& text) {
-    const QByteArray encoded = encodeField(text, layout_->width(field));
-    std::copy(encoded.begin(), encoded.end(), bytes_.begin() + layout_->offset(field));
+    encodeFieldAt(text, layout_->width(field), bytes_.data() + layout_->offset(field));
 }
 
 namespace {

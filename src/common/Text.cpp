@@ -11,12 +11,17 @@ inline char16_t fold(char16_t c) {
 } // namespace
 
 QString Trim(const QString& s) {
+    const QStringView kept = TrimmedView(s);
+    return kept.size() == s.size() ? s : kept.toString();
+}
+
+QStringView TrimmedView(QStringView s) {
     qsizetype b = 0, e = s.size();
     while (b < e && s.at(b).unicode() <= 32)
         ++b;
     while (e > b && s.at(e - 1).unicode() <= 32)
         --e;
-    return (b == 0 && e == s.size()) ? s : s.mid(b, e - b);
+    return s.sliced(b, e - b);
 }
 
 QString UpperAZ(const QString& s) {

@@ -7,6 +7,8 @@ namespace common {
 
 // Strips leading and trailing characters with code 32 or less (control codes included).
 QString Trim(const QString& s);
+// The same, as a view into s.
+QStringView TrimmedView(QStringView s);
 // Upper-cases the letters a-z only.
 QString UpperAZ(const QString& s);
 // Folds a-z to A-Z, then compares character codes; a prefix sorts first. <0, 0 or >0.

@@ -36,16 +36,21 @@ char toAnsiChar(QChar ch) {
 }
 
 QByteArray toAnsi(const QString& text) {
-    QByteArray out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    QByteArray out(text.size(), Qt::Uninitialized);
+    out.truncate(toAnsi(text, out.data(), out.size()));
+    return out;
+}
+
+qsizetype toAnsi(QStringView text, char* out, qsizetype room) {
+    qsizetype written = 0;
+    for (qsizetype i = 0; i < text.size() && written < room; ++i) {
         const QChar ch = text.at(i);
         // A surrogate pair is one character outside the code page: one '?'.
         if (ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             ++i;
-        out.append(toAnsiChar(ch));
+        out[written++] = toAnsiChar(ch);
     }
-    return out;
+    return written;
 }
 
 QString fromAnsi(const char* data, qsizetype size) {

@@ -212,12 +212,14 @@ bool replaceFileStart(const QString& path, QByteArrayView head) {
     QFile old;
     struct stat link {};
     const bool missing = ::lstat(QFile::encodeName(path).constData(), &link) != 0 && errno == ENOENT;
-    if (!missing && !openRegularFile(old, path, QIODevice::ReadOnly))
+    // A regular file no longer than the head has no bytes to keep, and is not read at all.
+    const bool keepsNothing = !missing && S_ISREG(link.st_mode) && link.st_size <= head.size();
+    if (!missing && !keepsNothing && !openRegularFile(old, path, QIODevice::ReadOnly))
         return false;
     SafeFile out(path);
     if (!out.open() || !out.write(head))
         return false;
-    if (!missing && old.size() > head.size() && (!old.seek(head.size()) || !copyRest(old, out)))
+    if (old.isOpen() && old.size() > head.size() && (!old.seek(head.size()) || !copyRest(old, out)))
         return false;
     // Closed before the rename, so that the old file's space is given back within the same sync.
     old.close();

@@ -83,6 +83,8 @@ void TestArchive::encode_data() {
     QTest::newRow("unmappable is ?") << QString::fromUtf8("a\u0100b") << 5 << field("a?b", 5);
     QTest::newRow("emoji is one ?") << QString::fromUtf8("x\U0001F697y") << 5 << field("x?y", 5);
     QTest::newRow("trim before cut") << "   ABCDEFGH" << 3 << field("ABC", 3);
+    QTest::newRow("emoji at the cut is one ?") << QString::fromUtf8("ab\U0001F697cd") << 3 << field("ab?", 3);
+    QTest::newRow("emoji past the cut") << QString::fromUtf8("ab\U0001F697") << 2 << field("ab", 2);
 }
 
 void TestArchive::encode() {
@@ -90,6 +92,11 @@ void TestArchive::encode() {
     QFETCH(int, width);
     QFETCH(QByteArray, stored);
     QCOMPARE(common::encodeField(text, width), stored);
+    // Set over a field that held other bytes: the same bytes, the record's other fields untouched.
+    const common::RecordLayout layout{{"Prima", 2}, {"Campo", width}, {"Dopo", 2}};
+    common::Record record(layout, QByteArray(layout.size(), 'x'));
+    record.set(1, text);
+    QCOMPARE(record.bytes(), QByteArray(3, 'x') + stored + QByteArray(3, 'x'));
 }
 
 void TestArchive::decode_data() {
