@@ -45,6 +45,10 @@ qsizetype toAnsi(QStringView text, char* out, qsizetype room) {
     qsizetype written = 0;
     for (qsizetype i = 0; i < text.size() && written < room; ++i) {
         const QChar ch = text.at(i);
+        if (ch.unicode() < 0x80) {
+            out[written++] = char(ch.unicode());
+            continue;
+        }
         // A surrogate pair is one character outside the code page: one '?'.
         if (ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             ++i;
