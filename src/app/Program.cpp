@@ -63,26 +63,26 @@ template <class T> std::function<QWidget*()> make() {
     return [] { return new T(); };
 }
 
-// Every file that the program replaces whole goes through the safe write, by folder and name. A write
-// stopped half-way (a kill, a power cut) leaves its temporary beside the file; for the password file it
-// holds the scrambled password.
-struct SafeWriteTargets {
-    QString folder;
-    QStringList namePatterns;
-};
+} // namespace
 
-QList<SafeWriteTargets> safeWriteTargets() {
+QList<platform::SafeWriteTargets> safeWriteTargets() {
+    // The password and settings files were once written through Qt's save file, whose temporaries have the
+    // earlier form "<name>.XXXXXX"; the password file's hold the scrambled password.
+    const QString passwordFile = QFileInfo(shell::passwordFilePath()).fileName();
+    const QString settingsFiles = QStringLiteral("*.ini");
     return {
-        {platform::programFolder(),
-         {QFileInfo(shell::passwordFilePath()).fileName(), QStringLiteral("*.ini"), QStringLiteral("*.xls"),
-          planner::plannerFileName(QStringLiteral("*"), QStringLiteral("*"))}},
-        {fleet::photoFolder(), {fleet::photoNamePattern()}},
-        // Attached documents keep the names of the files they copy.
-        {fleet::attachmentsFolder(), {QStringLiteral("*")}},
+        {QString(),
+         {passwordFile, settingsFiles, QStringLiteral("Parco_Automezzi.xls"),
+          QStringLiteral("Costi_Sostenuti.xls"), QStringLiteral("Scadenze_Imminenti.xls"),
+          QStringLiteral("Scadenze_Giornaliere.xls"), QStringLiteral("Scadenze_Mensili.xls"),
+          QStringLiteral("Scadenzario_Manutenzioni.xls"), QStringLiteral("Scadenzario_Chilometrico.xls"),
+          planner::plannerFileName(QStringLiteral("*"), QStringLiteral("????"))},
+         {passwordFile, settingsFiles}},
+        {QFileInfo(fleet::photoFolder()).fileName(), {fleet::photoNamePattern()}, {}},
+        // Attached documents keep the names of the user's files: only the temporary's mark tells them apart.
+        {QFileInfo(fleet::attachmentsFolder()).fileName(), {QStringLiteral("*")}, {}},
     };
 }
-
-} // namespace
 
 // Start-up budget. Every window of the table is created at start, so each creation is held to a share of a
 // bare Qt window's whole start (process start to idle loop; bench_startup checks every row). Creating a
@@ -188,8 +188,7 @@ void startWindows() {
 }
 
 void startWindows(const QList<common::WindowEntry>& table) {
-    for (const SafeWriteTargets& targets : safeWriteTargets())
-        platform::removeStaleTemporaries(targets.folder, targets.namePatterns);
+    platform::removeStaleTemporaries(platform::programFolder(), safeWriteTargets());
     // The planner's commands open the booking dialogs through the openers these folders register.
     booking::registerWithPlanner();
     bookingprint::registerPlannerOpeners();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/WindowRegistry.h"
+#include "platform/SafeFile.h"
 
 #include <QList>
 
@@ -14,8 +15,11 @@ double creationBudget(const QString& className);
 // What the program's start may add to a bare start besides its windows: its own libraries, the application
 // object's settings, the start's memory and the login's first show.
 inline constexpr double kStartOverheadBudget = 0.2;
-// Creates the shared instances of the creation table and shows the login window; the caller runs the event
-// loop.
+// Every file that the program replaces whole through the safe write, by folder of the program: what the
+// clean-up at start looks for. A write stopped half-way (a kill, a power cut) leaves its temporary there.
+QList<platform::SafeWriteTargets> safeWriteTargets();
+// Removes the stale temporaries of safeWriteTargets(), creates the shared instances of the creation table
+// and shows the login window; the caller runs the event loop.
 void startWindows();
 // The same with the rows of table (the start-up benchmark times each row).
 void startWindows(const QList<common::WindowEntry>& table);

@@ -2,14 +2,16 @@
 
 #include "platform/Files.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstring>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,14 +22,30 @@ namespace {
 // Pieces smaller than this are gathered before they go to the disk; each flush is checked in full.
 constexpr qsizetype kBufferSize = 64 * 1024;
 constexpr int kTemporaryTries = 100;
-// Between a target's name and the random part of its temporary's: a user's own copy of a file
-// ("x.pdf.copia1") does not carry it, so the clean-up at start never takes such a copy for a temporary.
-constexpr QLatin1String kTemporaryMark(".~");
+// Between a target's name and the random part of its temporary's name.
+constexpr QLatin1String kTemporaryMark(".~veicolario-temp-");
+constexpr qsizetype kRandomDigits = 12;
+// The earlier form: "<name>." and six letters and digits.
+constexpr qsizetype kEarlierSuffix = 6;
 
-// Six letters and digits of at least two kinds, as a temporary's name ends: a user's copy named with a word
-// or a date ("unins000.dll.backup", ".Backup", ".202612") is not taken for one.
-bool isTemporarySuffix(QStringView suffix) {
-    if (suffix.size() != 6)
+QString randomPart() {
+    const quint64 bits = QRandomGenerator::global()->generate64() & ((quint64(1) << (4 * kRandomDigits)) - 1);
+    return QString::number(bits, 16).rightJustified(kRandomDigits, QLatin1Char('0'));
+}
+
+bool isRandomPart(QStringView part) {
+    if (part.size() != kRandomDigits)
+        return false;
+    for (const QChar c : part)
+        if (!(c >= u'0' && c <= u'9') && !(c >= u'a' && c <= u'f'))
+            return false;
+    return true;
+}
+
+// Six letters and digits of at least two kinds, as the earlier temporaries' names end: a user's copy named
+// with a word or a date ("unins000.dll.backup", ".Backup", ".202612") is not taken for one.
+bool isEarlierSuffix(QStringView suffix) {
+    if (suffix.size() != kEarlierSuffix)
         return false;
     bool lower = false, upper = false, digit = false;
     int capitals = 0;
@@ -47,14 +65,19 @@ bool isTemporarySuffix(QStringView suffix) {
     return int(lower) + int(upper) + int(digit) >= 2 && !capitalisedWord;
 }
 
-QString randomSuffix() {
-    static constexpr char kChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    QString s(6, QLatin1Char('0'));
-    do {
-        for (QChar& c : s)
-            c = QLatin1Char(kChars[QRandomGenerator::global()->bounded(int(sizeof(kChars) - 1))]);
-    } while (!isTemporarySuffix(s));
-    return s;
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Takes the writer's lock on a temporary just created as fd. False when the name no longer leads to it: a
+// clean-up took it between its creation and the lock.
+bool lockNewTemporary(int fd, const QByteArray& name) {
+    // A file system without locks still takes the write; a clean-up there cannot lock, so removes nothing.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK)
+        return false;
+    struct stat opened {};
+    struct stat named {};
+    return ::fstat(fd, &opened) == 0 && ::lstat(name.constData(), &named) == 0 && sameFile(opened, named);
 }
 
 void syncFolder(const QString& folder) {
@@ -104,17 +127,25 @@ bool SafeFile::open() {
     } else if (errno != ENOENT) {
         return fail(QStringLiteral("cannot look at the file"), errno);
     }
+    int error = 0;
     for (int i = 0; i < kTemporaryTries && fd_ < 0; ++i) {
-        temporary_ = target_ + kTemporaryMark + randomSuffix();
-        fd_ =
-            ::open(QFile::encodeName(temporary_).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd_ < 0 && errno != EEXIST)
-            break;
+        temporary_ = target_ + kTemporaryMark + randomPart();
+        const QByteArray temporary = QFile::encodeName(temporary_);
+        const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            error = errno;
+            if (error != EEXIST)
+                break;
+        } else if (lockNewTemporary(fd, temporary)) {
+            fd_ = fd;
+        } else {
+            ::close(fd); // the clean-up that took it removes it
+            error = EWOULDBLOCK;
+        }
     }
     if (fd_ < 0) {
-        const int e = errno;
         temporary_.clear();
-        return fail(QStringLiteral("cannot create a temporary file"), e);
+        return fail(QStringLiteral("cannot create a temporary file"), error);
     }
     // The new file keeps the permissions of the one it replaces.
     if (mode != 0 && ::fchmod(fd_, mode) != 0)
@@ -162,8 +193,13 @@ bool SafeFile::commit() {
     bool ok = flushBuffer();
     if (ok && ::fsync(fd_) != 0)
         ok = fail(QStringLiteral("cannot sync"), errno);
+    // The writing descriptor is closed (and its close checked) before the rename; a second one on the same
+    // open file keeps the lock until the temporary has its final name.
+    const int held = ok ? ::fcntl(fd_, F_DUPFD_CLOEXEC, 0) : -1;
+    if (ok && held < 0)
+        ok = fail(QStringLiteral("cannot keep the temporary file locked"), errno);
     const int fd = fd_;
-    fd_ = -1;
+    fd_ = held;
     if (::close(fd) != 0 && ok)
         ok = fail(QStringLiteral("cannot close"), errno);
     if (ok &&
@@ -173,6 +209,8 @@ bool SafeFile::commit() {
         cancel();
         return false;
     }
+    ::close(fd_);
+    fd_ = -1;
     temporary_.clear();
     buffer_.clear();
     syncFolder(QFileInfo(target_).absolutePath());
@@ -180,13 +218,14 @@ bool SafeFile::commit() {
 }
 
 void SafeFile::cancel() {
-    if (fd_ >= 0) {
-        ::close(fd_);
-        fd_ = -1;
-    }
+    // Removed while still locked, so that no clean-up meets it half-way.
     if (!temporary_.isEmpty()) {
         ::unlink(QFile::encodeName(temporary_).constData());
         temporary_.clear();
+    }
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
     }
     buffer_.clear();
 }
@@ -196,22 +235,91 @@ bool writeWholeFile(const QString& path, QByteArrayView bytes) {
     return file.open() && file.write(bytes) && file.commit();
 }
 
-void removeStaleTemporaries(const QString& folder, const QStringList& namePatterns) {
-    QStringList filters;
-    for (const QString& pattern : namePatterns)
-        filters << pattern + kTemporaryMark + QStringLiteral("??????");
-    const QDir dir(folder);
-    const QDir::Filters kinds = QDir::Files | QDir::Hidden | QDir::System | QDir::CaseSensitive;
-    for (const QString& name : dir.entryList(filters, kinds)) {
+namespace {
+
+// Whether name is a temporary of a target in patterns (the safe write's form) or in earlier (the earlier
+// form).
+bool isStaleTemporaryName(const QString& name, const QList<QRegularExpression>& patterns,
+                          const QList<QRegularExpression>& earlier) {
+    const auto named = [](const QList<QRegularExpression>& targets, QStringView target) {
         // A temporary is named after a file: something stands before its mark.
-        if (name.size() <= kTemporaryMark.size() + 6 || !isTemporarySuffix(QStringView(name).right(6)))
+        if (target.isEmpty())
+            return false;
+        for (const QRegularExpression& pattern : targets)
+            if (pattern.match(target).hasMatch())
+                return true;
+        return false;
+    };
+    const qsizetype tail = kTemporaryMark.size() + kRandomDigits;
+    if (name.size() > tail && QStringView(name).chopped(kRandomDigits).endsWith(kTemporaryMark) &&
+        isRandomPart(QStringView(name).right(kRandomDigits)))
+        return named(patterns, QStringView(name).chopped(tail));
+    const qsizetype earlierTail = 1 + kEarlierSuffix;
+    return name.size() > earlierTail && name.at(name.size() - earlierTail) == u'.' &&
+           isEarlierSuffix(QStringView(name).right(kEarlierSuffix)) &&
+           named(earlier, QStringView(name).chopped(earlierTail));
+}
+
+// Removes name in the folder open as dirFd when it is a regular file, not a link, that no safe write holds
+// locked. The lock is held while the name is removed, and only the very file locked is removed.
+void removeUnlessInUse(int dirFd, const char* name) {
+    struct stat seen {};
+    if (::fstatat(dirFd, name, &seen, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(seen.st_mode))
+        return;
+    const int fd = ::openat(dirFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat opened {};
+    struct stat named {};
+    if (::fstat(fd, &opened) == 0 && sameFile(opened, seen) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+        ::fstatat(dirFd, name, &named, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(named, opened))
+        ::unlinkat(dirFd, name, 0);
+    ::close(fd);
+}
+
+QList<QRegularExpression> wildcards(const QStringList& patterns) {
+    QList<QRegularExpression> expressions;
+    for (const QString& pattern : patterns)
+        expressions << QRegularExpression::fromWildcard(pattern, Qt::CaseSensitive);
+    return expressions;
+}
+
+} // namespace
+
+void removeStaleTemporaries(const QString& programFolder, const QList<SafeWriteTargets>& targets) {
+    const int root = ::open(QFile::encodeName(programFolder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (root < 0)
+        return;
+    for (const SafeWriteTargets& target : targets) {
+        // Only the program folder and its own subfolders, never through a link.
+        const bool own = target.subfolder.isEmpty() ||
+                         (!target.subfolder.contains(QLatin1Char('/')) &&
+                          target.subfolder != QLatin1String(".") && target.subfolder != QLatin1String(".."));
+        if (!own)
             continue;
-        // Only a regular file of our own; a link is not followed.
-        struct stat link {};
-        const QByteArray path = QFile::encodeName(dir.filePath(name));
-        if (::lstat(path.constData(), &link) == 0 && S_ISREG(link.st_mode))
-            ::unlink(path.constData());
+        // A descriptor of its own for each listing: descriptors duplicated share where the listing stands.
+        const int folder =
+            ::openat(root, target.subfolder.isEmpty() ? "." : QFile::encodeName(target.subfolder).constData(),
+                     O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        DIR* dir = folder >= 0 ? ::fdopendir(folder) : nullptr;
+        if (!dir) {
+            if (folder >= 0)
+                ::close(folder);
+            continue;
+        }
+        const QList<QRegularExpression> names = wildcards(target.names);
+        const QList<QRegularExpression> earlier = wildcards(target.earlierNames);
+        QList<QByteArray> stale;
+        while (const dirent* entry = ::readdir(dir)) {
+            const QByteArray name(entry->d_name);
+            if (isStaleTemporaryName(QFile::decodeName(name), names, earlier))
+                stale << name;
+        }
+        for (const QByteArray& name : stale)
+            removeUnlessInUse(::dirfd(dir), name.constData());
+        ::closedir(dir);
     }
+    ::close(root);
 }
 
 } // namespace platform

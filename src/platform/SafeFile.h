@@ -1,9 +1,9 @@
 // The one way the program replaces a whole file.
 //
-// The new content goes to a temporary file beside the target ("<name>.~XXXXXX"); every byte is confirmed
-// written, the data is synced to the disk, and only then is the temporary renamed over the target. Any
-// failure removes the temporary and leaves the old file exactly as it was. Qt's QSaveFile is not used:
-// it can report success after a buffered write failed and rename a short file over the old one.
+// The new content goes to a temporary file beside the target; every byte is confirmed written, the data is
+// synced to the disk, and only then is the temporary renamed over the target. Any failure removes the
+// temporary and leaves the old file exactly as it was. Qt's QSaveFile is not used: it can report success
+// after a buffered write failed and rename a short file over the old one.
 //
 //     platform::SafeFile out(path);        // a link to a regular file replaces what it leads to
 //     if (!out.open()) fail(out.errorString());
@@ -13,6 +13,11 @@
 //
 //     if (!platform::writeWholeFile(path, bytes)) fail(...);   // the same in one call
 //
+// The temporary is named "<name>.~veicolario-temp-<12 lower-case hexadecimal digits>", a name nobody gives a
+// file, so that the clean-up at start can tell it from a user's own files. From its creation until it is
+// renamed or removed, the writer holds an exclusive flock() on it: a clean-up run by another copy of the
+// program leaves it alone.
+//
 // A target that exists and is not a regular file (a folder, a pipe, a device, a link to one of these or a
 // link that leads nowhere) is refused at open(). Tests simulate a full disk with platform::FullDiskForTests
 // (platform/Files.h), which every safe write and every archive write obeys.
@@ -20,6 +25,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -46,8 +52,8 @@ private:
     bool fail(const QString& what, int error);
 
     QString path_;
-    QString target_; // path_, or where the link at path_ leads
-    QString temporary_;
+    QString target_;    // path_, or where the link at path_ leads
+    QString temporary_; // locked (flock) for as long as it exists
     QString error_;
     QByteArray buffer_;
     int fd_ = -1;
@@ -57,10 +63,20 @@ private:
 // Replaces the file at path with bytes through a SafeFile.
 bool writeWholeFile(const QString& path, QByteArrayView bytes);
 
-// Removes what a safe write of one of these files left when the program was stopped in the middle:
-// the regular files named "<name>.~XXXXXX" in folder, where name matches one of the patterns ("*.ini", case
-// counts) and XXXXXX mixes at least two of lower-case letters, upper-case letters and digits (a word, a
-// capitalised word or a date is taken for a user's copy and kept). Links and folders are never removed.
-void removeStaleTemporaries(const QString& folder, const QStringList& namePatterns);
+// The files that the program replaces whole in one folder of its own.
+struct SafeWriteTargets {
+    QString subfolder; // a subfolder of the program folder ("Veicolario"), or empty for the folder itself
+    QStringList names; // exact names or wildcard patterns ("Scheda_Veicolo_*.jpg"), case counts
+    // Files that were once written as "<name>.XXXXXX" (six letters and digits): those temporaries go too.
+    QStringList earlierNames;
+};
+
+// Removes what safe writes of the targets left when the program was stopped in the middle: in each
+// target's folder, the regular files named "<name>.~veicolario-temp-<12 hexadecimal digits>" where name
+// matches one of its names, and "<name>.XXXXXX" where name matches one of its earlier names and XXXXXX mixes
+// at least two of lower-case letters, upper-case letters and digits (a word, a capitalised word or a date
+// is a user's copy). Links are never followed: a subfolder that is a link is not entered, a temporary that
+// is a link is not removed. A temporary that a running safe write still holds locked is left alone.
+void removeStaleTemporaries(const QString& programFolder, const QList<SafeWriteTargets>& targets);
 
 } // namespace platform

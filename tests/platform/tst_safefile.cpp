@@ -6,8 +6,13 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstdio>
+#include <cstring>
 
 #include <sys/stat.h>
 
@@ -38,6 +43,27 @@ QByteArray pattern(qsizetype size) {
     return b;
 }
 
+// What a safe write adds to its target's name for its temporary, but for the random part.
+const QString kMark = QStringLiteral(".~veicolario-temp-");
+
+// Run as a second process by the test of a temporary in use: writes the first half of the file through a
+// safe write, says "ready", and writes the rest and commits once a line comes on its input.
+constexpr char kWriteInTwoHalves[] = "--write-in-two-halves";
+constexpr qsizetype kHalvesSize = 300'000;
+
+int writeInTwoHalves(const QString& path) {
+    const QByteArray bytes = pattern(kHalvesSize);
+    SafeFile out(path);
+    if (!out.open() || !out.write(bytes.left(kHalvesSize / 2)))
+        return 2;
+    std::puts("ready");
+    std::fflush(stdout);
+    char line[8];
+    if (!std::fgets(line, sizeof line, stdin))
+        return 3;
+    return out.write(bytes.mid(kHalvesSize / 2)) && out.commit() ? 0 : 1;
+}
+
 } // namespace
 
 class TestSafeFile : public QObject {
@@ -56,7 +82,12 @@ private Q_SLOTS:
     void iniOnFullDiskLeavesFile();
     void iniReadOfPipeFailsAtOnce();
     void realFullDiskLeavesOldFile();
+    void staleTemporariesRemoved_data();
     void staleTemporariesRemoved();
+    void oddEntriesLeftAlone_data();
+    void oddEntriesLeftAlone();
+    void temporaryInUseLeftAlone_data();
+    void temporaryInUseLeftAlone();
 };
 
 void TestSafeFile::replacesAndKeepsPermissions() {
@@ -253,29 +284,144 @@ void TestSafeFile::realFullDiskLeavesOldFile() {
     QCOMPARE(entries(disk.folder()), (QStringList{"grande.xls", "piccolo.ini", "riempitivo"}));
 }
 
-void TestSafeFile::staleTemporariesRemoved() {
-    QTemporaryDir dir;
-    // A word or a date after the name is a user's copy, not a temporary, and so is a name without the mark.
-    const QStringList kept{"Veicolario.ini",         "Parco_Automezzi.pro.~Ab3xY9",
-                           "altro.txt.~Ab3xY9",      "unins000.dll",
-                           "unins000.dll.~Ab3xY",    "unins000.dll.~Ab3xY9z",
-                           "unins000.dll.~Ab-xY9",   "unins000.dll.~backup",
-                           "unins000.dll.~202612",   "Veicolario.ini.~COPIA",
-                           "unins000.dll.~Backup",   "UNINS000.DLL.~Ab3xY9",
-                           "Veicolario.INI.~Ab3xY9", "unins000.dll.Ab3xY9",
-                           "Veicolario.ini.copia1",  ".~Ab3xY9"};
-    const QStringList removed{"unins000.dll.~Ab3xY9", "unins000.dll.~00000a", "Veicolario.ini.~qQ1zZ0",
-                              "unins000.dll.~ABC123"};
-    for (const QString& name : kept + removed)
-        put(dir.filePath(name), "x");
-    // A folder of that form is not a temporary of ours.
-    QVERIFY(QDir(dir.path()).mkdir("unins000.dll.~abc123"));
-    removeStaleTemporaries(dir.path(), {"unins000.dll", "*.ini"});
-    QStringList expected = kept;
-    expected << "unins000.dll.~abc123";
-    expected.sort();
-    QCOMPARE(entries(dir.path()), expected);
+void TestSafeFile::staleTemporariesRemoved_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("removed");
+    // The safe write's temporaries of the targets, and the earlier form of the password file's.
+    for (const char* name :
+         {"unins000.dll.~veicolario-temp-0123456789ab", "unins000.dll.~veicolario-temp-000000000000",
+          "Scheda_7.jpg.~veicolario-temp-fedcba987654", "unins000.dll.Ab3xY9", "unins000.dll.qQzZaB",
+          "unins000.dll.00000a", "unins000.dll.ABC123"})
+        QTest::newRow(name) << QString(name) << true;
+    // A user's file: the target itself, a name with a slip in the mark or the random part, something
+    // after it, another case, no name before it, a file that is not a target, an earlier form of a file
+    // that never had one, a copy named with a word or a date.
+    for (const char* name : {"unins000.dll",
+                             "unins000.dll.~veicolario-temp-0123456789AB",
+                             "unins000.dll.~veicolario-temp-0123456789a",
+                             "unins000.dll.~veicolario-temp-0123456789abc",
+                             "unins000.dll.~veicolario-temp-0123456789ag",
+                             "unins000.dll.~veicolario-temp-0123456789ab.pdf",
+                             "unins000.dll.~veicolario-temp-0123456789ab (copia)",
+                             "unins000.dll.~veicolario-tmp-0123456789ab",
+                             "unins000.dll.veicolario-temp-0123456789ab",
+                             "unins000.dll.~VEICOLARIO-TEMP-0123456789ab",
+                             "UNINS000.DLL.~veicolario-temp-0123456789ab",
+                             "Scheda_7.JPG.~veicolario-temp-0123456789ab",
+                             ".~veicolario-temp-0123456789ab",
+                             "altro.txt.~veicolario-temp-0123456789ab",
+                             "Scheda_7.jpg.Ab3xY9",
+                             "unins000.dll.Ab3xY",
+                             "unins000.dll.Ab3xY9z",
+                             "unins000.dll.Ab-xY9",
+                             "unins000.dll.backup",
+                             "unins000.dll.Backup",
+                             "unins000.dll.202612",
+                             "unins000.dll.~Ab3xY9",
+                             "UNINS000.DLL.Ab3xY9"})
+        QTest::newRow(name) << QString(name) << false;
 }
 
-QTEST_GUILESS_MAIN(TestSafeFile)
+void TestSafeFile::staleTemporariesRemoved() {
+    QFETCH(QString, name);
+    QFETCH(bool, removed);
+    QTemporaryDir dir;
+    put(dir.filePath(name), "[Accesso]\r\nValore=5310E8AD\r\n");
+    removeStaleTemporaries(dir.path(), {{QString(), {"unins000.dll", "Scheda_*.jpg"}, {"unins000.dll"}}});
+    QCOMPARE(entries(dir.path()), removed ? QStringList() : QStringList{name});
+}
+
+void TestSafeFile::oddEntriesLeftAlone_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("folder named as a temporary") << "folder";
+    QTest::newRow("named pipe named as a temporary") << "pipe";
+    QTest::newRow("link named as a temporary, to a file") << "link";
+    QTest::newRow("link named as a temporary, to a temporary's look-alike") << "link to temporary";
+    QTest::newRow("subfolder that is a link to a folder elsewhere") << "linked folder";
+    QTest::newRow("subfolder named outside the program folder") << "outside";
+}
+
+// Only the regular files in the program folder and its own subfolders are removed; nothing is reached
+// through a link. The temporaries' look-alikes lie in a folder beside the program folder.
+void TestSafeFile::oddEntriesLeftAlone() {
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    QDir root(dir.path());
+    QVERIFY(root.mkdir("programma") && root.mkdir("altrove"));
+    const QString program = dir.filePath("programma");
+    const QString temporary = "contratto.pdf" + kMark + "0123456789ab";
+    put(dir.filePath("altrove/" + temporary), "x");
+    put(dir.filePath("altrove/contratto.pdf"), "x");
+    QString subfolder = "Documenti_Allegati";
+    if (kind == "linked folder") {
+        QVERIFY(QFile::link(dir.filePath("altrove"), program + "/Documenti_Allegati"));
+    } else if (kind == "outside") {
+        subfolder = "../altrove";
+    } else {
+        QVERIFY(QDir(program).mkdir("Documenti_Allegati"));
+        const QString path = program + "/Documenti_Allegati/" + temporary;
+        if (kind == "folder")
+            QVERIFY(QDir().mkdir(path));
+        else if (kind == "pipe")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == "link")
+            QVERIFY(QFile::link(dir.filePath("altrove/contratto.pdf"), path));
+        else
+            QVERIFY(QFile::link(dir.filePath("altrove/" + temporary), path));
+    }
+    const QStringList before = entries(program + "/Documenti_Allegati");
+    removeStaleTemporaries(program, {{subfolder, {"*"}, {}}});
+    QCOMPARE(entries(program + "/Documenti_Allegati"), before);
+    QCOMPARE(entries(dir.filePath("altrove")), (QStringList{"contratto.pdf", temporary}));
+}
+
+void TestSafeFile::temporaryInUseLeftAlone_data() {
+    QTest::addColumn<bool>("completes");
+    QTest::newRow("the write completes") << true;
+    QTest::newRow("the writer is killed") << false;
+}
+
+// A second process is in the middle of a safe write when the clean-up runs: its temporary stays and its
+// write completes. Once the writer is killed, the same clean-up removes it.
+void TestSafeFile::temporaryInUseLeftAlone() {
+    QFETCH(bool, completes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("unins000.dll");
+    put(path, "old");
+    const QList<SafeWriteTargets> targets{{QString(), {"unins000.dll"}, {"unins000.dll"}}};
+    QProcess writer;
+    writer.start(QCoreApplication::applicationFilePath(), {kWriteInTwoHalves, path});
+    QVERIFY(writer.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(writer.canReadLine() || writer.state() == QProcess::NotRunning, 60000);
+    QCOMPARE(writer.readLine(), QByteArray("ready\n"));
+    const QStringList writing = entries(dir.path());
+    QCOMPARE(writing.size(), 2);
+    static const QRegularExpression form("^unins000\\.dll\\.~veicolario-temp-[0-9a-f]{12}$");
+    QVERIFY2(form.match(writing.at(1)).hasMatch(), qPrintable(writing.at(1)));
+
+    removeStaleTemporaries(dir.path(), targets);
+    QCOMPARE(entries(dir.path()), writing);
+    if (completes) {
+        writer.write("\n");
+        QVERIFY(writer.waitForFinished(60000));
+        QCOMPARE(writer.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(writer.exitCode(), 0);
+        QCOMPARE(get(path), pattern(kHalvesSize));
+    } else {
+        writer.kill();
+        QVERIFY(writer.waitForFinished(60000));
+        removeStaleTemporaries(dir.path(), targets);
+        QCOMPARE(get(path), QByteArray("old"));
+    }
+    QCOMPARE(entries(dir.path()), QStringList{"unins000.dll"});
+}
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], kWriteInTwoHalves) == 0)
+        return writeInTwoHalves(QString::fromLocal8Bit(argv[2]));
+    QCoreApplication application(argc, argv);
+    TestSafeFile test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_safefile.moc"
