@@ -66,18 +66,17 @@ template <class T> std::function<QWidget*()> make() {
 } // namespace
 
 QList<platform::SafeWriteTargets> safeWriteTargets() {
-    // The password and settings files were once written through Qt's save file, whose temporaries have the
-    // earlier form "<name>.XXXXXX"; the password file's hold the scrambled password.
+    // The password file, the program's one settings file, was written earlier through temporaries named
+    // "<name>.XXXXXX" and then "<name>.~XXXXXX"; they may hold the scrambled password.
     const QString passwordFile = QFileInfo(shell::passwordFilePath()).fileName();
-    const QString settingsFiles = QStringLiteral("*.ini");
     return {
         {QString(),
-         {passwordFile, settingsFiles, QStringLiteral("Parco_Automezzi.xls"),
-          QStringLiteral("Costi_Sostenuti.xls"), QStringLiteral("Scadenze_Imminenti.xls"),
-          QStringLiteral("Scadenze_Giornaliere.xls"), QStringLiteral("Scadenze_Mensili.xls"),
-          QStringLiteral("Scadenzario_Manutenzioni.xls"), QStringLiteral("Scadenzario_Chilometrico.xls"),
+         {passwordFile, QStringLiteral("Parco_Automezzi.xls"), QStringLiteral("Costi_Sostenuti.xls"),
+          QStringLiteral("Scadenze_Imminenti.xls"), QStringLiteral("Scadenze_Giornaliere.xls"),
+          QStringLiteral("Scadenze_Mensili.xls"), QStringLiteral("Scadenzario_Manutenzioni.xls"),
+          QStringLiteral("Scadenzario_Chilometrico.xls"),
           planner::plannerFileName(QStringLiteral("*"), QStringLiteral("????"))},
-         {passwordFile, settingsFiles}},
+         {passwordFile}},
         {QFileInfo(fleet::photoFolder()).fileName(), {fleet::photoNamePattern()}, {}},
         // Attached documents keep the names of the user's files: only the temporary's mark tells them apart.
         {QFileInfo(fleet::attachmentsFolder()).fileName(), {QStringLiteral("*")}, {}},

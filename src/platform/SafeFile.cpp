@@ -25,7 +25,7 @@ constexpr int kTemporaryTries = 100;
 // Between a target's name and the random part of its temporary's name.
 constexpr QLatin1String kTemporaryMark(".~veicolario-temp-");
 constexpr qsizetype kRandomDigits = 12;
-// The earlier form: "<name>." and six letters and digits.
+// The earlier forms: "<name>." or "<name>.~", then six letters and digits.
 constexpr qsizetype kEarlierSuffix = 6;
 
 QString randomPart() {
@@ -254,10 +254,13 @@ bool isStaleTemporaryName(const QString& name, const QList<QRegularExpression>& 
     if (name.size() > tail && QStringView(name).chopped(kRandomDigits).endsWith(kTemporaryMark) &&
         isRandomPart(QStringView(name).right(kRandomDigits)))
         return named(patterns, QStringView(name).chopped(tail));
-    const qsizetype earlierTail = 1 + kEarlierSuffix;
-    return name.size() > earlierTail && name.at(name.size() - earlierTail) == u'.' &&
-           isEarlierSuffix(QStringView(name).right(kEarlierSuffix)) &&
-           named(earlier, QStringView(name).chopped(earlierTail));
+    if (!isEarlierSuffix(QStringView(name).right(kEarlierSuffix)))
+        return false;
+    const QStringView head = QStringView(name).chopped(kEarlierSuffix);
+    const QStringView target = head.endsWith(u".~")  ? head.chopped(2)
+                               : head.endsWith(u'.') ? head.chopped(1)
+                                                     : QStringView();
+    return named(earlier, target);
 }
 
 // Removes name in the folder open as dirFd when it is a regular file, not a link, that no safe write holds

@@ -67,16 +67,18 @@ bool writeWholeFile(const QString& path, QByteArrayView bytes);
 struct SafeWriteTargets {
     QString subfolder; // a subfolder of the program folder ("Veicolario"), or empty for the folder itself
     QStringList names; // exact names or wildcard patterns ("Scheda_Veicolo_*.jpg"), case counts
-    // Files that were once written as "<name>.XXXXXX" (six letters and digits): those temporaries go too.
+    // Files once written through temporaries named "<name>.XXXXXX" or "<name>.~XXXXXX" (six letters and
+    // digits): those temporaries go too.
     QStringList earlierNames;
 };
 
 // Removes what safe writes of the targets left when the program was stopped in the middle: in each
 // target's folder, the regular files named "<name>.~veicolario-temp-<12 hexadecimal digits>" where name
-// matches one of its names, and "<name>.XXXXXX" where name matches one of its earlier names and XXXXXX mixes
-// at least two of lower-case letters, upper-case letters and digits (a word, a capitalised word or a date
-// is a user's copy). Links are never followed: a subfolder that is a link is not entered, a temporary that
-// is a link is not removed. A temporary that a running safe write still holds locked is left alone.
+// matches one of its names, and "<name>.XXXXXX" or "<name>.~XXXXXX" where name matches one of its earlier
+// names and XXXXXX mixes at least two of lower-case letters, upper-case letters and digits (a word, a
+// capitalised word or a date is a user's copy). Links are never followed: a subfolder that is a link is not
+// entered, a temporary that is a link is not removed. A temporary that a running safe write still holds
+// locked is left alone.
 void removeStaleTemporaries(const QString& programFolder, const QList<SafeWriteTargets>& targets);
 
 } // namespace platform

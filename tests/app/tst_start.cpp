@@ -72,11 +72,10 @@ void TestStart::staleTemporariesRemoved_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("removed");
     // What a write stopped half-way left beside each file that the program replaces whole: the password
-    // and settings files (the scrambled password is in the first), the exports, the planners, the photos
-    // and the attached documents; and the password and settings files' temporaries of the earlier form.
+    // file (it holds the scrambled password), the exports, the planners, the photos and the attached
+    // documents; and the password file's temporaries of the two earlier forms.
     const QString planner = "Prenotazioni veicolo targa AB 123 anno 2024.pln";
     QStringList stale{"unins000.dll",
-                      "Veicolario.ini",
                       planner,
                       "Prenotazioni veicolo targa ZZ-9 (2) anno 2031.pln",
                       "Veicolario/Scheda_Veicolo_3.jpg",
@@ -92,13 +91,16 @@ void TestStart::staleTemporariesRemoved_data() {
         name = temporaryOf(name);
     stale << "unins000.dll.aB3dE9"
           << "unins000.dll.qWeRtY"
-          << "Veicolario.ini.Zz0000";
+          << "unins000.dll.~Zz0000";
     for (const QString& name : stale)
         QTest::newRow(qPrintable(name)) << name << true;
     // A user's own file that only looks like a temporary: a copy named with a dot and a tilde, in any
     // folder; a temporary's mark on a file the program does not replace whole, or not in that folder; the
-    // earlier form of a file that never had it; a copy named with a word or a date; another case.
+    // earlier form of a file that never had it; an INI file of the user's (the program writes none); a copy
+    // named with a word or a date; another case.
     const QStringList kept{"Documenti_Allegati/preventivo.pdf.~rev02b",
+                           temporaryOf("Veicolario.ini"),
+                           "Veicolario.ini.Zz0000",
                            "Documenti_Allegati/Fattura.~2024Q1",
                            "Documenti_Allegati/contratto.pdf.~kL9mN0",
                            "Documenti_Allegati/contratto.pdf.copia1",

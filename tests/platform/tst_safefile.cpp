@@ -291,7 +291,7 @@ void TestSafeFile::staleTemporariesRemoved_data() {
     for (const char* name :
          {"unins000.dll.~veicolario-temp-0123456789ab", "unins000.dll.~veicolario-temp-000000000000",
           "Scheda_7.jpg.~veicolario-temp-fedcba987654", "unins000.dll.Ab3xY9", "unins000.dll.qQzZaB",
-          "unins000.dll.00000a", "unins000.dll.ABC123"})
+          "unins000.dll.00000a", "unins000.dll.ABC123", "unins000.dll.~Ab3xY9"})
         QTest::newRow(name) << QString(name) << true;
     // A user's file: the target itself, a name with a slip in the mark or the random part, something
     // after it, another case, no name before it, a file that is not a target, an earlier form of a file
@@ -317,7 +317,8 @@ void TestSafeFile::staleTemporariesRemoved_data() {
                              "unins000.dll.backup",
                              "unins000.dll.Backup",
                              "unins000.dll.202612",
-                             "unins000.dll.~Ab3xY9",
+                             "unins000.dll.~Backup",
+                             "unins000.dll.~~Ab3xY9",
                              "UNINS000.DLL.Ab3xY9"})
         QTest::newRow(name) << QString(name) << false;
 }
