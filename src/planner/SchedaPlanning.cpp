@@ -2,6 +2,7 @@
 
 #include "common/Failure.h"
 #include "platform/Files.h"
+#include "platform/SafeFile.h"
 
 namespace planner {
 
@@ -28,6 +29,19 @@ const common::RecordLayout& layout() {
 
 } // namespace SchedaPlanning
 
+namespace {
+
+// The save replaces the whole file through a temporary made beside it: where none can be made, nothing
+// typed in the planner could be kept. The same temporary is made here and dropped at once.
+void checkReplaceable(const QString& path) {
+    platform::SafeFile probe(path);
+    if (!probe.open())
+        throw common::Failure("the planner could not be saved: " + probe.errorString().toStdString());
+    probe.cancel();
+}
+
+} // namespace
+
 QString plannerFileName(const QString& plate, const QString& year) {
     return QStringLiteral("Prenotazioni veicolo targa ") + plate + QStringLiteral(" anno ") + year +
            QStringLiteral(".pln");
@@ -43,6 +57,7 @@ bool plateFitsFileName(const QString& plate) {
 
 bool loadPlanner(const QString& path, DayTexts& days) {
     common::ArchiveFile file = common::ArchiveFile::atPath(path, SchedaPlanning::layout());
+    checkReplaceable(path);
     if (file.count() == 0)
         return false;
     const common::Record record = file.read(1);

@@ -38,7 +38,8 @@ QString plannerFileName(const QString& plate, const QString& year);
 bool plateFitsFileName(const QString& plate);
 
 // Opens the planner file at path, creating a missing one empty, and reads its first record into days
-// (trimmed texts). False, days untouched, when the file holds no whole record. Throws common::Failure.
+// (trimmed texts). False, days untouched, when the file holds no whole record. Throws common::Failure, also
+// when a save could not replace the file (no new file can be made beside it).
 bool loadPlanner(const QString& path, DayTexts& days);
 // Writes header and days as the file's first record, over it or as it, keeping any later bytes, and puts
 // it on the disk before returning; the whole file is replaced through the safe write, so the old file

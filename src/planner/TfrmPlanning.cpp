@@ -298,8 +298,8 @@ void TfrmPlanning::FormShow() {
             showDayState(slot, !dayText(slot).isEmpty());
     } catch (const common::Failure&) {
         // A missing planner that cannot be created shows all days free. Stored bookings that cannot be
-        // read must not be overwritten by an empty planner at close: nothing is saved then, and no booking
-        // is taken that would be lost.
+        // read must not be overwritten by an empty planner at close, and a planner that no save could
+        // replace keeps nothing typed: nothing is saved then, and no booking is taken that would be lost.
         unread_ = true;
         if (existed) {
             ui->lblPosizione->clear();

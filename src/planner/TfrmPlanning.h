@@ -106,6 +106,7 @@ private:
     std::array<planner::Picture*, planner::kDaySlots> occ_{};
     std::array<QLabel*, planner::kDaySlots> mem_{};
     common::StatusHints* hints_ = nullptr;
-    // The last show could not read or create the planner file; the close then writes nothing.
+    // The last show could not read or create the planner file, or found that no save could replace it; the
+    // close then writes nothing.
     bool unread_ = false;
 };

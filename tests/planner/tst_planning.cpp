@@ -1,14 +1,20 @@
 #include "HelpCapture.h"
 #include "ModalAnswerer.h"
 #include "PlannerFixture.h"
+#include "SmallDisk.h"
 #include "booking/Openers.h"
 #include "common/CardForm.h"
 #include "planner/DayCalendar.h"
+#include "platform/ProgramFolder.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QtTest>
 
+#include <optional>
+
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace fleet::SchedaVeicolo;
 using testsupport::child;
@@ -49,6 +55,21 @@ QWidget* lib(QWidget* planning, int slot) {
 }
 QWidget* occ(QWidget* planning, int slot) {
     return child<QWidget>(planning, "occ" + planner::cellSuffix(slot));
+}
+
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // What the single-day dialog showed when a day click opened it; the dialog is then cancelled.
@@ -212,18 +233,50 @@ void TestPlanning::unreadableFileIsNeverOverwritten_data() {
     QTest::newRow("named pipe") << "pipe";
     // The link's file turns up while the planner is open, as a drive that comes back would.
     QTest::newRow("link whose file turns up later") << "link";
+    // The planner file reads and could be written in place, but the save replaces it through a new file.
+    QTest::newRow("writable file in a folder that takes no new file") << "no new file";
 }
 
 void TestPlanning::unreadableFileIsNeverOverwritten() {
     QFETCH(QString, kind);
+    // Root ignores a folder's permissions: there the program folder is a small disk without room for one
+    // more file.
+    const bool onDisk = kind == "no new file" && ::geteuid() == 0;
+    std::optional<testsupport::SmallDisk> disk;
+    if (onDisk) {
+        disk.emplace();
+        SKIP_UNLESS_MOUNTED(*disk);
+    }
     Planner p;
-    const QString path = p.folder.path(plannerName("2024"));
-    if (kind == "folder")
-        QVERIFY(QDir(p.folder.folder()).mkdir(plannerName("2024")));
-    else if (kind == "pipe")
+    QString folder = p.folder.folder();
+    if (onDisk) {
+        QVERIFY(QFile::copy(p.folder.path(fleet::kVehicleArchive), disk->path(fleet::kVehicleArchive)));
+        platform::setProgramFolderForTests(disk->folder());
+        folder = disk->folder();
+    }
+    const auto allowNewFiles = [&](bool allow) {
+        if (onDisk)
+            return allow ? disk->allowNewFiles() : disk->refuseNewFiles();
+        return QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner |
+                                                 (allow ? QFile::WriteOwner : QFile::Permissions()));
+    };
+    const auto restore = qScopeGuard([&] {
+        if (kind == "no new file")
+            allowNewFiles(true);
+    });
+    const QString path = QDir(folder).filePath(plannerName("2024"));
+    const QByteArray kept = testsupport::plannerRecord({{1, "Rossi"}});
+    if (kind == "folder") {
+        QVERIFY(QDir(folder).mkdir(plannerName("2024")));
+    } else if (kind == "pipe") {
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    else
+    } else if (kind == "link") {
         QVERIFY(QFile::link(p.folder.path("altrove.pln"), path));
+    } else {
+        QVERIFY(writeFile(path, kept));
+        QVERIFY(allowNewFiles(false));
+    }
+    QStringList left = entries(folder);
     testsupport::ModalAnswerer answerer;
     QStringList dialogs;
     answerer.onOther = [&dialogs](QWidget* w) {
@@ -237,8 +290,10 @@ void TestPlanning::unreadableFileIsNeverOverwritten() {
     QCOMPARE(answerer.seen[0].icon, QMessageBox::Critical);
     QCOMPARE(child<QLabel>(p.planning, "lblPosizione")->text(), QString());
     const QByteArray stored = testsupport::plannerRecord({{1, "Bianchi"}});
-    if (kind == "link")
+    if (kind == "link") {
         p.folder.write("altrove.pln", stored);
+        left = entries(folder);
+    }
 
     // No booking is taken that the close could not keep: each try says so and opens nothing.
     QTest::mouseClick(lib(p.planning, 1), Qt::LeftButton);
@@ -253,18 +308,24 @@ void TestPlanning::unreadableFileIsNeverOverwritten() {
     QVERIFY(!p.planning->isDayBooked(1));
 
     p.planning->close();
-    // Nothing was written and nothing more was said; the start menu shows.
+    // Nothing was written, nothing is left beside the planner and nothing more was said; the start menu
+    // shows.
     QCOMPARE(answerer.seen.size(), 4);
     if (kind == "folder")
         QVERIFY(QFileInfo(path).isDir());
     else if (kind == "pipe")
         QVERIFY(QFileInfo(path).isFile() == false && QFileInfo::exists(path));
-    else
+    else if (kind == "link")
         QCOMPARE(p.folder.read("altrove.pln"), stored);
+    else
+        QCOMPARE(readFile(path), kept);
+    QCOMPARE(entries(folder), left);
     QVERIFY(p.avvio->isVisible());
 
-    // A planner that loads takes bookings again.
-    QVERIFY(QFile::remove(path) || QDir(p.folder.folder()).rmdir(plannerName("2024")));
+    // A planner that loads takes bookings again, and its look at the folder leaves nothing there.
+    if (kind == "no new file")
+        QVERIFY(allowNewFiles(true));
+    QVERIFY(QFile::remove(path) || QDir(folder).rmdir(plannerName("2024")));
     answerer.seen.clear();
     SeenDay seen;
     captureDay(answerer, seen);
@@ -272,6 +333,7 @@ void TestPlanning::unreadableFileIsNeverOverwritten() {
     QTest::mouseClick(lib(p.planning, 1), Qt::LeftButton);
     QCOMPARE(seen.opened, 1);
     QCOMPARE(answerer.seen.size(), 0);
+    QCOMPARE(entries(folder).filter(".~"), QStringList());
 }
 
 void TestPlanning::failedSaveIsShown() {

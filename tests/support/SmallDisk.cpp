@@ -7,9 +7,26 @@
 
 #include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace testsupport {
+
+namespace {
+
+// Mounts the tmpfs at folder again with room for the files and folders it holds, and for 1024 more when
+// more is set.
+bool remountWithFiles(const QString& folder, bool more) {
+    const QByteArray path = QFile::encodeName(folder);
+    struct statvfs info {};
+    if (::statvfs(path.constData(), &info) != 0)
+        return false;
+    const quint64 files = quint64(info.f_files - info.f_ffree) + (more ? 1024 : 0);
+    const QByteArray options = "nr_inodes=" + QByteArray::number(files);
+    return ::mount("tmpfs", path.constData(), "tmpfs", MS_REMOUNT, options.constData()) == 0;
+}
+
+} // namespace
 
 SmallDisk::SmallDisk(int megabytes) {
     if (!dir_.isValid() || ::geteuid() != 0)
@@ -27,6 +44,14 @@ SmallDisk::~SmallDisk() {
 bool SmallDisk::makeReadOnly() const {
     return mounted_ && ::mount("tmpfs", QFile::encodeName(dir_.path()).constData(), "tmpfs",
                                MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+}
+
+bool SmallDisk::refuseNewFiles() const {
+    return mounted_ && remountWithFiles(dir_.path(), false);
+}
+
+bool SmallDisk::allowNewFiles() const {
+    return mounted_ && remountWithFiles(dir_.path(), true);
 }
 
 bool SmallDisk::fill() const {

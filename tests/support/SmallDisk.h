@@ -21,6 +21,10 @@ public:
     bool fill() const;
     // Mounts the disk again read-only: nothing more can be written there, not even by root.
     bool makeReadOnly() const;
+    // Mounts the disk again with room for no more files and folders than it holds: the files there can still
+    // be written, but no new one can be made, not even by root. allowNewFiles() gives room again.
+    bool refuseNewFiles() const;
+    bool allowNewFiles() const;
 
 private:
     QTemporaryDir dir_;
