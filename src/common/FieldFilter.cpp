@@ -1,64 +1,192 @@
 #include "common/FieldFilter.h"
 
 #include "common/Text.h"
+#include "platform/Clipboard.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QDropEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QValidator>
 
 #include <algorithm>
+#include <utility>
 
 namespace common {
 
 namespace {
 
-// Where an edit changed a text: the common start, and what came in between the common start and end.
-struct Change {
-    qsizetype at;
-    QString inserted;
-};
-
-Change changeBetween(const QString& before, const QString& after) {
-    const qsizetype shorter = std::min(before.size(), after.size());
-    qsizetype head = 0;
-    while (head < shorter && before.at(head) == after.at(head))
-        ++head;
-    qsizetype tail = 0;
-    while (tail < shorter - head && before.at(before.size() - 1 - tail) == after.at(after.size() - 1 - tail))
-        ++tail;
-    return {head, after.mid(head, after.size() - head - tail)};
-}
-
-// Holds a filtered field's last text, so that a refused edit puts it back whole.
-class EditGuard : public QObject {
+// Judges each edit of the user's as Qt makes it; Qt takes back an edit judged Invalid, undo history and all.
+// The program's own texts are never refused: Qt validates them too without taking them back, and a text
+// judged Invalid there would leave the field's next edit unguarded (Qt takes back only an edit that starts
+// from a valid text). During a setText the field is not modified (its undo history starts again); during an
+// edit of the user's it is.
+class EditRule : public QValidator {
 public:
-    EditGuard(QLineEdit* field, CharFilter allowed, int limit)
-        : QObject(field)
+    // With no filter, the text comes only from a list: an edit may only empty it.
+    EditRule(QLineEdit* field, CharFilter allowed)
+        : QValidator(field)
         , field_(field)
         , allowed_(std::move(allowed))
-        , limit_(limit)
-        , last_(field->text()) {
-        // textEdited comes before textChanged, so last_ still holds the text before the edit.
-        connect(field, &QLineEdit::textEdited, this, &EditGuard::edited);
-        connect(field, &QLineEdit::textChanged, this, [this] { last_ = field_->text(); });
+        , width_(field->maxLength())
+        , shown_(field->text()) {
+        // textChanged comes after the validation, so shown_ holds the text before the edit while it is
+        // judged.
+        connect(field, &QLineEdit::textChanged, this, &EditRule::changed);
+        connect(field, &QLineEdit::inputRejected, this, &EditRule::rejected);
+        field->setValidator(this);
+        if (allowed_)
+            field->installEventFilter(this);
+    }
+
+    State validate(QString& text, int&) const override {
+        const bool cut = std::exchange(cut_, false);
+        if (replaying_ || !field_->isModified() || text == shown_)
+            return Acceptable;
+        refusing_ = allowed_ ? cut || refusedCount(text) > refusedCount(shown_) ||
+                                   (text.size() > width_ && text.size() > shown_.size())
+                             : !text.isEmpty();
+        return refusing_ ? Invalid : Acceptable;
+    }
+
+    int width() const { return width_; }
+
+protected:
+    // Where a paste or a drop enters, and where an undo or a redo starts.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != field_ || field_->isReadOnly())
+            return false;
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<const QKeyEvent*>(event);
+            if (key->matches(QKeySequence::Paste)) {
+                paste(platform::clipboardText());
+                return true;
+            }
+            if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
+                replay(key->matches(QKeySequence::Redo));
+                return true;
+            }
+            return false;
+        }
+        case QEvent::ContextMenu:
+            showMenu(static_cast<const QContextMenuEvent*>(event)->globalPos());
+            return true;
+        case QEvent::Drop:
+            return dropTrimmed(static_cast<QDropEvent*>(event));
+        case QEvent::MouseButtonRelease:
+            if (static_cast<const QMouseEvent*>(event)->button() != Qt::MiddleButton ||
+                !platform::hasMouseSelection())
+                return false;
+            field_->deselect();
+            paste(platform::mouseSelectionText());
+            return true;
+        default:
+            return false;
+        }
     }
 
 private:
-    void edited(const QString& text) {
-        const Change change = changeBetween(last_, text);
-        const bool overWidth = text.size() > limit_ && text.size() > last_.size();
-        if (!overWidth && std::all_of(change.inserted.cbegin(), change.inserted.cend(), allowed_))
+    qsizetype refusedCount(const QString& text) const {
+        return std::count_if(text.cbegin(), text.cend(), [this](QChar c) { return !allowed_(c); });
+    }
+
+    void changed(const QString& text) {
+        shown_ = text;
+        // The program's next text that fits brings the width back after a longer one.
+        if (field_->maxLength() > width_ && text.size() <= width_ && !replaying_ && !field_->isModified())
+            field_->setMaxLength(width_);
+    }
+
+    // Qt says so after this rule refused an edit; otherwise it has just cut an insertion to the maximum
+    // length, and the edit is refused when it is judged, unless nothing changed (the field was full).
+    void rejected() {
+        if (std::exchange(refusing_, false))
             return;
-        field_->setText(last_);
-        field_->setCursorPosition(int(std::min(change.at, last_.size())));
+        if (field_->text() != shown_)
+            cut_ = true;
+    }
+
+    // The pasted text without blanks and line ends around it, inserted as one undo step, as Qt's own paste.
+    void paste(const QString& text) {
+        const QString trimmed = Trim(text);
+        if (trimmed.isEmpty())
+            return;
+        closeUndoStep();
+        field_->insert(trimmed);
+        closeUndoStep();
+    }
+
+    // QLineEdit::insert joins the undo step of the typing before it; a cursor move closes a step. A selection
+    // needs none: removing it closes the step.
+    void closeUndoStep() {
+        if (field_->hasSelectedText() || field_->text().isEmpty())
+            return;
+        const int at = field_->cursorPosition();
+        field_->setCursorPosition(at > 0 ? at - 1 : at + 1);
+        field_->setCursorPosition(at);
+    }
+
+    // An undo or a redo only goes back to texts the field held: none is refused.
+    void replay(bool redo) {
+        replaying_ = true;
+        if (redo)
+            field_->redo();
+        else
+            field_->undo();
+        replaying_ = false;
+    }
+
+    // The field's own menu, its Paste, Undo and Redo through this rule. Qt connects them by signature.
+    void showMenu(const QPoint& at) {
+        QMenu* menu = field_->createStandardContextMenu();
+        for (QAction* action : menu->actions()) {
+            if (disconnect(action, SIGNAL(triggered()), field_, SLOT(paste())))
+                connect(action, &QAction::triggered, this, [this] { paste(platform::clipboardText()); });
+            else if (disconnect(action, SIGNAL(triggered()), field_, SLOT(undo())))
+                connect(action, &QAction::triggered, this, [this] { replay(false); });
+            else if (disconnect(action, SIGNAL(triggered()), field_, SLOT(redo())))
+                connect(action, &QAction::triggered, this, [this] { replay(true); });
+        }
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(at);
+    }
+
+    // A dropped text with blanks or line ends around it comes in again without them.
+    bool dropTrimmed(QDropEvent* drop) {
+        const QString text = drop->mimeData()->text();
+        const QString trimmed = Trim(text);
+        if (trimmed == text)
+            return false;
+        if (trimmed.isEmpty()) {
+            drop->ignore();
+            return true;
+        }
+        QMimeData data;
+        data.setText(trimmed);
+        QDropEvent again(drop->position(), drop->possibleActions(), &data, drop->buttons(),
+                         drop->modifiers());
+        again.setDropAction(drop->dropAction());
+        QCoreApplication::sendEvent(field_, &again);
+        drop->setDropAction(again.dropAction());
+        drop->setAccepted(again.isAccepted());
+        return true;
     }
 
     QLineEdit* field_;
     CharFilter allowed_;
-    int limit_;
-    QString last_;
+    int width_;
+    QString shown_;
+    mutable bool cut_ = false;
+    mutable bool refusing_ = false;
+    bool replaying_ = false;
 };
 
 void withoutCompletion(QComboBox* list) {
@@ -69,12 +197,13 @@ void withoutCompletion(QComboBox* list) {
 } // namespace
 
 void filterField(QLineEdit* field, CharFilter allowed) {
-    // Only the user's edits are checked (textEdited): the program's own texts are shown as they are. The
-    // width becomes part of the check, so that a text the program set longer stays whole.
-    const int limit = field->maxLength();
-    field->setMaxLength(32767);
-    field->setProperty("filteredWidth", limit);
-    new EditGuard(field, std::move(allowed), limit);
+    new EditRule(field, std::move(allowed));
+}
+
+void showWhole(QLineEdit* field, const QString& text) {
+    if (const auto* rule = dynamic_cast<const EditRule*>(field->validator()))
+        field->setMaxLength(std::max(rule->width(), int(text.size())));
+    field->setText(text);
 }
 
 void keepTypedText(QComboBox* list) {
@@ -85,7 +214,7 @@ void takeOnlyFromList(QComboBox* list) {
     withoutCompletion(list);
     QLineEdit* text = list->lineEdit();
     text->setAcceptDrops(false);
-    filterField(text, [](QChar) { return false; });
+    new EditRule(text, {});
 }
 
 bool isFieldFocusChange(const QEvent* event) {

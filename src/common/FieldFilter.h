@@ -1,5 +1,6 @@
-// Fields that take only some characters: typing is filtered per key, and what is pasted or dropped is
-// taken or refused whole.
+// Fields that take only some characters, and drop-downs whose value comes only from their list. Each edit of
+// the user's (a key, a paste, a drop, an input method) is judged where Qt makes it, by the field's validator:
+// a refused edit is taken back whole, and the undo history stays.
 #pragma once
 
 #include <functional>
@@ -15,11 +16,16 @@ namespace common {
 
 using CharFilter = std::function<bool(QChar)>;
 
-// An edit of the user's (typing, paste, drop) that would bring in a character the filter refuses, or make
-// the text longer than the field's maximum length, is refused whole: the text stays as it was, as a pasted
-// number is never taken with some of its characters dropped. The program's own texts are set as they are.
-// The width stays readable as the field's property "filteredWidth".
+// A number field: an edit of the user's that would bring in a character the filter refuses, or make the
+// text longer than the field's maximum length, is refused whole, as a pasted number is never taken with some
+// of its characters dropped or cut to the width. Blanks and line ends (codes 32 and below) around a pasted or
+// dropped text are dropped before it is judged. The program's own texts are set as they are.
 void filterField(QLineEdit* field, CharFilter allowed);
+// Sets a text of the program's that may be longer than the filtered field's width, such as a normalised
+// amount (setText cuts a text to the maximum length): the width gives way while such a text is shown, and
+// comes back with the program's next text that fits. The user's edits never make the text longer than the
+// width.
+void showWhole(QLineEdit* field, const QString& text);
 
 // The keys a filtered field takes: Backspace, Delete, the left and right arrows, Home, End, the editing
 // shortcuts (paste, copy, cut, select all, undo, redo), the characters the filter allows, and the keys that
@@ -34,8 +40,9 @@ void upperCaseTyped(QLineEdit* field);
 
 // A drop-down whose text is free: what the user types stays as typed, with no completion from the list.
 void keepTypedText(QComboBox* list);
-// A drop-down whose value comes only from its list: no completion, and its text takes nothing from a paste
-// (keys, context menu) or a drop. Its keys are the window's, through pickListKey.
+// A drop-down whose value comes only from its list: no completion, and an edit of the user's may only empty
+// its text, so it takes nothing from a paste (keys, context menu), a drop or an input method. Its keys are
+// the window's, through pickListKey.
 void takeOnlyFromList(QComboBox* list);
 
 // Whether a focus event moves the focus between fields. The field's own context menu or drop-down list

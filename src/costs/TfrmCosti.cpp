@@ -241,7 +241,7 @@ void TfrmCosti::fieldsToRecord(common::Record& record) const {
 
 void TfrmCosti::beforeSave() {
     clearListSelections({ui->txtGiorno, ui->txtMese, ui->txtCausale});
-    ui->txtImporto->setText(common::NormalizzaImporto(ui->txtImporto->text().left(kAmountWidth)));
+    common::showWhole(ui->txtImporto, common::NormalizzaImporto(ui->txtImporto->text().left(kAmountWidth)));
 }
 
 bool TfrmCosti::refuse(QWidget* field, const QString& warning) {
@@ -303,7 +303,7 @@ bool TfrmCosti::eventFilter(QObject* watched, QEvent* event) {
                 if (!items.contains(common::Trim(combo->currentText())))
                     combo->setEditText(QString());
             } else if (field == ui->txtImporto) {
-                ui->txtImporto->setText(common::NormalizzaImporto(ui->txtImporto->text()));
+                common::showWhole(ui->txtImporto, common::NormalizzaImporto(ui->txtImporto->text()));
             }
             break;
         case QEvent::KeyPress: {

@@ -474,7 +474,7 @@ void TfrmScadenzario::fieldExit(QWidget* field) {
     if (auto* list = qobject_cast<QComboBox*>(field))
         common::keepOnlyListed(list);
     else if (field == ui->txtCosto)
-        ui->txtCosto->setText(common::NormalizzaImporto(ui->txtCosto->text()));
+        common::showWhole(ui->txtCosto, common::NormalizzaImporto(ui->txtCosto->text()));
 }
 
 bool TfrmScadenzario::eventFilter(QObject* watched, QEvent* event) {

@@ -465,7 +465,7 @@ bool TfrmChilometrico::eventFilter(QObject* watched, QEvent* event) {
             if (kmFields_.contains(field))
                 field->setText(mileage::normaliseKm(field->text()));
             else if (field == ui->txtCosto)
-                field->setText(common::NormalizzaImporto(field->text()));
+                common::showWhole(field, common::NormalizzaImporto(field->text()));
             break;
         default:
             break;

@@ -14,4 +14,18 @@ void setClipboardText(const QString& text) {
         clipboard->setText(text, QClipboard::Clipboard);
 }
 
+QString clipboardText() {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard ? clipboard->text(QClipboard::Clipboard) : QString();
+}
+
+bool hasMouseSelection() {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard && clipboard->supportsSelection();
+}
+
+QString mouseSelectionText() {
+    return hasMouseSelection() ? QGuiApplication::clipboard()->text(QClipboard::Selection) : QString();
+}
+
 } // namespace platform

@@ -13,8 +13,10 @@
 #include "common/WindowRegistry.h"
 #include "costs/SchedaCosto.h"
 #include "costs/TfrmCosti.h"
+#include "costs/TfrmMenuCosti.h"
 #include "costs/TfrmMenuRiepSpese.h"
 #include "costs/TfrmRiepSpese.h"
+#include "costs/TfrmStatCosti.h"
 #include "maintenance/SchedaScadenza.h"
 #include "maintenance/TfrmScadenzario.h"
 #include "mileage/SchedaChilometrico.h"
@@ -43,6 +45,13 @@ namespace {
 
 // How a text reaches a field besides typing.
 enum class Route { Keys, Menu, Drop };
+
+// What is pasted over a pick list's entry.
+enum class Piece {
+    OtherEntry, // another entry of the list, over the whole entry selected
+    Tail,       // the entry less its first character, over the whole entry ("2" over "12")
+    SecondChar, // the entry's second character, over its first one selected ("2" over the "1" of "12")
+};
 
 // A window open for input: a card also saves, into its archive.
 struct OpenWindow {
@@ -137,6 +146,30 @@ OpenWindow openCosts() {
     return open;
 }
 
+// The schedule window at its start, before a year is opened.
+OpenWindow openScheduleStart() {
+    auto* schedule = new TfrmScadenzario;
+    common::WindowRegistry::instance().add(schedule);
+    showActive(schedule);
+    return {schedule, "btnApri", {}, {}, nullptr};
+}
+
+// The costs menu, whose year opens the cost card.
+OpenWindow openCostsMenu() {
+    auto* menu = new TfrmMenuCosti;
+    common::WindowRegistry::instance().add(menu);
+    showActive(menu);
+    return {menu, "btnApriConsumi", {}, {}, nullptr};
+}
+
+// The cost statistics window at its start.
+OpenWindow openStatistics() {
+    auto* stats = new TfrmStatCosti;
+    common::WindowRegistry::instance().add(stats);
+    showActive(stats);
+    return {stats, "btnApri", {}, {}, nullptr};
+}
+
 // The cost summary's query window, an interval given.
 OpenWindow openSummary() {
     auto* query = new TfrmMenuRiepSpese;
@@ -158,6 +191,41 @@ OpenWindow openInterval(std::unique_ptr<TfrmIntervallo>& owner) {
                        {"txtGiornoFine", "09"},
                        {"txtMeseFine", "Aprile"}});
     return {owner.get(), "txtPrenotazione", {}, {}, nullptr};
+}
+
+// A field that takes digits, or digits and the comma, with what it shows on leaving a sample number and a
+// text typed before a paste.
+struct NumberField {
+    const char* window;
+    const char* name;
+    const char* field; // stored by the card's save; empty: the window stores nothing
+    int width;
+    const char* sample;
+    const char* sampleLeft;
+    const char* typed;
+    const char* typedLeft;
+};
+
+const NumberField kNumberFields[] = {
+    {"schedule start", "txtAnno", "", 4, "2026", "2026", "2025", "2025"},
+    {"schedule", "txtAvviso", "Avviso", 3, "15", "15", "5", "5"},
+    {"schedule", "txtCosto", "Costo", 15, "15000", "15000,00", "7", "7,00"},
+    {"mileage", "txtKmRil", "KmRil", 10, "16000", "16000", "500", "500"},
+    {"mileage", "txtOgni", "Ogni", 10, "16000", "16000", "500", "500"},
+    {"mileage", "txtProssima", "", 15, "16000", "16000", "500", "500"},
+    {"mileage", "txtKmAttuali", "KmAttuali", 15, "16000", "16000", "500", "500"},
+    {"mileage", "txtCosto", "Costo", 15, "1234", "1234,00", "7", "7,00"},
+    {"costs", "txtImporto", "Importo", 15, "15000", "15000,00", "7", "7,00"},
+    {"summary", "txtAnno", "", 4, "2026", "2026", "2025", "2025"},
+    {"costs menu", "txtAnnoConsumi", "", 4, "2026", "2026", "2025", "2025"},
+    {"statistics", "txtAnno", "", 4, "2026", "2026", "2025", "2025"},
+};
+
+int widthOf(const QString& window, const QString& name) {
+    for (const NumberField& f : kNumberFields)
+        if (window == QLatin1String(f.window) && name == QLatin1String(f.name))
+            return f.width;
+    return -1;
 }
 
 QLineEdit* lineOf(QWidget* field) {
@@ -220,6 +288,7 @@ void deliver(QWidget* field, Route route, const QString& text) {
 } // namespace
 
 Q_DECLARE_METATYPE(Route)
+Q_DECLARE_METATYPE(Piece)
 
 class TestInput : public QObject {
     Q_OBJECT
@@ -277,6 +346,12 @@ OpenWindow TestInput::open(const QString& window) {
         return openCosts();
     if (window == "summary")
         return openSummary();
+    if (window == "schedule start")
+        return openScheduleStart();
+    if (window == "costs menu")
+        return openCostsMenu();
+    if (window == "statistics")
+        return openStatistics();
     if (window == "interval")
         return openInterval(interval_);
     qFatal("no window %s", qPrintable(window));
@@ -429,19 +504,20 @@ void TestInput::noDropDownCompletes() {
     QVERIFY(lists >= 17);
 }
 
-// A pick list keeps its entry whatever a paste or a drop brings, also a text that is an entry of its list,
-// and the card stores the entry.
+// A pick list keeps its entry whatever a paste or a drop brings, also a text that is an entry of its list or
+// a piece of the entry shown, and the card stores the entry.
 void TestInput::pickListsTakeNothingPasted_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("field");
     QTest::addColumn<Route>("route");
-    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<Piece>("piece");
+    QTest::addColumn<QString>("other");
     const struct {
         const char* window;
         const char* list;
         const char* field;
-        const char* pasted;
+        const char* other;
     } lists[] = {
         {"schedule", "txtGiorno", "GiornoMese", "99"}, {"schedule", "txtMese", "Mese", "Dicembre"},
         {"schedule", "txtOreApp", "OreApp", "99"},     {"schedule", "txtMinutiApp", "MinutiApp", "45"},
@@ -452,10 +528,14 @@ void TestInput::pickListsTakeNothingPasted_data() {
         {"interval", "txtGiornoFine", "", "99"},       {"interval", "txtMeseFine", "", "Maggio"}};
     const std::pair<Route, const char*> routes[] = {
         {Route::Keys, "Ctrl+V"}, {Route::Menu, "context menu"}, {Route::Drop, "drop"}};
+    const std::pair<Piece, const char*> pieces[] = {{Piece::OtherEntry, "another entry"},
+                                                    {Piece::Tail, "its tail"},
+                                                    {Piece::SecondChar, "its second character"}};
     for (const auto& l : lists)
         for (const auto& [route, how] : routes)
-            QTest::addRow("%s %s, %s", l.window, l.list, how)
-                << l.window << l.list << l.field << route << QString::fromLatin1(l.pasted);
+            for (const auto& [piece, what] : pieces)
+                QTest::addRow("%s %s, %s by %s", l.window, l.list, what, how)
+                    << l.window << l.list << l.field << route << piece << QString::fromLatin1(l.other);
 }
 
 void TestInput::pickListsTakeNothingPasted() {
@@ -463,14 +543,28 @@ void TestInput::pickListsTakeNothingPasted() {
     QFETCH(QString, list);
     QFETCH(QString, field);
     QFETCH(Route, route);
-    QFETCH(QString, pasted);
+    QFETCH(Piece, piece);
+    QFETCH(QString, other);
     const OpenWindow w = open(window);
     auto* box = child<QComboBox>(w.window, list);
     const QString entry = box->currentText();
     QVERIFY(box->findText(entry) >= 0);
+    QVERIFY(entry.size() >= 2);
     box->setFocus(Qt::TabFocusReason);
-    box->lineEdit()->selectAll();
-    deliver(box, route, pasted);
+    switch (piece) {
+    case Piece::OtherEntry:
+        box->lineEdit()->selectAll();
+        deliver(box, route, other);
+        break;
+    case Piece::Tail:
+        box->lineEdit()->selectAll();
+        deliver(box, route, entry.mid(1));
+        break;
+    case Piece::SecondChar:
+        box->lineEdit()->setSelection(0, 1);
+        deliver(box, route, entry.mid(1, 1));
+        break;
+    }
     QCOMPARE(box->currentText(), entry);
     leaveThenSave(w, box, entry, field);
 }
@@ -653,8 +747,35 @@ void TestInput::pastedTextTakenWholeOrRefused_data() {
                                                        << "2025"
                                                        << "2025"
                                                        << "";
+    // Every field, with what a spreadsheet cell or a line of text gives when copied, by every way in. A paste
+    // replaces the typed text selected; a drop lands where it is let go, so one to be taken goes into an
+    // empty field.
+    const std::pair<Route, const char*> routes[] = {{keys, "Ctrl+V"}, {menu, "context menu"}, {drop, "drop"}};
+    for (const NumberField& f : kNumberFields) {
+        const QString sample = QString::fromLatin1(f.sample);
+        const QString blankInside = sample.left(1) + QLatin1Char(' ') + sample.mid(1);
+        const struct {
+            const char* what;
+            QString pasted;
+            bool taken;
+        } cases[] = {{"line end", sample + "\n", true},
+                     {"blanks around", " " + sample + " ", true},
+                     {"CR LF", sample + "\r\n", true},
+                     {"past the width", QString(f.width + 1, QLatin1Char('1')), false},
+                     {"blank inside", blankInside + "\n", false}};
+        for (const auto& [route, how] : routes) {
+            for (const auto& c : cases) {
+                const QString before = QString::fromLatin1(route == drop && c.taken ? "" : f.typed);
+                QTest::addRow("%s %s, %s by %s", f.window, f.name, c.what, how)
+                    << f.window << f.name << before << route << c.pasted << (c.taken ? sample : before)
+                    << QString::fromLatin1(c.taken ? f.sampleLeft : f.typedLeft) << f.field;
+            }
+        }
+    }
 }
 
+// The text before the paste is typed, so that the undo history holds it: a refused paste leaves the history
+// as it was, and a paste taken is one step of it.
 void TestInput::pastedTextTakenWholeOrRefused() {
     QFETCH(QString, window);
     QFETCH(QString, name);
@@ -666,10 +787,17 @@ void TestInput::pastedTextTakenWholeOrRefused() {
     QFETCH(QString, field);
     const OpenWindow w = open(window);
     auto* edit = child<QLineEdit>(w.window, name);
+    QCOMPARE(edit->maxLength(), widthOf(window, name));
     edit->setFocus(Qt::TabFocusReason);
-    edit->setText(before);
+    edit->setText(QString());
+    QTest::keyClicks(edit, before);
+    QCOMPARE(edit->text(), before);
     edit->selectAll();
     deliver(edit, route, pasted);
+    QCOMPARE(edit->text(), shown);
+    QTest::keySequence(edit, QKeySequence::Undo);
+    QCOMPARE(edit->text(), shown == before ? QString() : before);
+    QTest::keySequence(edit, QKeySequence::Redo);
     QCOMPARE(edit->text(), shown);
     leaveThenSave(w, edit, left, field);
 }

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -96,6 +97,11 @@ private Q_SLOTS:
     void filteredFieldKeys();
     void filteredFieldEdits_data();
     void filteredFieldEdits();
+    void filteredFieldUndoSteps_data();
+    void filteredFieldUndoSteps();
+    void longerProgramText();
+    void inputMethodCommitJudged_data();
+    void inputMethodCommitJudged();
 };
 
 void TestCardForm::appendMessageAndFailureKind_data() {
@@ -260,6 +266,17 @@ void TestCardForm::filteredFieldKeys_data() {
     QTest::newRow("paste by key past the width, refused whole")
         << int(Qt::Key_V) << int(Qt::ControlModifier) << "345"
         << "12";
+    QTest::newRow("paste by key with a line end") << int(Qt::Key_V) << int(Qt::ControlModifier) << "34\r\n"
+                                                  << "1234";
+    QTest::newRow("paste by key with blanks and a tab around")
+        << int(Qt::Key_V) << int(Qt::ControlModifier) << " \t34 "
+        << "1234";
+    QTest::newRow("paste by key with a blank inside, refused whole")
+        << int(Qt::Key_V) << int(Qt::ControlModifier) << "3 4"
+        << "12";
+    QTest::newRow("paste by key fitting only without its blanks")
+        << int(Qt::Key_Insert) << int(Qt::ShiftModifier) << " 34\n"
+        << "1234";
     QTest::newRow("other control key refused") << int(Qt::Key_B) << int(Qt::ControlModifier) << ""
                                                << "12";
     QTest::newRow("select all, then a digit replaces") << int(Qt::Key_A) << int(Qt::ControlModifier) << ""
@@ -282,8 +299,8 @@ void TestCardForm::filteredFieldKeys() {
     QCOMPARE(field.text(), shown);
 }
 
-// Only what an edit brings in is checked, against the characters and the width: the text the program set
-// may hold more; a refused edit leaves the text whole, the cursor where the edit began.
+// Each edit is checked, against the characters and the width: the text the program set may hold more; a
+// refused edit leaves the text whole, the cursor and the selection as they were.
 void TestCardForm::filteredFieldEdits_data() {
     QTest::addColumn<QString>("before"); // set by the program
     QTest::addColumn<int>("from");       // the selection the edit replaces
@@ -298,7 +315,7 @@ void TestCardForm::filteredFieldEdits_data() {
     QTest::newRow("a letter among digits refused") << "12" << 1 << 0 << "3a"
                                                    << "12" << 1;
     QTest::newRow("a selection kept when the paste is refused") << "1234" << 1 << 2 << "9x"
-                                                                << "1234" << 1;
+                                                                << "1234" << 3;
     QTest::newRow("past the width refused") << "123" << 3 << 0 << "45"
                                             << "123" << 3;
     QTest::newRow("a longer program text: a deletion taken") << "123456" << 6 << 0 << ""
@@ -319,7 +336,7 @@ void TestCardForm::filteredFieldEdits() {
     QFETCH(QString, after);
     QFETCH(int, cursor);
     DigitField field;
-    field.setText(before);
+    common::showWhole(&field, before);
     if (length > 0)
         field.setSelection(from, length);
     else
@@ -330,6 +347,72 @@ void TestCardForm::filteredFieldEdits() {
         field.insert(inserted);
     QCOMPARE(field.text(), after);
     QCOMPARE(field.cursorPosition(), cursor);
+    if (length > 0 && after == before)
+        QCOMPARE(field.selectedText(), before.mid(from, length));
+}
+
+// After typing "12": a paste is one undo step of its own, and a refused one leaves the steps as they were.
+void TestCardForm::filteredFieldUndoSteps_data() {
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<bool>("overAll"); // pasted over the whole text selected
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("undone");
+    QTest::newRow("taken after the typing") << " 34\n"
+                                            << false << "1234"
+                                            << "12";
+    QTest::newRow("taken over the typing") << "9" << true << "9"
+                                           << "12";
+    QTest::newRow("refused for a letter") << "3a" << false << "12"
+                                          << "";
+    QTest::newRow("refused past the width") << "345" << false << "12"
+                                            << "";
+    QTest::newRow("refused over the typing") << "1 2" << true << "12"
+                                             << "";
+}
+
+void TestCardForm::filteredFieldUndoSteps() {
+    QFETCH(QString, clipboard);
+    QFETCH(bool, overAll);
+    QFETCH(QString, shown);
+    QFETCH(QString, undone);
+    platform::setClipboardText(clipboard);
+    DigitField field;
+    QTest::keyClicks(&field, "12");
+    if (overAll)
+        field.selectAll();
+    QTest::keySequence(&field, QKeySequence::Paste);
+    QCOMPARE(field.text(), shown);
+    QTest::keySequence(&field, QKeySequence::Undo);
+    QCOMPARE(field.text(), undone);
+    QTest::keySequence(&field, QKeySequence::Redo);
+    QCOMPARE(field.text(), shown);
+}
+
+// A program's text longer than the width is shown whole and can be shortened, never lengthened; the
+// program's next text that fits brings the width back.
+void TestCardForm::longerProgramText() {
+    DigitField field;
+    common::showWhole(&field, QStringLiteral("123456"));
+    QCOMPARE(field.text(), QString("123456"));
+    field.setCursorPosition(3);
+    QTest::keyClick(&field, Qt::Key_Backspace);
+    QTest::keyClick(&field, Qt::Key_End);
+    QTest::keyClick(&field, Qt::Key_Backspace);
+    QCOMPARE(field.text(), QString("1245"));
+    QTest::keyClick(&field, Qt::Key_7);
+    QCOMPARE(field.text(), QString("1245"));
+    QTest::keySequence(&field, QKeySequence::Undo);
+    QCOMPARE(field.text(), QString("12456"));
+    QTest::keyClick(&field, Qt::Key_7);
+    QCOMPARE(field.text(), QString("12456"));
+    QTest::keySequence(&field, QKeySequence::Undo);
+    QCOMPARE(field.text(), QString("123456"));
+    QTest::keySequence(&field, QKeySequence::Redo);
+    QCOMPARE(field.text(), QString("12456"));
+    field.setText(QStringLiteral("12"));
+    QCOMPARE(field.maxLength(), 4);
+    field.insert(QStringLiteral("345"));
+    QCOMPARE(field.text(), QString("12"));
 }
 
 // The small card under the contract every card keeps.
@@ -350,6 +433,29 @@ testsupport::CardSpec smallCardSpec() {
     spec.required = {{"txtNome", "manca il nome"}, {"txtNote", "manca la nota"}};
     spec.sample = {"Mario", "12"};
     return spec;
+}
+
+// What an input method commits is judged as a paste is, at the cursor of "12".
+void TestCardForm::inputMethodCommitJudged_data() {
+    QTest::addColumn<QString>("commit");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("digits that fit") << "34"
+                                     << "1234";
+    QTest::newRow("past the width, refused whole") << "345"
+                                                   << "12";
+    QTest::newRow("a letter, refused whole") << "3a"
+                                             << "12";
+}
+
+void TestCardForm::inputMethodCommitJudged() {
+    QFETCH(QString, commit);
+    QFETCH(QString, shown);
+    DigitField field;
+    field.setText(QStringLiteral("12"));
+    QInputMethodEvent event;
+    event.setCommitString(commit);
+    QApplication::sendEvent(&field, &event);
+    QCOMPARE(field.text(), shown);
 }
 
 int main(int argc, char** argv) {
