@@ -1,5 +1,6 @@
 // The list windows' shared look: the results pages of the four search windows and the summaries alike,
-// control for control, and the summaries fixed in size with their double-click instruction in crimson.
+// control for control, the summaries fixed in size with their double-click instruction in crimson, and the
+// four filter pages alike.
 #include "../costs/CostFixture.h"
 #include "Controls.h"
 #include "ScreenFit.h"
@@ -81,6 +82,8 @@ private Q_SLOTS:
     void summariesFixedInSize();
     void summariesLikeResultsPages_data();
     void summariesLikeResultsPages();
+    void filterPagesAlike_data();
+    void filterPagesAlike();
 
 private:
     std::unique_ptr<testsupport::TestFolder> folder;
@@ -218,6 +221,43 @@ void TestListLook::summariesLikeResultsPages() {
     const QStringList look = lookOf(window.get(), false, kListControls);
     std::unique_ptr<QWidget> reference = shown(searches().at(2).second, *this, true); // with effTrova
     QCOMPARE(look, lookOf(reference.get(), false, kListControls));
+}
+
+void TestListLook::filterPagesAlike_data() {
+    QTest::addColumn<int>("row");
+    for (int i = 1; i < searches().size(); ++i)
+        QTest::newRow(searches().at(i).first) << i;
+}
+
+// The ten filters, their labels and highlights, the wait notice and the two buttons stand in the same places
+// with the same fonts and colours as on the vehicle search's filter page; only the filters' names differ.
+void TestListLook::filterPagesAlike() {
+    QFETCH(int, row);
+    auto filterPage = [this](int i) {
+        std::unique_ptr<QWidget> window = shown(searches().at(i).second, *this, false);
+        testsupport::lookAtWindow(window.get(), window->objectName() + " filters");
+        auto* page = child<QWidget>(window.get(), "panAvvio");
+        QList<QWidget*> controls;
+        for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w->objectName() != "lblConta") // holds a count, never shown
+                controls << w;
+        std::sort(controls.begin(), controls.end(), [](QWidget* a, QWidget* b) {
+            return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+        });
+        QStringList look;
+        for (QWidget* w : controls) {
+            QString text;
+            if (auto* button = qobject_cast<QAbstractButton*>(w))
+                text = button->text();
+            else if (w->objectName() == "lblAttendere")
+                text = child<QLabel>(window.get(), "lblAttendere")->text();
+            look << controlLook(window.get(), w) + " '" + text + "'";
+        }
+        return look;
+    };
+    const QStringList look = filterPage(row);
+    QCOMPARE(look.size(), 33); // ten labels, highlights and filters, the notice, the two buttons
+    QCOMPARE(look, filterPage(0));
 }
 
 // Every summary keeps its size (it fits a 1024x768 screen) and shows its instruction in crimson.
