@@ -111,11 +111,14 @@ TfrmCosti::TfrmCosti(QWidget* parent)
         auto* highlight = findChild<QWidget*>(QStringLiteral("eff") + field->objectName().mid(3));
         Q_ASSERT(highlight);
         highlight->setAutoFillBackground(true);
+        highlight->setProperty("cardHighlight", true);
         fields_->addHighlighted(field, highlight);
         field->installEventFilter(this);
     }
     enterOrder_ = enterOrder;
-    fields_->addStyle(QStringLiteral("QFrame[objectName^=\"eff\"] { background: #FFFF00; border: 2px "
+    // The windows the card owns (search, payments to settle) take its sheet too: the rule names the card's
+    // own highlights, so their frames keep the look of every other list and search window.
+    fields_->addStyle(QStringLiteral("QFrame[cardHighlight=\"true\"] { background: #FFFF00; border: 2px "
                                      "solid qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #FFFF00, "
                                      "stop:1 #FFFFFF); }\n"));
     connect(ui->txtTarga, &QLineEdit::textEdited, this, &TfrmCosti::txtTargaChange);

@@ -41,15 +41,53 @@ struct PieMark {
     QPolygonF arm;
 };
 
-// Places the marks of the slices in two columns, right and left of the pie, as near their slices as the
-// marks above and below leave room for, never one over another nor over the pie. angles: the middle of
-// each slice, in degrees clockwise from twelve o'clock.
+// The tops of boxes stacked in order, each spacing below the one before and all inside [top, bottom], as
+// near the wanted tops as that allows (least squares): the wanted tops less each box's offset in the stack
+// are made non-decreasing by pooling neighbours, then kept inside the room.
+QList<double> stackedTops(const QList<double>& wanted, const QList<double>& heights, double spacing,
+                          double top, double bottom) {
+    const qsizetype n = wanted.size();
+    QList<double> offsets(n);
+    double total = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        offsets[i] = total;
+        total += heights.at(i) + spacing;
+    }
+    total -= spacing;
+    struct Pool {
+        double sum;
+        qsizetype count;
+        double mean() const { return sum / double(count); }
+    };
+    QList<Pool> pools;
+    for (qsizetype i = 0; i < n; ++i) {
+        pools.append({wanted.at(i) - offsets.at(i), 1});
+        while (pools.size() > 1 && pools.at(pools.size() - 2).mean() > pools.last().mean()) {
+            const Pool last = pools.takeLast();
+            pools.last().sum += last.sum;
+            pools.last().count += last.count;
+        }
+    }
+    // Too many marks for the room: they start at its top and run past its bottom.
+    const double lowest = std::max(top, bottom - total);
+    QList<double> tops;
+    for (const Pool& pool : pools)
+        for (qsizetype k = 0; k < pool.count; ++k)
+            tops << std::clamp(pool.mean(), top, lowest) + offsets.at(tops.size());
+    return tops;
+}
+
+// Places the marks of the slices in two columns, right and left of the pie, each as near the height of its
+// slice as the others leave room for, in the order of the slices. An arm goes out from the middle of its
+// slice's rim, then level to the side of the pie, then across to its mark: outside the pie but for its
+// start, and never across another arm, since the arms of a side keep the same order at every stage.
+// angles: the middle of each slice, in degrees clockwise from twelve o'clock.
 QList<PieMark> placePieMarks(const QPointF& centre, double radius, const QList<double>& angles,
                              const QStringList& texts, const QFontMetricsF& metrics, const QRectF& bounds) {
     const double arm = radius * 0.1;
-    const double gap = metrics.height() * 0.3;
-    const double spacing = metrics.height() * 0.15;
     const double reach = radius + arm;
+    const double lane = std::max(arm, metrics.height() * 2);
+    const double spacing = metrics.height() * 0.15;
     QList<PieMark> marks;
     QList<QPointF> rims, elbows;
     for (qsizetype i = 0; i < angles.size(); ++i) {
@@ -61,37 +99,33 @@ QList<PieMark> placePieMarks(const QPointF& centre, double radius, const QList<d
         marks.append({texts.at(i), QRectF(QPointF(0, 0), size), {}});
     }
     for (const bool right : {true, false}) {
-        // The side's marks from top to bottom, each first where its slice points.
+        // The side's marks from top to bottom: down the right side clockwise, up the left side.
         QList<qsizetype> side;
         for (qsizetype i = 0; i < marks.size(); ++i)
-            if ((elbows.at(i).x() >= centre.x()) == right)
+            if ((angles.at(i) <= 180) == right)
                 side << i;
-        std::sort(side.begin(), side.end(),
-                  [&](qsizetype a, qsizetype b) { return elbows.at(a).y() < elbows.at(b).y(); });
-        double floor = bounds.top();
+        std::stable_sort(side.begin(), side.end(), [&](qsizetype a, qsizetype b) {
+            return right ? angles.at(a) < angles.at(b) : angles.at(a) > angles.at(b);
+        });
+        QList<double> wanted, heights;
         for (qsizetype i : side) {
-            QRectF& box = marks[i].box;
-            box.moveTop(std::max(elbows.at(i).y() - box.height() / 2, floor));
-            floor = box.bottom() + spacing;
+            wanted << elbows.at(i).y() - marks.at(i).box.height() / 2;
+            heights << marks.at(i).box.height();
         }
-        double ceiling = bounds.bottom();
-        for (auto it = side.rbegin(); it != side.rend(); ++it) {
-            QRectF& box = marks[*it].box;
-            if (box.bottom() > ceiling)
-                box.moveBottom(ceiling);
-            ceiling = box.top() - spacing;
-        }
-        // Beside the pie at the box's height: outside the circle of the arms' reach.
-        for (qsizetype i : side) {
+        const QList<double> tops = stackedTops(wanted, heights, spacing, bounds.top(), bounds.bottom());
+        const double shoulder = right ? centre.x() + reach : centre.x() - reach;
+        const double column = right ? shoulder + lane : shoulder - lane;
+        for (qsizetype k = 0; k < side.size(); ++k) {
+            const qsizetype i = side.at(k);
             QRectF& box = marks[i].box;
-            const double dy = std::clamp(centre.y(), box.top(), box.bottom()) - centre.y();
-            const double dx = std::sqrt(std::max(0.0, reach * reach - dy * dy)) + gap;
+            box.moveTop(tops.at(k));
             if (right)
-                box.moveLeft(std::min(centre.x() + dx, bounds.right() - box.width()));
+                box.moveLeft(std::min(column + 1, bounds.right() - box.width()));
             else
-                box.moveRight(std::max(centre.x() - dx, bounds.left() + box.width()));
+                box.moveRight(std::max(column - 1, bounds.left() + box.width()));
             const QPointF end(right ? box.left() - 1 : box.right() + 1, box.center().y());
-            marks[i].arm = QPolygonF() << rims.at(i) << elbows.at(i) << end;
+            marks[i].arm = QPolygonF()
+                           << rims.at(i) << elbows.at(i) << QPointF(shoulder, elbows.at(i).y()) << end;
         }
     }
     return marks;
@@ -111,6 +145,7 @@ protected:
         QChartView::drawForeground(painter, rect);
         QStringList texts;
         QVariantList boxes;
+        QVariantList arms;
         const QList<QAbstractSeries*> all = chart()->series();
         auto* pie = all.isEmpty() ? nullptr : qobject_cast<QPieSeries*>(all.first());
         if (pie) {
@@ -142,12 +177,14 @@ protected:
                 painter->drawText(mark.box, Qt::AlignCenter, mark.text);
                 texts << mark.text;
                 boxes << mark.box;
+                arms << mark.arm;
             }
             painter->restore();
         }
         // For the tests: the marks drawn last.
         setProperty("pieMarks", texts);
         setProperty("pieMarkBoxes", boxes);
+        setProperty("pieMarkArms", arms);
     }
 };
 

@@ -1,5 +1,6 @@
-// The list windows' shared look: the results pages of the four search windows alike, control for control,
-// and the summaries fixed in size with their double-click instruction in crimson.
+// The list windows' shared look: the results pages of the four search windows and the summaries alike,
+// control for control, the summaries fixed in size with their double-click instruction in crimson, and the
+// four filter pages alike.
 #include "../costs/CostFixture.h"
 #include "Controls.h"
 #include "ScreenFit.h"
@@ -27,32 +28,43 @@ namespace {
 const QColor kCrimson(0xDC, 0x14, 0x3C);
 const char* const kInstruction = "Fare doppio clic sulla voce in elenco per richiamare la scheda";
 
-// The controls of a results page, each with its place in the window, font, text colour and text.
-QStringList lookOf(QWidget* window, bool withCountText) {
+// The controls of a list window that every list has, beside the count or title above them.
+const QStringList kListControls{"lstRecords", "lblRigo03", "effTrova", "txtTrova",
+                                "btnTrova",   "btnStampa", "btnChiudi"};
+
+// How a control shows: its place in the window, font, colours, background and whether it is hidden.
+QString controlLook(QWidget* window, QWidget* w) {
+    const QRect r(w->mapTo(window, QPoint(0, 0)), w->size());
+    return QString("%1 %2,%3 %4x%5 %6 %7 %8 %9%10")
+        .arg(w->metaObject()->className())
+        .arg(r.x())
+        .arg(r.y())
+        .arg(r.width())
+        .arg(r.height())
+        .arg(w->font().toString(), w->palette().color(QPalette::WindowText).name(),
+             w->palette().color(QPalette::ButtonText).name(),
+             w->autoFillBackground() ? w->palette().color(QPalette::Window).name() : QString("clear"),
+             w->isHidden() ? " hidden" : "");
+}
+
+// The controls of a list window, by name, each with how it shows and its text.
+QStringList lookOf(QWidget* window, bool withCountText,
+                   const QStringList& names = QStringList("lblTrovate") + kListControls) {
     QStringList look;
-    for (const char* name : {"lblTrovate", "lstRecords", "lblRigo03", "effTrova", "txtTrova", "btnTrova",
-                             "btnStampa", "btnChiudi"}) {
-        auto* w = window->findChild<QWidget*>(QLatin1String(name));
+    for (const QString& name : names) {
+        auto* w = window->findChild<QWidget*>(name);
         if (!w) {
             look << QString("%1 none").arg(name);
             continue;
         }
-        const QRect r(w->mapTo(window, QPoint(0, 0)), w->size());
         QString text;
         if (auto* label = qobject_cast<QLabel*>(w))
             text = label->text();
         else if (auto* button = qobject_cast<QAbstractButton*>(w))
             text = button->text();
-        if (!withCountText && QLatin1String(name) == QLatin1String("lblTrovate"))
+        if (!withCountText && name == QLatin1String("lblTrovate"))
             text.clear();
-        look << QString("%1 %2,%3 %4x%5 %6 %7 %8 '%9'")
-                    .arg(name)
-                    .arg(r.x())
-                    .arg(r.y())
-                    .arg(r.width())
-                    .arg(r.height())
-                    .arg(w->font().toString(), w->palette().color(QPalette::WindowText).name(),
-                         w->palette().color(QPalette::ButtonText).name(), text);
+        look << QString("%1 %2 '%3'").arg(name, controlLook(window, w), text);
     }
     return look;
 }
@@ -68,6 +80,10 @@ private Q_SLOTS:
     void searchResultsPagesAlike();
     void summariesFixedInSize_data();
     void summariesFixedInSize();
+    void summariesLikeResultsPages_data();
+    void summariesLikeResultsPages();
+    void filterPagesAlike_data();
+    void filterPagesAlike();
 
 private:
     std::unique_ptr<testsupport::TestFolder> folder;
@@ -172,11 +188,14 @@ void TestListLook::searchResultsPagesAlike() {
         if (!w->isHidden() && !w->objectName().isEmpty() && !w->objectName().startsWith("qt_"))
             QVERIFY2(page->rect().contains(w->geometry()), qPrintable(w->objectName()));
 
+    // Each window's look is taken while it is the active one, its find box focused.
+    const QStringList look = lookOf(window.get(), false);
     std::unique_ptr<QWidget> reference = shown(searches().first().second, *this, true);
-    QStringList look = lookOf(window.get(), false);
     QStringList expected = lookOf(reference.get(), false);
-    if (findFrame) // the vehicle search has none; the frame is the one of the other list windows
-        expected.replace(3, look.at(3));
+    if (findFrame) { // the vehicle search has none; the frame is the mileage search's, the first with one
+        std::unique_ptr<QWidget> framed = shown(searches().at(2).second, *this, true);
+        expected.replace(3, lookOf(framed.get(), false).at(3));
+    }
     QCOMPARE(look, expected);
 }
 
@@ -184,6 +203,61 @@ void TestListLook::summariesFixedInSize_data() {
     QTest::addColumn<int>("row");
     for (int i = 0; i < summaries().size(); ++i)
         QTest::newRow(summaries().at(i).first) << i;
+}
+
+void TestListLook::summariesLikeResultsPages_data() {
+    summariesFixedInSize_data();
+}
+
+// Under its title, a summary shows the list, the instruction, the find box and the buttons as a search
+// window's results page does, and nothing else.
+void TestListLook::summariesLikeResultsPages() {
+    QFETCH(int, row);
+    std::unique_ptr<QWidget> window = shown(summaries().at(row).second, *this, false);
+    for (QWidget* w : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!w->isHidden())
+            QVERIFY2(w->objectName() == "lblTitolo" || kListControls.contains(w->objectName()),
+                     qPrintable(w->objectName()));
+    const QStringList look = lookOf(window.get(), false, kListControls);
+    std::unique_ptr<QWidget> reference = shown(searches().at(2).second, *this, true); // with effTrova
+    QCOMPARE(look, lookOf(reference.get(), false, kListControls));
+}
+
+void TestListLook::filterPagesAlike_data() {
+    QTest::addColumn<int>("row");
+    for (int i = 1; i < searches().size(); ++i)
+        QTest::newRow(searches().at(i).first) << i;
+}
+
+// The ten filters, their labels and highlights, the wait notice and the two buttons stand in the same places
+// with the same fonts and colours as on the vehicle search's filter page; only the filters' names differ.
+void TestListLook::filterPagesAlike() {
+    QFETCH(int, row);
+    auto filterPage = [this](int i) {
+        std::unique_ptr<QWidget> window = shown(searches().at(i).second, *this, false);
+        testsupport::lookAtWindow(window.get(), window->objectName() + " filters");
+        auto* page = child<QWidget>(window.get(), "panAvvio");
+        QList<QWidget*> controls;
+        for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w->objectName() != "lblConta") // holds a count, never shown
+                controls << w;
+        std::sort(controls.begin(), controls.end(), [](QWidget* a, QWidget* b) {
+            return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+        });
+        QStringList look;
+        for (QWidget* w : controls) {
+            QString text;
+            if (auto* button = qobject_cast<QAbstractButton*>(w))
+                text = button->text();
+            else if (w->objectName() == "lblAttendere")
+                text = child<QLabel>(window.get(), "lblAttendere")->text();
+            look << controlLook(window.get(), w) + " '" + text + "'";
+        }
+        return look;
+    };
+    const QStringList look = filterPage(row);
+    QCOMPARE(look.size(), 33); // ten labels, highlights and filters, the notice, the two buttons
+    QCOMPARE(look, filterPage(0));
 }
 
 // Every summary keeps its size (it fits a 1024x768 screen) and shows its instruction in crimson.

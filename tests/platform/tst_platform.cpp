@@ -484,19 +484,92 @@ void TestPlatform::chartMarksShowWholeNumbers() {
         QCOMPARE(marks.size(), 11); // the empty month has no mark
 }
 
-void TestPlatform::pieMarksDoNotOverlap_data() {
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("window at 1366x768") << QSize(1300, 520);
-    QTest::newRow("window at 1024x768") << QSize(960, 440);
-    QTest::newRow("printed page") << QSize(1200, 848);
+namespace {
+
+// Years of twelve months for the pie: tiny months in runs beside large ones, at every hour of the dial, and
+// empty months.
+const QList<std::pair<const char*, QList<double>>> kPieYears{
+    {"one big expense", kYear},
+    {"tiny months before twelve", {1000000, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
+    {"tiny months after twelve", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 1000000}},
+    {"tiny months at three", {250000, 1, 2, 3, 4, 5, 750000, 0, 0, 0, 0, 0}},
+    {"tiny months at six", {500000, 1, 1, 1, 1, 1, 1, 500000, 0, 0, 0, 0}},
+    {"tiny months at nine", {750000, 1, 2, 3, 4, 5, 250000, 0, 0, 0, 0, 0}},
+    {"tiny months on both sides", {3, 2, 1, 400000, 1, 2, 3, 4, 600000, 5, 6, 7}},
+    {"large and tiny in turn", {1000, 1, 1000, 1, 1000, 1, 1000, 1, 1000, 1, 1000, 1}},
+    {"even months", QList<double>(12, 100)},
+    {"mostly empty", {0, 5, 0, 0, 1000, 0, 3, 0, 0, 0, 2, 0}},
+    {"one month", {0, 0, 0, 0, 0, 0, 500, 0, 0, 0, 0, 0}},
+};
+
+double turn(const QPointF& o, const QPointF& a, const QPointF& b) {
+    return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x());
 }
 
-// Every mark of the pie is readable: none lies over another, nor over the pie, and all are in the view.
+bool within(const QPointF& p, const QLineF& s) {
+    return std::min(s.x1(), s.x2()) <= p.x() && p.x() <= std::max(s.x1(), s.x2()) &&
+           std::min(s.y1(), s.y2()) <= p.y() && p.y() <= std::max(s.y1(), s.y2());
+}
+
+// Whether two segments have a point in common, touching included.
+bool meet(const QLineF& s, const QLineF& t) {
+    const double d1 = turn(t.p1(), t.p2(), s.p1());
+    const double d2 = turn(t.p1(), t.p2(), s.p2());
+    const double d3 = turn(s.p1(), s.p2(), t.p1());
+    const double d4 = turn(s.p1(), s.p2(), t.p2());
+    if (((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) && ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0)))
+        return true;
+    return (d1 == 0 && within(s.p1(), t)) || (d2 == 0 && within(s.p2(), t)) ||
+           (d3 == 0 && within(t.p1(), s)) || (d4 == 0 && within(t.p2(), s));
+}
+
+bool meetsBox(const QLineF& s, const QRectF& box) {
+    if (box.contains(s.p1()) || box.contains(s.p2()))
+        return true;
+    const QPointF a = box.topLeft(), b = box.topRight(), c = box.bottomRight(), d = box.bottomLeft();
+    return meet(s, {a, b}) || meet(s, {b, c}) || meet(s, {c, d}) || meet(s, {d, a});
+}
+
+// How near a segment comes to a point.
+double distance(const QPointF& p, const QLineF& s) {
+    const QPointF d = s.p2() - s.p1();
+    const double length = QPointF::dotProduct(d, d);
+    const double t = length > 0 ? std::clamp(QPointF::dotProduct(p - s.p1(), d) / length, 0.0, 1.0) : 0.0;
+    return QLineF(p, s.p1() + d * t).length();
+}
+
+QList<QLineF> segments(const QPolygonF& arm) {
+    QList<QLineF> lines;
+    for (qsizetype k = 1; k < arm.size(); ++k)
+        lines << QLineF(arm.at(k - 1), arm.at(k));
+    return lines;
+}
+
+} // namespace
+
+void TestPlatform::pieMarksDoNotOverlap_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QList<double>>("values");
+    const QList<std::pair<const char*, QSize>> sizes{
+        {"window at 1366x768", QSize(1300, 520)},
+        {"window at 1024x768", QSize(960, 440)},
+        {"printed page", QSize(1200, 848)},
+    };
+    for (const auto& [year, values] : kPieYears)
+        for (const auto& [where, size] : sizes)
+            QTest::addRow("%s, %s", year, where) << size << values;
+}
+
+// Every mark of the pie is readable and leads to its slice: no mark lies over another, nor over the pie, all
+// are in the view, and each arm runs from the rim of its own slice to its mark without crossing the pie,
+// another arm or another mark.
 void TestPlatform::pieMarksDoNotOverlap() {
     QFETCH(QSize, size);
+    QFETCH(QList<double>, values);
     Chart chart;
     chart.resize(size);
-    fillYear(chart);
+    for (int m = 0; m < values.size(); ++m)
+        chart.addPoint(values.at(m), QString::number(m + 1), QColor::fromHsv(m * 30, 200, 220));
     chart.setSeriesType(Chart::SeriesType::Pie);
     chart.show();
     QVERIFY(QTest::qWaitForWindowExposed(&chart));
@@ -504,22 +577,65 @@ void TestPlatform::pieMarksDoNotOverlap() {
     QVERIFY(view);
     const QImage shown = view->grab().toImage();
     if (qEnvironmentVariableIsSet("VEICOLARIO_LOOK"))
-        shown.save(qEnvironmentVariable("VEICOLARIO_LOOK") + QStringLiteral("/pie-%1.png").arg(size.width()));
+        shown.save(qEnvironmentVariable("VEICOLARIO_LOOK") +
+                   QStringLiteral("/pie %1.png").arg(QTest::currentDataTag()));
+    auto* pie = qobject_cast<QPieSeries*>(chart.series());
+    QVERIFY(pie);
+    QList<const QPieSlice*> slices;
+    for (const QPieSlice* slice : pie->slices())
+        if (slice->value() > 0)
+            slices << slice;
     QList<QRectF> boxes;
     for (const QVariant& box : view->property("pieMarkBoxes").toList())
         boxes << box.toRectF();
-    QCOMPARE(boxes.size(), 11);
+    QList<QPolygonF> arms;
+    for (const QVariant& arm : view->property("pieMarkArms").toList())
+        arms << arm.value<QPolygonF>();
+    QCOMPARE(boxes.size(), slices.size());
+    QCOMPARE(arms.size(), slices.size());
     const QRectF area = view->chart()->plotArea();
     const QPointF centre = area.center();
     const double radius = std::min(area.width(), area.height()) / 2 * 0.75;
     for (qsizetype i = 0; i < boxes.size(); ++i) {
+        const QString mark = QString::number(i);
         const QRectF& box = boxes.at(i);
-        QVERIFY2(QRectF(view->rect()).contains(box), qPrintable(QString::number(i)));
+        QVERIFY2(QRectF(view->rect()).contains(box), qPrintable(mark));
         const QPointF nearest(std::clamp(centre.x(), box.left(), box.right()),
                               std::clamp(centre.y(), box.top(), box.bottom()));
-        QVERIFY2(QLineF(centre, nearest).length() > radius, qPrintable(QString::number(i)));
+        QVERIFY2(QLineF(centre, nearest).length() > radius, qPrintable(mark));
         for (qsizetype j = i + 1; j < boxes.size(); ++j)
             QVERIFY2(!box.intersects(boxes.at(j)), qPrintable(QStringLiteral("%1 and %2").arg(i).arg(j)));
+
+        // The arm starts on the rim, inside its slice, and ends on the near side of its mark.
+        const QPolygonF& arm = arms.at(i);
+        QVERIFY2(arm.size() >= 2, qPrintable(mark));
+        const QPointF start = arm.first() - centre;
+        QVERIFY2(std::abs(QLineF(centre, arm.first()).length() - radius) < 1, qPrintable(mark));
+        const double angle = std::fmod(qRadiansToDegrees(std::atan2(start.x(), -start.y())) + 360, 360);
+        const double from = slices.at(i)->startAngle();
+        QVERIFY2(angle >= from - 1e-6 && angle <= from + slices.at(i)->angleSpan() + 1e-6,
+                 qPrintable(QStringLiteral("%1 at %2 outside %3+%4")
+                                .arg(i)
+                                .arg(angle)
+                                .arg(from)
+                                .arg(slices.at(i)->angleSpan())));
+        const QPointF end = arm.last();
+        QVERIFY2(std::abs(end.x() - box.left()) <= 1.5 || std::abs(end.x() - box.right()) <= 1.5,
+                 qPrintable(mark));
+        QVERIFY2(end.y() >= box.top() && end.y() <= box.bottom(), qPrintable(mark));
+        // Outside the pie but for its start.
+        for (const QLineF& s : segments(arm))
+            QVERIFY2(distance(centre, s) > radius - 0.5, qPrintable(mark));
+        for (qsizetype j = 0; j < arms.size(); ++j) {
+            if (j == i)
+                continue;
+            const QString pair = QStringLiteral("%1 and %2").arg(i).arg(j);
+            for (const QLineF& s : segments(arm)) {
+                QVERIFY2(!meetsBox(s, boxes.at(j)), qPrintable(QStringLiteral("arm of ") + pair));
+                for (const QLineF& t : segments(arms.at(j)))
+                    QVERIFY2(!meet(s, t), qPrintable(QStringLiteral("arms of ") + pair));
+            }
+        }
     }
 }
 
