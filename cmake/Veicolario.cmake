@@ -26,18 +26,27 @@ function(veicolario_chart_module_beside target)
     add_dependencies(${target} ${copier})
 endfunction()
 
-# One test executable per area, run headless by CTest.
+# One test executable per area, run headless by CTest. With DESKTOPS it runs once on each desktop named
+# ("1366x768": the free area of such a screen, tests/support/desktop-1366x768.json), as <name>_<desktop>.
 function(veicolario_test name)
-    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;DESKTOPS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE veicolario_testsupport ${ARG_LIBS} Qt6::Test)
     veicolario_options(${name})
-    add_test(NAME ${name} COMMAND ${name})
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 300)
     endif()
-    set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT}
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1:abort_on_error=1;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+    set(checks "ASAN_OPTIONS=detect_leaks=1:abort_on_error=1;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+    if(NOT ARG_DESKTOPS)
+        add_test(NAME ${name} COMMAND ${name})
+        set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT}
+            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${checks}")
+    endif()
+    foreach(desktop ${ARG_DESKTOPS})
+        add_test(NAME ${name}_${desktop} COMMAND ${name})
+        set_tests_properties(${name}_${desktop} PROPERTIES TIMEOUT ${ARG_TIMEOUT}
+            ENVIRONMENT "QT_QPA_PLATFORM=offscreen:configfile=${PROJECT_SOURCE_DIR}/tests/support/desktop-${desktop}.json;${checks}")
+    endforeach()
 endfunction()
 
 # The help texts: one file per help command, "NN-key.txt", NN ordering the manual.

@@ -2,6 +2,7 @@
 
 #include "TestFolder.h"
 #include "common/Clock.h"
+#include "common/TextFit.h"
 #include "platform/Application.h"
 
 #include <QAbstractScrollArea>
@@ -19,9 +20,10 @@
 #include <QScrollBar>
 #include <QStyleOption>
 #include <QTableView>
-#include <QTextDocument>
 #include <QToolButton>
 #include <QtTest>
+
+#include <memory>
 
 namespace testsupport {
 
@@ -61,70 +63,111 @@ QString shownText(QString text) {
         .replace(QLatin1Char('\x01'), QLatin1Char('&'));
 }
 
-// Reaches QLineEdit's own style option, which the edit paints with.
-struct LineEditOption : QLineEdit {
-    using QLineEdit::initStyleOption;
-};
-
-// A line's room, as QLineEdit::paintEvent clips it; the line needs the font's full height and the edit's
-// own margin of a pixel above and below, as its size hint counts them.
-void checkLineEdit(const QLineEdit* edit, QStringList& cut) {
-    QStyleOptionFrame option;
-    void (QLineEdit::*init)(QStyleOptionFrame*) const = &LineEditOption::initStyleOption;
-    (edit->*init)(&option);
-    const QRect room = edit->style()
-                           ->subElementRect(QStyle::SE_LineEditContents, &option, edit)
-                           .marginsRemoved(edit->textMargins());
-    const QFontMetrics metrics = edit->fontMetrics();
-    const int needed = std::max(metrics.height(), metrics.boundingRect(edit->text()).height()) + 2;
-    if (needed > room.height())
-        cut << clipped(edit, edit->text(), {0, needed}, room.size());
-}
-
-void checkComboBox(const QComboBox* combo, QStringList& cut) {
-    if (combo->isEditable())
-        return; // its line edit is checked as one
-    QStyleOptionComboBox option;
-    option.initFrom(combo);
-    option.editable = false;
-    option.frame = combo->hasFrame();
-    option.currentText = combo->currentText();
-    const QRect room =
-        combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
-    const int needed = combo->fontMetrics().height() + 2;
-    if (needed > room.height())
-        cut << clipped(combo, combo->currentText(), {0, needed}, room.size());
-}
-
-void checkLabel(const QLabel* label, QStringList& cut) {
-    if (label->text().isEmpty() || !label->pixmap().isNull())
-        return;
-    QRect room =
-        label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
-    const QFontMetrics metrics = label->fontMetrics();
-    int indent = label->indent();
-    if (indent < 0 && label->frameWidth() > 0)
-        indent = metrics.horizontalAdvance(QLatin1Char('x')) / 2;
-    if (indent > 0 && (label->alignment() & (Qt::AlignLeft | Qt::AlignRight)))
-        room.setWidth(room.width() - indent);
-    const bool rich = label->textFormat() == Qt::RichText ||
-                      (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
-    QSize needed;
-    if (rich) {
-        QTextDocument document;
-        document.setDefaultFont(label->font());
-        document.setDocumentMargin(0);
-        document.setHtml(label->text());
-        if (label->wordWrap())
-            document.setTextWidth(room.width());
-        needed = document.size().toSize();
+// A control like control, at font, with its text or with none, for textCutAt to draw. It is made hidden
+// beside the control, so a style sheet of the window reaches it as it reaches the control.
+std::unique_ptr<QWidget> twinOf(const QWidget* control, const QFont& font, bool withText) {
+    std::unique_ptr<QWidget> twin;
+    QWidget* parent = control->parentWidget();
+    if (auto* label = qobject_cast<const QLabel*>(control)) {
+        auto* l = new QLabel(parent);
+        twin.reset(l);
+        l->setFrameShape(label->frameShape());
+        l->setFrameShadow(label->frameShadow());
+        l->setLineWidth(label->lineWidth());
+        l->setMidLineWidth(label->midLineWidth());
+        l->setContentsMargins(label->contentsMargins());
+        l->setTextFormat(label->textFormat());
+        l->setAlignment(label->alignment());
+        l->setWordWrap(label->wordWrap());
+        l->setMargin(label->margin());
+        l->setIndent(label->indent());
+        l->setTextInteractionFlags(label->textInteractionFlags());
+        if (label->buddy())
+            l->setBuddy(l);
+        l->setText(withText ? label->text() : QString());
+    } else if (auto* edit = qobject_cast<const QLineEdit*>(control)) {
+        auto* e = new QLineEdit(parent);
+        twin.reset(e);
+        e->setFrame(edit->hasFrame());
+        e->setAlignment(edit->alignment());
+        e->setTextMargins(edit->textMargins());
+        e->setEchoMode(edit->echoMode());
+        e->setText(withText ? edit->text() + common::tallestLetters() : QString());
+    } else if (auto* combo = qobject_cast<const QComboBox*>(control)) {
+        auto* c = new QComboBox(parent);
+        twin.reset(c);
+        c->setFrame(combo->hasFrame());
+        c->addItem(withText ? combo->currentText() + common::tallestLetters() : QString());
     } else {
-        const int flags = Qt::TextExpandTabs | (label->wordWrap() ? Qt::TextWordWrap : 0);
-        const QRect bound(0, 0, label->wordWrap() ? room.width() : QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        needed = metrics.boundingRect(bound, flags, label->text()).size();
+        return twin;
     }
-    if (needed.width() > room.width() || needed.height() > room.height())
-        cut << clipped(label, label->text(), needed, room.size());
+    for (const QByteArray& name : control->dynamicPropertyNames())
+        twin->setProperty(name.constData(), control->property(name.constData()));
+    twin->setPalette(control->palette());
+    twin->setAutoFillBackground(control->autoFillBackground());
+    twin->setFont(font);
+    return twin;
+}
+
+// How much the text changes the twin's picture at size: the sum of the colour changes it makes.
+qint64 textInk(const QWidget* control, const QFont& font, QSize size) {
+    QImage drawn[2];
+    for (const bool withText : {false, true}) {
+        const std::unique_ptr<QWidget> twin = twinOf(control, font, withText);
+        twin->resize(size);
+        QImage& image = drawn[withText];
+        image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        twin->render(&image);
+    }
+    qint64 ink = 0;
+    for (int y = 0; y < size.height(); ++y) {
+        const auto* with = reinterpret_cast<const QRgb*>(drawn[1].constScanLine(y));
+        const auto* without = reinterpret_cast<const QRgb*>(drawn[0].constScanLine(y));
+        for (int x = 0; x < size.width(); ++x)
+            ink +=
+                std::abs(qRed(with[x]) - qRed(without[x])) + std::abs(qGreen(with[x]) - qGreen(without[x])) +
+                std::abs(qBlue(with[x]) - qBlue(without[x])) + std::abs(qAlpha(with[x]) - qAlpha(without[x]));
+    }
+    return ink;
+}
+
+} // namespace
+
+bool textCutAt(const QWidget* control, const QFont& font) {
+    const std::unique_ptr<QWidget> twin = twinOf(control, font, true);
+    if (!twin)
+        return false;
+    // Room enough around the text for all of it, grown evenly, so the text is drawn in the same place
+    // within the control's room, to the pixel.
+    const QSize room = control->size();
+    const QSize needed = twin->sizeHint().expandedTo(QSize(0, twin->heightForWidth(room.width())));
+    const int pad = 2 * QFontMetrics(font).height();
+    const bool sideways =
+        qobject_cast<const QLabel*>(control) && !static_cast<const QLabel*>(control)->wordWrap();
+    const QSize larger = room + QSize(sideways ? 2 * (needed.width() + pad) : 0, 2 * (needed.height() + pad));
+    return textInk(control, font, room) < textInk(control, font, larger);
+}
+
+namespace {
+
+void checkText(const QWidget* control, QStringList& cut) {
+    if (auto* combo = qobject_cast<const QComboBox*>(control); combo && combo->isEditable())
+        return; // its line edit is checked as one
+    if (textCutAt(control, control->font())) {
+        QString text;
+        if (auto* label = qobject_cast<const QLabel*>(control))
+            text = label->text();
+        else if (auto* edit = qobject_cast<const QLineEdit*>(control))
+            text = edit->text();
+        else if (auto* combo = qobject_cast<const QComboBox*>(control))
+            text = combo->currentText();
+        cut << QStringLiteral("%1 \"%2\" loses glyphs at %3 px in %4x%5")
+                   .arg(named(control), text)
+                   .arg(QFontInfo(control->font()).pixelSize())
+                   .arg(control->width())
+                   .arg(control->height());
+    }
 }
 
 void checkButton(const QAbstractButton* button, QStringList& cut) {
@@ -243,12 +286,9 @@ QStringList clippedTexts(const QWidget* window) {
     for (const QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->isVisible())
             continue;
-        if (auto* edit = qobject_cast<const QLineEdit*>(w))
-            checkLineEdit(edit, cut);
-        else if (auto* combo = qobject_cast<const QComboBox*>(w))
-            checkComboBox(combo, cut);
-        else if (auto* label = qobject_cast<const QLabel*>(w))
-            checkLabel(label, cut);
+        if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+            qobject_cast<const QLabel*>(w))
+            checkText(w, cut);
         else if (auto* button = qobject_cast<const QAbstractButton*>(w))
             checkButton(button, cut);
         else if (auto* box = qobject_cast<const QGroupBox*>(w))

@@ -4,6 +4,7 @@
 
 #include "common/WindowRegistry.h"
 
+#include <QFont>
 #include <QImage>
 #include <QList>
 #include <QMetaType>
@@ -37,9 +38,13 @@ QString frameOutsideScreen(const QWidget* window);
 // reach to the end, by name.
 QStringList cutControls(const QWidget* window);
 
-// The visible texts that their controls cut, by name with the size the text needs and the room it has:
-// labels, line edits (descenders included), drop-downs, buttons, group box titles and the calendars' day
-// names.
+// Whether the control's text loses part of its glyphs when the control draws it at font in the room it has:
+// a label's text, or the text of an entry field or a drop-down with the tallest letters it may show. Twins of
+// the control draw it in that room and in a larger one, and the pictures tell.
+bool textCutAt(const QWidget* control, const QFont& font);
+
+// The visible texts that their controls cut, by name with the room they have: labels, line edits and
+// drop-downs (whose glyphs lose a part), buttons, group box titles and the calendars' day names.
 QStringList clippedTexts(const QWidget* window);
 
 // Saves a picture of the window for a person to look at, when VEICOLARIO_LOOK names a folder.
